@@ -1,0 +1,74 @@
+#pragma once
+
+#include "format/SheetFormat.h"
+
+#include <string>
+#include <vector>
+
+namespace tessra {
+
+// Everything more than one window needs. One instance lives for the whole run (the application
+// object hands it out); core operations take the state they change as a parameter.
+//
+// Texts that are stored or compared byte for byte (preset keys, format strings, printer names)
+// are CP932 byte strings. Paths are native file-system strings.
+struct AppState {
+    // Settings and printer, persisted in the settings record.
+    std::string settingsPath;
+    std::string printerName;
+    std::string printerPort;
+    std::string printerModel;  // "ZEN10", "ZEN10R" or empty
+    std::string leftMarginText;
+    std::string topMarginText;
+    std::string bottomMarginText;
+    std::string horizontalCorrectionText;
+    std::string verticalCorrectionText;
+    double leftMargin = 0;
+    double topMargin = 0;
+    double bottomMargin = 0;
+    double horizontalCorrection = 0;
+    double verticalCorrection = 0;
+    bool frontEject = false;
+    bool thickPaper = false;
+
+    // Document.
+    bool fileOpen = false;
+    bool modified = false;
+    std::string filePath;
+    std::string fileExtension;
+    std::vector<std::string> lines;  // braille cell bytes, one element per line
+    int headerCount = 0;
+    int cellsPerLine = 0;
+    int linesPerPage = 0;
+    std::string fileHeader;
+    std::string saveImage;
+
+    // Display.
+    std::string displayMode;  // "Braille" or "Japanease"
+    std::string viewMode;     // "Sheet" or "Label"
+    std::string zoom;         // "Zoom_0" .. "Zoom_3"
+    bool allCellsPrintable = false;
+
+    // Sheet format and its texts.
+    SheetFormat format;
+    bool sameDataForAllLabels = false;
+    std::string formatString;
+    std::string formatPresetKey;
+    std::string selectedPresetKey;
+    std::string filePresetKey;
+};
+
+namespace mode {
+inline constexpr const char* kBraille = "Braille";
+inline constexpr const char* kKana = "Japanease";
+inline constexpr const char* kSheet = "Sheet";
+inline constexpr const char* kLabel = "Label";
+inline constexpr const char* kZoom0 = "Zoom_0";
+inline constexpr const char* kZoom1 = "Zoom_1";
+inline constexpr const char* kZoom2 = "Zoom_2";
+inline constexpr const char* kZoom3 = "Zoom_3";
+inline constexpr const char* kZen10 = "ZEN10";
+inline constexpr const char* kZen10R = "ZEN10R";
+}  // namespace mode
+
+}  // namespace tessra

@@ -1,0 +1,79 @@
+#include "app/FileIo.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tessra {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// A link is followed, so the file it names is replaced and the link stays.
+fs::path ResolvedTarget(const std::string& path)
+{
+    std::error_code error;
+    const fs::path target = fs::weakly_canonical(fs::path(path), error);
+    return error ? fs::path(path) : target;
+}
+
+// The replacement keeps the permissions of the file it replaces; a new file gets the usual ones.
+mode_t ModeFor(const fs::path& target)
+{
+    struct stat info {};
+    if (::stat(target.c_str(), &info) == 0) return info.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadFileHead(const std::string& path, std::size_t limit)
+{
+    std::error_code error;
+    if (!fs::is_regular_file(fs::path(path), error)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes(limit, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(limit));
+    if (in.bad()) return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes)
+{
+    const fs::path target = ResolvedTarget(path);
+    if (target.filename().empty()) return false;
+    std::string temporary =
+        (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) return false;
+    const bool written = ::fchmod(fd, ModeFor(target)) == 0 && WriteAll(fd, bytes) &&
+                         ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tessra

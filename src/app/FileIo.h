@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tessra {
+
+// Whole files are read and written in one operation.
+
+// At most `limit` bytes from the start of the regular file at `path` (a directory, a pipe or a
+// device is not opened, so nothing can block); nullopt when it cannot be opened or read.
+std::optional<std::string> ReadFileHead(const std::string& path, std::size_t limit);
+
+// Replaces the file at `path` with `bytes` only once every byte is written and flushed to disk:
+// the bytes go to a temporary file in the same directory, which is then renamed over the target.
+// On any failure the target is untouched, the temporary file is removed and false is returned.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+}  // namespace tessra

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/AppState.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tessra {
+
+// BSE braille documents: a 514-byte header (preset key, stored format, page size), then one line
+// per braille line, one byte per cell, each ended by CR LF, and a closing 0x1A.
+
+inline constexpr std::size_t kBseHeaderSize = 514;
+inline constexpr std::size_t kBseSizeLimit = 1'000'000;  // files this large are refused
+
+namespace bse {
+inline constexpr std::size_t kPresetKeyOffset = 358;
+inline constexpr std::size_t kFormatOffset = 408;
+inline constexpr std::size_t kHeaderCountOffset = 504;
+inline constexpr std::size_t kCellsPerLineOffset = 508;
+inline constexpr std::size_t kLinesPerPageOffset = 510;
+inline constexpr char kEndOfFile = '\x1A';
+}  // namespace bse
+
+inline constexpr std::string_view kOpenFailedMessage = "ファイルのオープンに失敗しました。";
+inline constexpr std::string_view kTooLargeMessage =
+    "サイズが１Ｍ バイト 以上の大きいファイルは開けません。";
+inline constexpr std::string_view kSaveFailedMessage = "ファイルの保存に失敗しました。";
+
+// The header fields and the lines of a file image, appended to `lines`. Missing header bytes
+// read as blanks. Text after the last LF is kept as a last line, without one closing 0x1A.
+void ParseBseImage(std::string_view image, AppState& state);
+
+// Reads the file at filePath. On failure returns the message to show and changes nothing.
+std::optional<std::string> ReadBseFile(AppState& state);
+
+// The header for the current state; sets filePresetKey (padded) and formatString (stored form).
+void BuildFileHeader(AppState& state);
+// The whole file image into saveImage.
+void BuildSaveImage(AppState& state);
+// Writes the image to filePath, replacing the old file only once every byte is on disk. On
+// failure the old file is untouched, modified keeps its value and the message is returned.
+std::optional<std::string> WriteBseFile(AppState& state);
+
+}  // namespace tessra

@@ -1,0 +1,85 @@
+#include "document/DocumentCommands.h"
+
+#include "document/BseFile.h"
+#include "format/Presets.h"
+
+#include <filesystem>
+
+namespace tessra {
+namespace {
+
+std::string ExtensionOf(const std::string& path)
+{
+    const std::string extension = std::filesystem::path(path).extension().string();
+    return extension.empty() ? extension : extension.substr(1);
+}
+
+// The lists' entries for the selected key, applied as the format bar does.
+void ApplySelectedPreset(AppState& state)
+{
+    const PresetPosition position = SelectPresetInBar(state.selectedPresetKey);
+    const auto kind = static_cast<SheetKind>(position.kindIndex);
+    const SizeList sizes = FillSizeList(position.kindIndex, state);
+    ApplyPresetSelection(state, KindName(kind), sizes.rows.at(position.sizeIndex));
+}
+
+}  // namespace
+
+void NewDocument(AppState& state)
+{
+    state.lines.clear();
+    state.selectedPresetKey = std::string(preset::kDefaultKey);
+    state.formatPresetKey = std::string(preset::kDefaultKey);
+    state.filePresetKey.clear();
+    state.formatString = std::string(preset::kDefaultFormat);
+    state.cellsPerLine = 38;
+    state.linesPerPage = 28;
+    state.headerCount = 1;
+    ApplySelectedPreset(state);
+    state.viewMode = mode::kSheet;
+    state.zoom = mode::kZoom0;
+    state.fileOpen = true;
+    state.sameDataForAllLabels = true;
+    state.modified = false;
+    state.filePath = std::string(kNewDocumentPath);
+}
+
+std::optional<std::string> OpenDocument(AppState& state, const std::string& path)
+{
+    state.filePath = path;
+    state.fileExtension = ExtensionOf(path);
+    state.lines.clear();
+    state.filePresetKey.clear();
+    state.formatString.clear();
+    state.selectedPresetKey.clear();
+    state.formatPresetKey.clear();
+    std::optional<std::string> message = ReadBseFile(state);
+    LoadStoredFormat(state);
+    state.fileOpen = true;
+    state.modified = false;
+    state.sameDataForAllLabels = state.format.formatDataMode == 0;
+    return message;
+}
+
+std::optional<std::string> SaveDocument(AppState& state)
+{
+    if (!state.fileOpen) return std::string(kNoDocumentMessage);
+    return WriteBseFile(state);
+}
+
+std::optional<std::string> SaveDocumentAs(AppState& state, const std::string& path)
+{
+    if (!state.fileOpen) return std::string(kNoDocumentMessage);
+    const std::string extension = ExtensionOf(path);
+    if (extension != "BSE" && extension != "bse") return std::string(kBadExtensionMessage);
+    state.filePath = path;
+    state.fileExtension = extension;
+    return WriteBseFile(state);
+}
+
+std::string DocumentTitle(const AppState& state)
+{
+    return "テッスラ　　　　　　[　" + state.filePath + "  ] ";
+}
+
+}  // namespace tessra

@@ -1,0 +1,39 @@
+#include "platform/SettingsLocation.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+namespace tessra {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kSettingsFileName = "Tessra.ini";
+
+fs::path ExecutableDirectory()
+{
+    std::error_code error;
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    return error ? fs::path() : executable.parent_path();
+}
+
+fs::path ConfigDirectory()
+{
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg && *xdg) return fs::path(xdg);
+    const char* home = std::getenv("HOME");
+    return fs::path(home && *home ? home : ".") / ".config";
+}
+
+}  // namespace
+
+std::string DefaultSettingsPath()
+{
+    const fs::path beside = ExecutableDirectory();
+    if (!beside.empty() && ::access(beside.c_str(), W_OK) == 0)
+        return (beside / kSettingsFileName).string();
+    return (ConfigDirectory() / "tessra" / kSettingsFileName).string();
+}
+
+}  // namespace tessra
