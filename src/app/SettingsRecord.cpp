@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 
 namespace tessra {
 namespace {
@@ -114,6 +115,9 @@ void ReadSettings(AppState& state, bool createMissing)
 
 bool CreateSettingsFile(const std::string& path)
 {
+    // The per-user location may not exist yet on a first run.
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
     return WriteFileAtomically(path, std::string(kSettingsRecordSize, '\0'));
 }
 
