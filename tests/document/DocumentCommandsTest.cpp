@@ -59,7 +59,7 @@ TEST_F(DocumentCommandsTest, OpenLoadsTheDocumentAndItsFormat)
 {
     const std::string key = Utf8ToCp932("マルチラベル@名刺(1) 10面 ｾﾝﾀｰ 0㎜");
     const std::string path =
-        FileWithFormat("cards.BSE", key, "21002970050214000000110000000910055000600040LP2210");
+        FileWithFormat("cards.BSE", key, "21002970050201400000011000000910055000600040LP2210");
     state.modified = true;
     ASSERT_EQ(OpenDocument(state, path), std::nullopt);
     EXPECT_EQ(state.lines, (std::vector<std::string>{"", "ABC"}));
@@ -73,7 +73,7 @@ TEST_F(DocumentCommandsTest, OpenLoadsTheDocumentAndItsFormat)
     EXPECT_FALSE(state.modified);
     EXPECT_EQ(state.fileExtension, "BSE");
 
-    OpenDocument(state, FileWithFormat("same.bse", key, "21002970050214000000110000000910055000600040LP2200"));
+    OpenDocument(state, FileWithFormat("same.bse", key, "21002970050201400000011000000910055000600040LP2200"));
     EXPECT_TRUE(state.sameDataForAllLabels);
     EXPECT_EQ(state.fileExtension, "bse");
 }

@@ -1,0 +1,44 @@
+#include "display/BrailleUnicode.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace tessra {
+namespace {
+
+// The cell code's characters in the order of their dot bits: position i holds the cell U+2800 + i.
+constexpr std::string_view kCellsByDots =
+    " A1B'K2L@CIF/MSP\"E3H9O6R^DJG>NTQ,*5<-U8V.%[$+X!&;:4\\0Z7(_?W]#Y)=";
+static_assert(kCellsByDots.size() == 64);
+
+constexpr unsigned char kFirstCell = 0x20;
+constexpr unsigned char kLastCell = 0x5F;
+
+constexpr std::array<std::uint8_t, 64> kDotsOfCell = [] {
+    std::array<std::uint8_t, 64> dots{};
+    for (std::size_t bits = 0; bits < kCellsByDots.size(); ++bits) {
+        dots[static_cast<unsigned char>(kCellsByDots[bits]) - kFirstCell] =
+            static_cast<std::uint8_t>(bits);
+    }
+    return dots;
+}();
+
+}  // namespace
+
+char32_t BrailleCodePoint(unsigned char cell)
+{
+    if (cell >= 0x60 && cell <= 0x7E) cell -= 0x20;
+    if (cell < kFirstCell || cell > kLastCell) return U'\uFFFD';
+    return U'\u2800' + kDotsOfCell[cell - kFirstCell];
+}
+
+std::string BrailleCellToUtf8(unsigned char cell)
+{
+    // Every pattern and U+FFFD lie in U+0800 … U+FFFF: three UTF-8 bytes.
+    const char32_t code = BrailleCodePoint(cell);
+    return {static_cast<char>(0xE0 | (code >> 12)), static_cast<char>(0x80 | ((code >> 6) & 0x3F)),
+            static_cast<char>(0x80 | (code & 0x3F))};
+}
+
+}  // namespace tessra
