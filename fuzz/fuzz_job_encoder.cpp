@@ -1,0 +1,130 @@
+// Any format, document, print position, copies and cancel point: the encoder must stay defined,
+// bounded, and always frame the stream with the start and end sequences.
+#include "print/JobEncoder.h"
+#include "print/PrintPosition.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <array>
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <string>
+
+namespace {
+
+using namespace tessra;
+
+// Keeps only the ends of the stream, so long jobs cost no memory.
+class EndsSink final : public ByteSink {
+public:
+    void SendByte(std::uint8_t byte) override
+    {
+        if (head.size() < 16) head.push_back(static_cast<char>(byte));
+        tail.push_back(static_cast<char>(byte));
+        if (tail.size() > 16) tail.pop_front();
+    }
+
+    std::string head;
+    std::deque<char> tail;
+};
+
+class CheckingProgress final : public JobProgress {
+public:
+    explicit CheckingProgress(unsigned cancelAtCall) : cancelAtCall_(cancelAtCall) {}
+
+    void SetProgressPos(int position) override
+    {
+        if (cancelled_ || position < last_ || position > 99) std::abort();
+        last_ = position;
+    }
+
+    bool TakeCancelRequest() override
+    {
+        if (cancelled_) std::abort();
+        cancelled_ = ++calls_ == cancelAtCall_;
+        return cancelled_;
+    }
+
+private:
+    unsigned cancelAtCall_;
+    unsigned calls_ = 0;
+    int last_ = 0;
+    bool cancelled_ = false;
+};
+
+// Mostly sheet-like millimetres, sometimes any double at all (NaN, infinities, huge).
+double Length(FuzzedDataProvider& data)
+{
+    if (data.ConsumeIntegralInRange(0, 7) == 0) {
+        const auto bits = data.ConsumeIntegral<std::uint64_t>();
+        double value;
+        std::memcpy(&value, &bits, sizeof value);
+        return value;
+    }
+    return data.ConsumeIntegralInRange(-1000, 4000) / 10.0;
+}
+
+// Small grids; one side may be any int (the encoder bounds it).
+int GridSide(FuzzedDataProvider& data, int largest)
+{
+    switch (data.ConsumeIntegralInRange(0, 15)) {
+    case 0: return INT_MAX;
+    case 1: return INT_MIN;
+    default: return data.ConsumeIntegralInRange(-1, largest);
+    }
+}
+
+AppState StateFrom(FuzzedDataProvider& data)
+{
+    static constexpr std::array<const char*, 3> kModels = {"", mode::kZen10, mode::kZen10R};
+    static constexpr std::array<const char*, 6> kLineCodes = {"", "LP35", "LP24", "LP22", "LP18",
+                                                              "LP99"};
+    AppState state;
+    state.printerModel = data.PickValueInArray(kModels);
+    SheetFormat& f = state.format;
+    f.rows = GridSide(data, 26);
+    f.columns = data.ConsumeIntegralInRange(-1, 6);
+    for (double* length : {&f.sheetWidth, &f.sheetHeight, &f.x1, &f.x2, &f.y1, &f.y2,
+                           &f.labelWidth, &f.labelHeight, &f.x3, &f.y3, &f.linePitch}) {
+        *length = Length(data);
+    }
+    f.lineCode = data.PickValueInArray(kLineCodes);
+    PositionTexts typed;
+    for (std::string& text : typed) text = data.ConsumeRandomLengthString(24);
+    ApplyPositionTexts(state, typed);
+    state.leftMargin = Length(data);
+    state.verticalCorrection = Length(data);
+    state.sameDataForAllLabels = data.ConsumeBool();
+    state.linesPerPage = data.ConsumeIntegralInRange(-1, 40);
+    while (data.remaining_bytes() > 0) state.lines.push_back(data.ConsumeRandomLengthString(200));
+    return state;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size)
+{
+    FuzzedDataProvider data(bytes, size);
+    PrintOptions options;
+    options.copies = data.ConsumeIntegralInRange(-1, 3);
+    options.thickPaper = data.ConsumeBool();
+    options.frontEject = data.ConsumeBool();
+    CheckingProgress progress(data.ConsumeIntegralInRange(0u, 64u));
+    const AppState state = StateFrom(data);
+
+    EndsSink sink;
+    EncodePrintJob(state, options, sink, progress);
+
+    const std::string start = "\x1B\x1B" "N";
+    const std::string end = state.printerModel == mode::kZen10R ? "\x1B\x1B" "F00\x1B\x1B" "RR"
+                                                                 : "\x1B\x1B" "F00";
+    const std::string tail(sink.tail.begin(), sink.tail.end());
+    if (sink.head.compare(0, start.size(), start) != 0) std::abort();
+    if (tail.size() < end.size() || tail.compare(tail.size() - end.size(), end.size(), end) != 0) {
+        std::abort();
+    }
+    return 0;
+}

@@ -1,0 +1,200 @@
+#include "print/JobEncoder.h"
+
+#include "display/SheetGeometry.h"
+#include "format/NumberText.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace tessra {
+namespace {
+
+// Separate literals keep "\x1B" from swallowing the hex-looking letters that follow it.
+constexpr std::string_view kStartSequence = "\x1B\x1B" "N";
+constexpr std::string_view kSetUp1 = "\x1B\x1B" "RS";
+constexpr std::string_view kSetUp2 = "\x1B\x1B" "FF0";
+constexpr std::string_view kSetUp3 = "\x1B\x1B" "FB0";
+constexpr std::string_view kThickPaperOn = "\x1B\x1B" "FM3";
+constexpr std::string_view kThickPaperOff = "\x1B\x1B" "FM1";
+constexpr std::string_view kPitchLp35 = "\x1B\x1B" "F07";
+constexpr std::string_view kPitchLp24 = "\x1B\x1B" "P6";
+constexpr std::string_view kPitchLp18 = "\x1B\x1B" "F14";
+constexpr std::string_view kPitchOther = "\x1B\x1B" "F00";
+constexpr std::string_view kFrontEjection = "\x1B\x1B" "FBF";
+constexpr std::string_view kEndSequence = "\x1B\x1B" "F00";
+constexpr std::string_view kEndSequenceZen10R = "\x1B\x1B" "RR";
+
+constexpr std::uint8_t kLineFeed = 0x0A;
+constexpr std::uint8_t kFormFeed = 0x0C;
+constexpr std::uint8_t kEndOfLine = 0x0D;
+
+// 8000/2667 units per mm across, about 3.2234 down.
+constexpr double kUnitsPerMmX = 2.9996250468691414;
+constexpr double kUnitsPerMmY = 3.223391258125517;
+
+// The pitch selection is repeated every 15 line feeds.
+constexpr int kPitchRepeat = 15;
+
+// The format's two-digit grid fields hold at most 99; the bound keeps the progress arithmetic
+// within range whatever the state holds.
+constexpr int kMaxGridSide = 99;
+
+std::string_view PitchSelection(const std::string& lineCode)
+{
+    if (lineCode == "LP35") return kPitchLp35;
+    if (lineCode == "LP24") return kPitchLp24;
+    if (lineCode == "LP18") return kPitchLp18;
+    return kPitchOther;
+}
+
+void Send(ByteSink& sink, std::string_view bytes)
+{
+    for (const char byte : bytes) sink.SendByte(static_cast<std::uint8_t>(byte));
+}
+
+bool HasNonBlankCell(std::string_view cells)
+{
+    return cells.find_first_not_of(' ') != std::string_view::npos;
+}
+
+// Sends the labels of one sheet; the capacities and the pitch are fixed for the whole job.
+class LabelWriter {
+public:
+    LabelWriter(const AppState& state, ByteSink& sink, JobProgress& progress)
+        : state_(state),
+          format_(state.format),
+          sink_(sink),
+          progress_(progress),
+          cellsPerLine_(static_cast<std::size_t>(CellsPerLabelLine(state.format))),
+          linesPerLabel_(LinesPerLabel(state.format)),
+          lineFeedMode_(!state.format.lineCode.empty()),
+          pitchSelection_(PitchSelection(state.format.lineCode))
+    {
+    }
+
+    // False when the user cancelled after one of its lines.
+    bool SendLabel(int row, int column, long long labelIndex)
+    {
+        const LabelText text = LabelLines(state_.lines.size(), state_.linesPerPage,
+                                          state_.sameDataForAllLabels, labelIndex, linesPerLabel_);
+        const int usedLines = LastUsedLine(text);
+        for (int i = 0; i < usedLines; ++i) {
+            SendLine(row, column, i, state_.lines[text.firstLine + static_cast<std::size_t>(i)]);
+            if (progress_.TakeCancelRequest()) return false;
+        }
+        return true;
+    }
+
+private:
+    std::string_view Cells(std::string_view line) const { return line.substr(0, cellsPerLine_); }
+
+    // Blank lines after it are not sent; blank lines before it are.
+    int LastUsedLine(const LabelText& text) const
+    {
+        for (int k = text.count; k > 0; --k) {
+            const std::size_t line = text.firstLine + static_cast<std::size_t>(k - 1);
+            if (HasNonBlankCell(Cells(state_.lines[line]))) return k;
+        }
+        return 0;
+    }
+
+    void SendLine(int row, int column, int i, std::string_view line)
+    {
+        if (i == 0 || !lineFeedMode_) {
+            SendPosition(state_, LineX(column), LineY(row, i), sink_);
+        } else {
+            if (i == 1 || i % kPitchRepeat == 0) Send(sink_, pitchSelection_);
+            sink_.SendByte(kLineFeed);
+        }
+        Send(sink_, Cells(line));
+        sink_.SendByte(kEndOfLine);
+    }
+
+    int LineX(int column) const
+    {
+        return TruncToInt((format_.x2 + format_.labelWidth) * column + format_.x3 + format_.x1);
+    }
+
+    int LineY(int row, int i) const
+    {
+        return TruncToInt((format_.y2 + format_.labelHeight) * row + i * format_.linePitch +
+                          format_.y1 + format_.y3);
+    }
+
+    const AppState& state_;
+    const SheetFormat& format_;
+    ByteSink& sink_;
+    JobProgress& progress_;
+    const std::size_t cellsPerLine_;
+    const int linesPerLabel_;
+    const bool lineFeedMode_;
+    const std::string_view pitchSelection_;
+};
+
+}  // namespace
+
+EmbosserUnits ToEmbosserUnits(const AppState& state, int xMm, int yMm)
+{
+    const double u = xMm * ((state.horizontalCorrection * 0.01 + 1.0) * kUnitsPerMmX) -
+                     state.leftMargin * kUnitsPerMmX;
+    const double v = (yMm * kUnitsPerMmY) * (state.verticalCorrection * 0.01 + 1.0) -
+                     state.topMargin * kUnitsPerMmY;
+    return {std::max(TruncToInt(u), 0), std::max(TruncToInt(v), 0)};
+}
+
+std::array<std::uint8_t, kPositionCommandSize> PositionCommand(EmbosserUnits units)
+{
+    // Each byte is the low 8 bits of its sum, so values from 1024 up run past 3F hex.
+    const auto byte = [](int value) { return static_cast<std::uint8_t>(value & 0xFF); };
+    return {0x1B,
+            0x1B,
+            0x47,
+            0x1D,
+            byte((units.u >> 5) + 0x20),
+            byte((units.u & 0x1F) + 0x60),
+            byte((units.v >> 5) + 0x20),
+            byte((units.v & 0x1F) + 0x40),
+            kEndOfLine};
+}
+
+void SendPosition(const AppState& state, int xMm, int yMm, ByteSink& sink)
+{
+    for (const std::uint8_t byte : PositionCommand(ToEmbosserUnits(state, xMm, yMm))) {
+        sink.SendByte(byte);
+    }
+}
+
+void EncodePrintJob(const AppState& state, const PrintOptions& options, ByteSink& sink,
+                    JobProgress& progress)
+{
+    const bool zen10r = state.printerModel == mode::kZen10R;
+    Send(sink, kStartSequence);
+    if (zen10r) {
+        Send(sink, kSetUp1);
+        Send(sink, kSetUp2);
+        Send(sink, kSetUp3);
+        Send(sink, options.thickPaper ? kThickPaperOn : kThickPaperOff);
+    }
+
+    const int rows = std::clamp(state.format.rows, 0, kMaxGridSide);
+    const int columns = std::clamp(state.format.columns, 0, kMaxGridSide);
+    const long long labelsPerSheet = static_cast<long long>(rows) * columns;
+    const long long labelsOfJob = labelsPerSheet * std::max(options.copies, 0);
+    LabelWriter writer(state, sink, progress);
+    bool cancelled = false;
+    for (int copy = 0; copy < options.copies && !cancelled; ++copy) {
+        for (long long n = 0; n < labelsPerSheet && !cancelled; ++n) {
+            progress.SetProgressPos(
+                static_cast<int>((copy * labelsPerSheet + n) * 100 / labelsOfJob));
+            cancelled = !writer.SendLabel(static_cast<int>(n / columns),
+                                          static_cast<int>(n % columns), n);
+        }
+        if (zen10r && options.frontEject) Send(sink, kFrontEjection);
+        sink.SendByte(kFormFeed);
+    }
+
+    Send(sink, kEndSequence);
+    if (zen10r) Send(sink, kEndSequenceZen10R);
+}
+
+}  // namespace tessra

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "format/SheetFormat.h"
+
+#include <optional>
+#include <string>
+
+namespace tessra {
+
+// The checks that stand between a print request and the job, shared by the view's print
+// command, the print dialog and the command line. Each caller runs them in its own order.
+
+enum class PrintCheck {
+    LabelsStickOutRight,
+    LabelsStickOutBottom,
+    UnprintableCells,
+    NoPrinter,
+    NotZen10,
+    TooFewCopies,
+    TooManyCopies,
+};
+
+struct PrintRefusal {
+    PrintCheck check;
+    std::string message;  // UTF-8
+};
+
+// Right side first, then bottom.
+std::optional<PrintRefusal> CheckLabelsFit(const SheetFormat& format);
+
+// Unprintable cells, then the printer (only when the job goes to one), then its model.
+std::optional<PrintRefusal> CheckPrinterReady(const AppState& state, bool allCellsPrintable,
+                                              bool printerNeeded);
+
+std::optional<PrintRefusal> CheckCopies(int copies);
+
+}  // namespace tessra
