@@ -32,6 +32,16 @@ int LinesPerLabel(const SheetFormat& f)
     return CapacityFrom((f.labelHeight - f.y3 - kCellFitHeightMm) / f.linePitch);
 }
 
+int GridRows(const SheetFormat& f)
+{
+    return std::clamp(f.rows, 0, kGridSideLimit);
+}
+
+int GridColumns(const SheetFormat& f)
+{
+    return std::clamp(f.columns, 0, kGridSideLimit);
+}
+
 double LabelLeft(const SheetFormat& f, int column)
 {
     return (f.labelWidth + f.x2) * column + f.x1;

@@ -20,6 +20,12 @@ inline constexpr double kCellFitHeightMm = 6.0;
 int CellsPerLabelLine(const SheetFormat& format);
 int LinesPerLabel(const SheetFormat& format);
 
+// The grid's fields hold two digits; walks over the grid go no further than that, so that no state
+// can make them run for long.
+inline constexpr int kGridSideLimit = 99;
+int GridRows(const SheetFormat& format);     // rows, within 0 .. kGridSideLimit
+int GridColumns(const SheetFormat& format);  // columns, likewise
+
 double LabelLeft(const SheetFormat& format, int column);
 double LabelTop(const SheetFormat& format, int row);
 
@@ -30,7 +36,7 @@ struct PaperPoint {
 };
 
 // The top-left corner of cell `cell` (from 0) of label line `line` (from 1) of label
-// (row, column). The sums run in a fixed order, so screen and embosser tests agree bit for bit.
+// (row, column). The sums run in a fixed order, so every test of a cell sees the same bits.
 PaperPoint CellOnPaper(const SheetFormat& format, int row, int column, int line, std::size_t cell);
 
 double ExtentX(const SheetFormat& format);

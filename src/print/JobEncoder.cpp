@@ -35,10 +35,6 @@ constexpr double kUnitsPerMmY = 3.223391258125517;
 // The pitch selection is repeated every 15 line feeds.
 constexpr int kPitchRepeat = 15;
 
-// The format's two-digit grid fields hold at most 99; the bound keeps the progress arithmetic
-// within range whatever the state holds.
-constexpr int kMaxGridSide = 99;
-
 std::string_view PitchSelection(const std::string& lineCode)
 {
     if (lineCode == "LP35") return kPitchLp35;
@@ -176,8 +172,8 @@ void EncodePrintJob(const AppState& state, const PrintOptions& options, ByteSink
         Send(sink, options.thickPaper ? kThickPaperOn : kThickPaperOff);
     }
 
-    const int rows = std::clamp(state.format.rows, 0, kMaxGridSide);
-    const int columns = std::clamp(state.format.columns, 0, kMaxGridSide);
+    const int rows = GridRows(state.format);
+    const int columns = GridColumns(state.format);
     const long long labelsPerSheet = static_cast<long long>(rows) * columns;
     const long long labelsOfJob = labelsPerSheet * std::max(options.copies, 0);
     LabelWriter writer(state, sink, progress);

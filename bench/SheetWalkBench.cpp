@@ -1,0 +1,81 @@
+#include "display/SheetWalk.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace tessra {
+namespace {
+
+// A sheet of 25 x 5 labels with per-label data, every label filled with dots to its capacity.
+AppState FullGrid(double labelWidth, double labelHeight)
+{
+    AppState state;
+    SheetFormat& f = state.format;
+    f.rows = 25;
+    f.columns = 5;
+    f.labelWidth = labelWidth;
+    f.labelHeight = labelHeight;
+    f.sheetWidth = f.columns * labelWidth;
+    f.sheetHeight = f.rows * labelHeight;
+    f.x3 = 6;
+    f.y3 = 4;
+    f.linePitch = 10.2;
+    state.leftMargin = 10;
+    state.topMargin = 15;
+    state.bottomMargin = 15;
+    state.sameDataForAllLabels = false;
+    state.linesPerPage = LinesPerLabel(f) + 1;
+    state.cellsPerLine = CellsPerLabelLine(f);
+    const std::string line(static_cast<std::size_t>(state.cellsPerLine), 'A');
+    for (int label = 0; label < f.rows * f.columns; ++label) {
+        state.lines.push_back("");
+        state.lines.insert(state.lines.end(), static_cast<std::size_t>(LinesPerLabel(f)), line);
+    }
+    return state;
+}
+
+// Touches what a drawing would use of every cell.
+struct CellSink final : SheetVisitor {
+    long long sum = 0;
+    void Cell(const CellPlace& cell) override
+    {
+        sum += cell.byte + cell.screen.x + cell.screen.y + (cell.Marked() ? 1 : 0);
+    }
+};
+
+void WalkFullGrid(benchmark::State& run, double labelWidth, double labelHeight)
+{
+    const AppState state = FullGrid(labelWidth, labelHeight);
+    ZoomStep step;
+    ApplyZoom("Zoom_1", step);
+    for (auto _ : run) {
+        CellSink sink;
+        const SheetWalkResult result = WalkSheet(state, step, 1000, sink);
+        benchmark::DoNotOptimize(sink.sum);
+        benchmark::DoNotOptimize(result.unprintableCells);
+    }
+    run.counters["cells"] = static_cast<double>(state.lines.size() - 125) * state.cellsPerLine;
+}
+
+void BM_SheetWalkBusinessCards(benchmark::State& run)
+{
+    WalkFullGrid(run, 91, 55);
+}
+BENCHMARK(BM_SheetWalkBusinessCards)->Unit(benchmark::kMillisecond);
+
+void BM_SheetWalkA4SizedLabels(benchmark::State& run)
+{
+    WalkFullGrid(run, 210, 297);
+}
+BENCHMARK(BM_SheetWalkA4SizedLabels)->Unit(benchmark::kMillisecond);
+
+void BM_CountUnprintableA4SizedLabels(benchmark::State& run)
+{
+    const AppState state = FullGrid(210, 297);
+    for (auto _ : run) benchmark::DoNotOptimize(CountUnprintable(state));
+}
+BENCHMARK(BM_CountUnprintableA4SizedLabels)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tessra

@@ -1,0 +1,223 @@
+#include "display/SheetWalk.h"
+
+#include "format/Cp932Text.h"
+#include "format/Presets.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace tessra {
+namespace {
+
+// Lines are padded with blanks to the document's line width when they are shown, never cut.
+std::size_t PaddedLength(std::string_view text, int cellsPerLine)
+{
+    return std::max(text.size(), static_cast<std::size_t>(std::max(cellsPerLine, 0)));
+}
+
+char PaddedCell(std::string_view text, std::size_t cell)
+{
+    return cell < text.size() ? text[cell] : kBlankCell;
+}
+
+LinePlace LineOf(const AppState& state, const LabelPlace& label, int line)
+{
+    LinePlace place;
+    place.label = label.index;
+    place.line = line;
+    place.documentLine = label.text.firstLine + static_cast<std::size_t>(line) - 1;
+    place.text = state.lines[place.documentLine];
+    place.paddedLength = PaddedLength(place.text, state.cellsPerLine);
+    return place;
+}
+
+// What both views set alike for cell `cell` of `line`.
+void MoveTo(CellPlace& place, const LinePlace& line, std::size_t cell, const ZoomStep& step)
+{
+    place.cell = cell;
+    place.byte = PaddedCell(line.text, cell);
+    place.screen = {CellX(line.screen.x, cell, step), line.screen.y};
+    place.lastInLine = cell + 1 == line.paddedLength;
+}
+
+CellPlace CellPlaceFor(const LinePlace& line)
+{
+    CellPlace place;
+    place.label = line.label;
+    place.line = line.line;
+    return place;
+}
+
+class SheetWalker {
+public:
+    SheetWalker(const AppState& state, const ZoomStep& step, int clientWidth, SheetVisitor& visitor)
+        : state_(state), format_(state.format), step_(step), visitor_(visitor),
+          origin_(SheetViewOrigin(format_, step, clientWidth)),
+          margins_{state.leftMargin, state.topMargin, state.bottomMargin},
+          cellsPerLabelLine_(CellsPerLabelLine(format_)), linesPerLabel_(LinesPerLabel(format_))
+    {
+    }
+
+    SheetWalkResult Walk()
+    {
+        const int columns = GridColumns(format_);
+        for (int row = 0; row < GridRows(format_); ++row) {
+            for (int column = 0; column < columns; ++column) WalkLabel(row, column, columns);
+        }
+        return result_;
+    }
+
+private:
+    void WalkLabel(int row, int column, int columns)
+    {
+        LabelPlace label;
+        label.index = static_cast<long long>(row) * columns + column;
+        label.row = row;
+        label.column = column;
+        label.screen = LabelOnScreen(format_, step_, origin_, row, column);
+        label.text = LabelLines(state_.lines.size(), state_.linesPerPage,
+                                state_.sameDataForAllLabels, label.index, linesPerLabel_);
+        visitor_.BeginLabel(label);
+        for (int line = 1; line <= label.text.count; ++line) WalkLine(label, line);
+    }
+
+    void WalkLine(const LabelPlace& label, int lineNumber)
+    {
+        LinePlace line = LineOf(state_, label, lineNumber);
+        line.placedCells =
+            std::min(line.paddedLength, static_cast<std::size_t>(cellsPerLabelLine_));
+        line.screen = LineOnScreen(format_, step_, {label.screen.left, label.screen.top},
+                                   lineNumber);
+        visitor_.BeginLine(line);
+        CellPlace cell = CellPlaceFor(line);
+        for (std::size_t i = 0; i < line.placedCells; ++i) {
+            MoveTo(cell, line, i, step_);
+            cell.paper = CellOnPaper(format_, label.row, label.column, lineNumber, i);
+            cell.printable = CellPrintable(format_, margins_, cell.paper, cell.byte);
+            if (!cell.printable) ++result_.unprintableCells;
+            visitor_.Cell(cell);
+        }
+        visitor_.EndLine(line);
+    }
+
+    const AppState& state_;
+    const SheetFormat& format_;
+    const ZoomStep& step_;
+    SheetVisitor& visitor_;
+    const ScreenPoint origin_;
+    const PrintMargins margins_;
+    const int cellsPerLabelLine_;
+    const int linesPerLabel_;
+    SheetWalkResult result_;
+};
+
+// On a single-sheet format the label is the whole sheet, so the label view can show where the
+// margins lie: in pixels, without a right limit, blanks included.
+struct MarginPixels {
+    bool apply = false;
+    long long left = 0;
+    long long top = 0;
+    long long bottom = 0;
+
+    bool Outside(ScreenPoint cell) const
+    {
+        return apply && (cell.x < left || cell.y < top || cell.y > bottom);
+    }
+};
+
+MarginPixels SingleSheetMargins(const AppState& state, const ZoomStep& step, ScreenPoint origin)
+{
+    if (!Cp932Contains(state.selectedPresetKey, preset::kSingleSheet)) return {};
+    const double bottom = state.format.sheetHeight - state.bottomMargin - kCellFitHeightMm;
+    return {true, static_cast<long long>(origin.x) + Px(state.leftMargin, step),
+            static_cast<long long>(origin.y) + Px(state.topMargin, step),
+            static_cast<long long>(origin.y) + Px(bottom, step)};
+}
+
+class LabelViewWalker {
+public:
+    LabelViewWalker(const AppState& state, const ZoomStep& step, int clientWidth,
+                    SheetVisitor& visitor)
+        : state_(state), format_(state.format), step_(step), visitor_(visitor),
+          origin_(LabelViewOrigin(format_, step, clientWidth)),
+          margins_(SingleSheetMargins(state, step, origin_)),
+          cellsPerLabelLine_(CellsPerLabelLine(format_)), linesPerLabel_(LinesPerLabel(format_))
+    {
+    }
+
+    void Walk()
+    {
+        LabelPlace label;
+        label.screen = LabelViewLabel(format_, step_, origin_);
+        label.text = LabelLines(state_.lines.size(), state_.linesPerPage, true, 0, LLONG_MAX);
+        visitor_.BeginLabel(label);
+        for (int line = 1; line <= label.text.count; ++line) WalkLine(label, line);
+    }
+
+private:
+    void WalkLine(const LabelPlace& label, int lineNumber)
+    {
+        LinePlace line = LineOf(state_, label, lineNumber);
+        line.placedCells = line.paddedLength;
+        line.screen = LineOnScreen(format_, step_, origin_, lineNumber);
+        line.excess = lineNumber > linesPerLabel_;
+        visitor_.BeginLine(line);
+        CellPlace cell = CellPlaceFor(line);
+        for (std::size_t i = 0; i < line.placedCells; ++i) {
+            MoveTo(cell, line, i, step_);
+            cell.paper = CellOnPaper(format_, 0, 0, lineNumber, i);
+            cell.excess = line.excess || i >= static_cast<std::size_t>(cellsPerLabelLine_);
+            cell.printable = !margins_.Outside(cell.screen);
+            visitor_.Cell(cell);
+        }
+        visitor_.EndLine(line);
+    }
+
+    const AppState& state_;
+    const SheetFormat& format_;
+    const ZoomStep& step_;
+    SheetVisitor& visitor_;
+    const ScreenPoint origin_;
+    const MarginPixels margins_;
+    const int cellsPerLabelLine_;
+    const int linesPerLabel_;
+};
+
+ZoomStep SmallestStep()
+{
+    ZoomStep step;
+    ApplyZoom(mode::kZoom0, step);
+    return step;
+}
+
+}  // namespace
+
+SheetWalkResult WalkSheet(const AppState& state, const ZoomStep& step, int clientWidth,
+                          SheetVisitor& visitor)
+{
+    return SheetWalker(state, step, clientWidth, visitor).Walk();
+}
+
+SheetWalkResult WalkSheet(const AppState& state, SheetVisitor& visitor)
+{
+    return WalkSheet(state, SmallestStep(), 0, visitor);
+}
+
+long long CountUnprintable(const AppState& state)
+{
+    SheetVisitor nothingDrawn;
+    return WalkSheet(state, nothingDrawn).unprintableCells;
+}
+
+bool AllCellsPrintable(const AppState& state)
+{
+    return CountUnprintable(state) == 0;
+}
+
+void WalkLabelView(const AppState& state, const ZoomStep& step, int clientWidth,
+                   SheetVisitor& visitor)
+{
+    LabelViewWalker(state, step, clientWidth, visitor).Walk();
+}
+
+}  // namespace tessra
