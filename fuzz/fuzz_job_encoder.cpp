@@ -2,14 +2,13 @@
 // bounded, and always frame the stream with the start and end sequences.
 #include "print/JobEncoder.h"
 #include "print/PrintPosition.h"
+#include "FuzzedSheet.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <array>
-#include <climits>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <deque>
 #include <string>
 
@@ -55,48 +54,17 @@ private:
     bool cancelled_ = false;
 };
 
-// Mostly sheet-like millimetres, sometimes any double at all (NaN, infinities, huge).
-double Length(FuzzedDataProvider& data)
-{
-    if (data.ConsumeIntegralInRange(0, 7) == 0) {
-        const auto bits = data.ConsumeIntegral<std::uint64_t>();
-        double value;
-        std::memcpy(&value, &bits, sizeof value);
-        return value;
-    }
-    return data.ConsumeIntegralInRange(-1000, 4000) / 10.0;
-}
-
-// Small grids; one side may be any int (the encoder bounds it).
-int GridSide(FuzzedDataProvider& data, int largest)
-{
-    switch (data.ConsumeIntegralInRange(0, 15)) {
-    case 0: return INT_MAX;
-    case 1: return INT_MIN;
-    default: return data.ConsumeIntegralInRange(-1, largest);
-    }
-}
-
 AppState StateFrom(FuzzedDataProvider& data)
 {
     static constexpr std::array<const char*, 3> kModels = {"", mode::kZen10, mode::kZen10R};
-    static constexpr std::array<const char*, 6> kLineCodes = {"", "LP35", "LP24", "LP22", "LP18",
-                                                              "LP99"};
     AppState state;
     state.printerModel = data.PickValueInArray(kModels);
-    SheetFormat& f = state.format;
-    f.rows = GridSide(data, 26);
-    f.columns = data.ConsumeIntegralInRange(-1, 6);
-    for (double* length : {&f.sheetWidth, &f.sheetHeight, &f.x1, &f.x2, &f.y1, &f.y2,
-                           &f.labelWidth, &f.labelHeight, &f.x3, &f.y3, &f.linePitch}) {
-        *length = Length(data);
-    }
-    f.lineCode = data.PickValueInArray(kLineCodes);
+    state.format = fuzz::Format(data);
     PositionTexts typed;
     for (std::string& text : typed) text = data.ConsumeRandomLengthString(24);
     ApplyPositionTexts(state, typed);
-    state.leftMargin = Length(data);
-    state.verticalCorrection = Length(data);
+    state.leftMargin = fuzz::Length(data);
+    state.verticalCorrection = fuzz::Length(data);
     state.sameDataForAllLabels = data.ConsumeBool();
     state.linesPerPage = data.ConsumeIntegralInRange(-1, 40);
     while (data.remaining_bytes() > 0) state.lines.push_back(data.ConsumeRandomLengthString(200));

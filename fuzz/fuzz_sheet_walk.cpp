@@ -1,52 +1,25 @@
 // Any format, document, margins and view: both walks must stay defined and bounded, and the
 // sheet walk must count exactly the cells it hands out as unprintable, whatever the view.
 #include "display/SheetWalk.h"
+#include "FuzzedSheet.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <array>
-#include <climits>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 namespace {
 
 using namespace tessra;
 
-// Mostly sheet-like millimetres, sometimes any double at all (NaN, infinities, huge).
-double Length(FuzzedDataProvider& data)
-{
-    if (data.ConsumeIntegralInRange(0, 7) == 0) {
-        const auto bits = data.ConsumeIntegral<std::uint64_t>();
-        double value;
-        std::memcpy(&value, &bits, sizeof value);
-        return value;
-    }
-    return data.ConsumeIntegralInRange(-1000, 10000) / 10.0;
-}
-
-int GridSide(FuzzedDataProvider& data, int largest)
-{
-    switch (data.ConsumeIntegralInRange(0, 15)) {
-    case 0: return INT_MAX;
-    case 1: return INT_MIN;
-    default: return data.ConsumeIntegralInRange(-1, largest);
-    }
-}
-
 AppState StateFrom(FuzzedDataProvider& data)
 {
     AppState state;
-    SheetFormat& f = state.format;
-    f.rows = GridSide(data, 26);
-    f.columns = data.ConsumeIntegralInRange(-1, 6);
-    for (double* length : {&f.sheetWidth, &f.sheetHeight, &f.x1, &f.x2, &f.y1, &f.y2,
-                           &f.labelWidth, &f.labelHeight, &f.x3, &f.y3, &f.linePitch,
-                           &state.leftMargin, &state.topMargin, &state.bottomMargin}) {
-        *length = Length(data);
-    }
+    state.format = fuzz::Format(data);
+    for (double* margin : {&state.leftMargin, &state.topMargin, &state.bottomMargin})
+        *margin = fuzz::Length(data);
     state.sameDataForAllLabels = data.ConsumeBool();
     state.cellsPerLine = data.ConsumeIntegralInRange(-9, 99);
     state.linesPerPage = data.ConsumeIntegralInRange(-9, 99);
