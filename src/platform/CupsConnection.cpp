@@ -1,0 +1,51 @@
+#include "platform/CupsConnection.h"
+
+#include <algorithm>
+
+namespace tessra {
+namespace {
+
+constexpr std::string_view kQueueUriPrefix = "ipp://localhost";
+
+}  // namespace
+
+int ClampedMilliseconds(std::chrono::milliseconds duration)
+{
+    constexpr std::chrono::milliseconds::rep kDay = 24 * 3600 * 1000;
+    return static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(duration.count(), 1, kDay));
+}
+
+CupsHttp ConnectToSpooler(const std::optional<SpoolerServer>& server,
+                          std::chrono::milliseconds connectTimeout,
+                          std::chrono::milliseconds ioTimeout)
+{
+    const std::string host = server ? server->host : std::string(cupsServer());
+    const int port = server ? server->port : ippPort();
+    CupsHttp http(httpConnect2(host.c_str(), port, nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                               ClampedMilliseconds(connectTimeout), nullptr));
+    if (http) httpSetTimeout(http.get(), ClampedMilliseconds(ioTimeout) / 1000.0, nullptr, nullptr);
+    return http;
+}
+
+std::optional<std::string> QueueUri(std::string_view queue)
+{
+    if (queue.empty() || queue.find('\0') != std::string_view::npos) return std::nullopt;
+    char uri[HTTP_MAX_URI];
+    const std::string name(queue);
+    const http_uri_status_t status = httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr,
+                                                      "localhost", 0, "/printers/%s", name.c_str());
+    if (status < HTTP_URI_STATUS_OK) return std::nullopt;
+    return std::string(uri);
+}
+
+std::string QueueResource(const std::string& queueUri)
+{
+    return queueUri.substr(kQueueUriPrefix.size());
+}
+
+bool IppSucceeded(ipp_status_t status)
+{
+    return status <= IPP_STATUS_OK_EVENTS_COMPLETE;
+}
+
+}  // namespace tessra

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/PrintDestination.h"
+
+#include <cups/cups.h>
+
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tessra {
+
+struct HttpCloser {
+    void operator()(http_t* http) const { httpClose(http); }
+};
+using CupsHttp = std::unique_ptr<http_t, HttpCloser>;
+
+struct IppDeleter {
+    void operator()(ipp_t* ipp) const { ippDelete(ipp); }
+};
+using IppMessage = std::unique_ptr<ipp_t, IppDeleter>;
+
+// A connection to the given scheduler, or to the user's default one, on which every later wait
+// is bounded by ioTimeout; null when it cannot be reached within connectTimeout.
+CupsHttp ConnectToSpooler(const std::optional<SpoolerServer>& server,
+                          std::chrono::milliseconds connectTimeout,
+                          std::chrono::milliseconds ioTimeout);
+
+// The printer-uri of a queue; nothing for a name that cannot be one (empty, holding a NUL byte,
+// or too long for a URI), so that no other queue is ever addressed by a cut-off name.
+std::optional<std::string> QueueUri(std::string_view queue);
+
+// The resource path of a queue URI, for the HTTP request line.
+std::string QueueResource(const std::string& queueUri);
+
+// A timeout as libcups takes it: whole milliseconds, at least 1, at most a day.
+int ClampedMilliseconds(std::chrono::milliseconds duration);
+
+// True for the successful IPP status codes.
+bool IppSucceeded(ipp_status_t status);
+
+}  // namespace tessra

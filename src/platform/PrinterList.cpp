@@ -1,0 +1,57 @@
+#include "platform/PrinterList.h"
+
+#include "platform/CupsConnection.h"
+#include "platform/TextCodec.h"
+#include "print/PrinterModel.h"
+#include "print/PrinterPort.h"
+
+#include <algorithm>
+
+namespace tessra {
+namespace {
+
+PrinterEntry EntryFor(const cups_dest_t& dest)
+{
+    PrinterEntry entry;
+    entry.queue = dest.name;
+    entry.name = Utf8ToCp932(entry.queue);
+    const char* deviceUri = cupsGetOption("device-uri", dest.num_options, dest.options);
+    entry.port = PortFromDeviceUri(deviceUri ? deviceUri : "");
+    entry.model = DerivePrinterModel(entry.name);
+    return entry;
+}
+
+}  // namespace
+
+std::vector<PrinterEntry> ListPrinters(const std::optional<SpoolerServer>& server,
+                                       std::chrono::milliseconds timeout)
+{
+    const CupsHttp http = ConnectToSpooler(server, timeout, timeout);
+    if (!http) return {};
+    cups_dest_t* dests = nullptr;
+    const int count = cupsGetDests2(http.get(), &dests);
+    std::vector<PrinterEntry> printers;
+    for (int i = 0; i < count; ++i) {
+        // Instances are the user's option sets for a queue, not printers of their own.
+        if (!dests[i].instance) printers.push_back(EntryFor(dests[i]));
+    }
+    cupsFreeDests(count, dests);
+    return printers;
+}
+
+PrintDestination DestinationForPrinterOption(const std::string& printer,
+                                             const std::optional<SpoolerServer>& server)
+{
+    std::string port;
+    if (KindOfPrinter(printer) == PrintDestination::Kind::Spooler) {
+        const auto printers = ListPrinters(server);
+        const auto found = std::find_if(printers.begin(), printers.end(),
+                                        [&](const PrinterEntry& entry) { return entry.queue == printer; });
+        if (found != printers.end()) port = found->port;
+    }
+    PrintDestination destination = ChooseDestination(printer, port);
+    destination.server = server;
+    return destination;
+}
+
+}  // namespace tessra
