@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "cli/CommandLine.h"
+
+#include <QCommandLineParser>
+
+#include <string>
+#include <string_view>
+
+namespace tessra {
+
+// What every subcommand starts from: its parsed options and the loaded document.
+struct CliContext {
+    QCommandLineParser& parser;
+    AppState& state;
+    CliStreams& streams;
+};
+
+// Writes a program message (UTF-8, line breaks kept) on standard error, ending with a newline.
+void PrintMessage(CliStreams& streams, std::string_view message);
+
+// A usage error: the reason, then the subcommand's usage text.
+int UsageError(const CliContext& context, const QString& reason);
+
+// The value of a whole-number option, or a usage error (returned in `exitCode`).
+bool WholeNumberOption(const CliContext& context, const QString& name, int& value, int& exitCode);
+
+int RunEmboss(CliContext& context);
+int RunRead(CliContext& context);
+int RunCheck(CliContext& context);
+
+}  // namespace tessra
