@@ -5,30 +5,15 @@
 #include "document/BseFile.h"
 #include "format/FormatString.h"
 #include "format/Presets.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
-#include <string>
 
 namespace tessra::test {
 
-struct CliRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-// Runs a subcommand in-process with its own settings record.
-inline CliRun RunTessra(QStringList arguments, const std::string& settings, bool errIsTerminal = false)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    CliStreams streams{out, err, errIsTerminal};
-    arguments << "--settings" << QString::fromStdString(settings);
-    const int exitCode = RunCommandLine(arguments, streams);
-    return {exitCode, out.str(), err.str()};
-}
+struct CliRun { int exitCode; std::string out, err; };
 
 // The sheet of the embosser's worked example: one A4 label, LP22, lines ABC and DE.
 inline AppState A4Document()
@@ -44,11 +29,37 @@ inline AppState A4Document()
     return state;
 }
 
-inline QString SavedAs(AppState state, const std::string& path)
+// Per-label data on a catalogue layout.
+inline AppState PerLabelDocument(const Preset& preset, int linesPerPage, std::vector<std::string> lines)
 {
-    state.filePath = path;
-    EXPECT_EQ(WriteBseFile(state), std::nullopt);
-    return QString::fromStdString(path);
+    AppState state = A4Document();
+    ParseFormatString(preset.layout, state.format);
+    state.sameDataForAllLabels = false;
+    state.linesPerPage = linesPerPage;
+    state.lines = std::move(lines);
+    return state;
 }
+
+// Runs subcommands in-process, each test with its own directory and settings record.
+class CliTest : public testing::Test {
+protected:
+    QString Save(AppState state, std::string_view name = "doc.BSE")
+    {
+        state.filePath = dir.File(name);
+        EXPECT_EQ(WriteBseFile(state), std::nullopt);
+        return QString::fromStdString(state.filePath);
+    }
+
+    CliRun Tessra(QStringList arguments, bool errIsTerminal = false)
+    {
+        std::ostringstream out, err;
+        CliStreams streams{out, err, errIsTerminal};
+        const int exitCode = RunCommandLine(arguments << "--settings" << QString::fromStdString(settings), streams);
+        return {exitCode, out.str(), err.str()};
+    }
+
+    TempDir dir;
+    std::string settings = dir.File("Tessra.ini");
+};
 
 }  // namespace tessra::test

@@ -1,4 +1,6 @@
+#include "display/BrailleUnicode.h"
 #include "display/KanaReader.h"
+#include "display/LineReading.h"
 
 #include <gtest/gtest.h>
 
@@ -8,131 +10,105 @@
 namespace tessra {
 namespace {
 
-// What finally stands on each cell of a line, cells joined by '|'; braille texts in braces.
-std::string ReadLine(KanaReader& reader, const std::string& cells, bool lastMarked)
+// What finally stands on each cell of each line of one label, cells joined by '|'; braille texts
+// in braces. `lastMarked` false: the label holds fewer cells than the line is wide, so no cell is
+// marked last.
+std::vector<std::string> ReadLabel(const std::vector<std::string>& lines, bool lastMarked)
 {
-    reader.ResetForLine();
-    std::vector<std::string> drawn(cells.size());
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        const KanaReading r = reader.ReadCell(cells[i], lastMarked && i + 1 == cells.size());
-        const auto shown = [](std::string_view text, bool braille) {
-            return braille ? "{" + std::string(text) + "}" : std::string(text);
-        };
-        if (!r.prevCellOut.empty()) {
-            EXPECT_GT(i, 0u) << "the first cell of a line has no previous cell to rewrite";
-            if (i > 0) drawn[i - 1] = shown(r.prevCellOut, r.prevCellOutBraille);
-        }
-        drawn[i] = shown(r.cellOut, r.cellOutBraille);
-    }
-    std::string joined;
-    for (std::size_t i = 0; i < drawn.size(); ++i) joined += (i > 0 ? "|" : "") + drawn[i];
-    return joined;
-}
-
-struct ReadingRow {
-    const char* name;
-    std::vector<std::string> lines;  // one label
-    std::vector<std::string> expected;
-    bool lastMarked = true;  // false: the label holds fewer cells than the line is wide
-};
-
-class KanaReaderRows : public testing::TestWithParam<ReadingRow> {};
-
-TEST_P(KanaReaderRows, ReadsLabel)
-{
-    const ReadingRow& row = GetParam();
+    const auto text = [](std::string_view out, bool braille) {
+        return braille ? "{" + std::string(out) + "}" : std::string(out);
+    };
     KanaReader reader;
     reader.ResetForLabel();
     std::vector<std::string> read;
-    for (const std::string& line : row.lines) read.push_back(ReadLine(reader, line, row.lastMarked));
-    EXPECT_EQ(read, row.expected);
+    for (const std::string& cells : lines) {
+        reader.ResetForLine();
+        std::vector<std::string> drawn(cells.size());
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            const KanaReading r = reader.ReadCell(cells[i], lastMarked && i + 1 == cells.size());
+            // at() throws for a rewrite of the cell before the first one.
+            if (!r.prevCellOut.empty()) drawn.at(i - 1) = text(r.prevCellOut, r.prevCellOutBraille);
+            drawn[i] = text(r.cellOut, r.cellOutBraille);
+        }
+        std::string& joined = read.emplace_back();
+        for (std::size_t i = 0; i < drawn.size(); ++i) joined += (i > 0 ? "|" : "") + drawn[i];
+    }
+    return read;
 }
 
-const ReadingRow kRows[] = {
-    {"NumeralSignThenDigits", {"#AB"}, {"{#}|１|２"}},
-    {"DigitGroupComma", {"#A'BC"}, {"{#}|１|，|２|３"}},
-    {"DecimalPoint", {"#A1B"}, {"{#}|１|．|２"}},
-    {"KanaEndsNumber", {"#AK"}, {"{#}|１|な"}},
-    {"WaAfterNumber", {"#A'1"}, {"{#}|１|わ|っ"}},
-    {"ApostropheAfterNumeralSign", {"#'A"}, {"{#}|’|１"}},
-    {"LowerRowDigitsAsBraille", {"#12 "}, {"{#}|{1}|{2}|{ }"}},
-    {"CommaBetweenLowerRowDigits", {"#1'2"}, {"{#}|{1}|，|{2}"}},
-    {"UpperRowCellEndsLowerRowNumber", {"#1A"}, {"{#}|{1}|あ"}},
-    {"ParenthesisEndsNumber", {"#A7"}, {"{#}|１|（"}},
-    {"NumberEndsWithLine", {"#A", "B"}, {"{#}|１", "い"}},
-    {"NumberGoesOnInNarrowLabel", {"#A", "B"}, {"{#}|１", "２"}, false},
-    {"ParenthesesAlternateAcrossLines", {"7A", "B7"}, {"（|あ", "い|）"}},
-    {"Voiced", {"\"*"}, {"か|゛"}},
-    {"VoicedSignBeforeBlank", {"\" "}, {"・|{ }"}},
-    {"VoicedSymbol", {"\"Z"}, {" ○|"}},
-    {"VoicedSignBeforeUnknownCell", {"\"A"}, {"{\"}|{A}"}},
-    {"Contracted", {"@*"}, {"き|ゃ"}},
-    {"ContractedBeforeUnknownCell", {"@A"}, {"{@}|{A}"}},
-    {"SemiVoiced", {",U"}, {"は|°"}},
-    {"ContractedVoiced", {"^W"}, {"じ|ょ"}},
-    {"SpecialContractedVoiced", {"_+"}, {"う゛|ゅ"}},
-    {"ContractedSemiVoiced", {".U.N"}, {"ぴ|ゃ|て|ゅ"}},
-    {"Special", {"5Q"}, {"つ|ぇ"}},
-    {"SpecialSignBeforeBlank", {"5 "}, {"？|{ }"}},
-    {"SpecialVoiced", {"4U"}, {"う゛|ぁ"}},
-    {"SpecialVoicedSignBeforeBlank", {"4 "}, {"。|{ }"}},
-    {"PrefixesEndingLines", {"A4", "A5", "A6", "A;", "A\"", "A.", "A@"},
-     {"あ|。", "あ|？", "あ|！", "あ|、", "あ|・", "あ|．", "あ|"}},
-    {"PrefixInNarrowLabelReadsNothing", {"A4"}, {"あ|"}, false},
-    {"NoSignAcrossLines", {"@", "*"}, {"", "か"}},
-    {"ExclamationBeforeBlank", {"6 "}, {"！|{ }"}},
-    {"WeBeforeKana", {"6K"}, {"ゑ|な"}},
-    {"WeThenNumeralSign", {"6#A"}, {"ゑ|{#}|１"}},
-    {"SmallLetter", {";A"}, {"{;}|ａ"}},
-    {"OneCapitalSignOneCapital", {";,AB"}, {"{;}|{,}|Ａ|ｂ"}},
-    {"TwoCapitalSignsCapitalWord", {";,,AB"}, {"{;}|{,}|{,}|Ａ|Ｂ"}},
-    {"ForeignSignSymbols", {";&", ";%", ";*"}, {" ＆|", " ＃|", " ＊|"}},
-    {"ForeignSignBeforeBlank", {"; "}, {"、|{ }"}},
-    {"BlankEndsLetters", {";A B"}, {"{;}|ａ|{ }|い"}},
-    {"LettersEndWithLine", {";A", "B"}, {"{;}|ａ", "い"}},
-    {"LettersGoOnInNarrowLabel", {";A", "B"}, {"{;}|ａ", "ｂ"}, false},
-    {"LetterSymbols", {";A-[4/@'3"}, {"{;}|ａ|-|＠|．|/|´|’|："}},
-    {"ColonAfterDotFiveInLetters", {";A\"1"}, {"{;}|ａ| ：|"}},
-    {"NumeralSignInLetters", {";A#B"}, {"{;}|ａ|{#}|２"}},
-    {"NumeralSignInLettersStartsNoNumber", {"# ;A#1"}, {"{#}|{ }|{;}|ａ|{#}|．"}},
-    {"ForeignQuotation", {"8AB0C"}, {"{8}|ａ|ｂ|{0}|う"}},
-    {"QuotationKeepsOnOverBlanksAndLines", {"8A B", "C0"}, {"{8}|ａ|{ }|ｂ", "ｃ|{0}"}},
-    {"BlankEndsCapitals", {"8,,A B0"}, {"{8}|{,}|{,}|Ａ|{ }|ｂ|{0}"}},
-    {"CellOutsideTables", {"a\x7f"}, {"{a}|{\x7f}"}},
-    {"DotFourSixBeforeBlank", {". "}, {"．|{ }"}},
-    {"DotFourSixBeforeLineEnd", {".K", ".4"}, {"．|な", "．|。"}},
-    {"DotFourSixTableAtLineEnd", {".X"}, {"ぴ|ゅ"}},
-    {"DotFourSixBeforeUnknownCell", {".K "}, {"{.}|{K}|{ }"}},
-};
-
-INSTANTIATE_TEST_SUITE_P(Rows, KanaReaderRows, testing::ValuesIn(kRows),
-                         [](const testing::TestParamInfo<ReadingRow>& info) {
-                             return std::string(info.param.name);
-                         });
-
-TEST(KanaReader, LabelResetEndsModes)
+TEST(KanaReader, ReadsLabels)
 {
-    KanaReader reader;
-    reader.ResetForLabel();
-    EXPECT_EQ(ReadLine(reader, "7#A", false), "（|{#}|１");
-    reader.ResetForLabel();
-    EXPECT_EQ(ReadLine(reader, "A7", false), "あ|（");
-    reader.ResetForLabel();
-    EXPECT_EQ(ReadLine(reader, "8;,", false), "{8}|{;}|{,}");
-    reader.ResetForLabel();
-    EXPECT_EQ(ReadLine(reader, "A0", false), "あ|ん");
+    // The lines of one label and what they read as.
+    const struct { const char* name; std::vector<std::string> lines, expected;
+                   bool lastMarked = true; } rows[] = {
+        {"DigitsCommaDecimalPointAndKana", {"#AB", "#A'BC", "#A1B", "#AK"},
+         {"{#}|１|２", "{#}|１|，|２|３", "{#}|１|．|２", "{#}|１|な"}},
+        {"ApostrophesAndLowerRowDigits", {"#A'1", "#'A", "#12 ", "#1'2", "#1A"},
+         {"{#}|１|わ|っ", "{#}|’|１", "{#}|{1}|{2}|{ }", "{#}|{1}|，|{2}", "{#}|{1}|あ"}},
+        {"NumberAndLettersEndWithLine", {"#A", "B", ";A", "B"}, {"{#}|１", "い", "{;}|ａ", "い"}},
+        {"NarrowLabelMarksNoCellLast", {"A4", "#A", "B", ";A", "B"},
+         {"あ|", "{#}|１", "２", "{;}|ａ", "ｂ"}, false},
+        {"ParenthesesAlternateAcrossLines", {"7A", "B7"}, {"（|あ", "い|）"}},
+        {"VoicedSign", {"\"*", "\" "}, {"か|゛", "・|{ }"}},
+        {"ContractedSign", {"@*", "@A"}, {"き|ゃ", "{@}|{A}"}},
+        {"OtherTwoCellSigns", {"\"Z", ",U", "^W", "_+", ".U.N", "5Q", "4U"},
+         {" ○|", "は|°", "じ|ょ", "う゛|ゅ", "ぴ|ゃ|て|ゅ", "つ|ぇ", "う゛|ぁ"}},
+        {"OtherPrefixesBeforeUnknownCell", {"\"A", ",A", "^A", "_A", "5A", "4A", ".K "},
+         {"{\"}|{A}", "{,}|{A}", "{^}|{A}", "{_}|{A}", "{5}|{A}", "{4}|{A}", "{.}|{K}|{ }"}},
+        {"PrefixesBeforeBlank", {"4 ", "5 ", "; ", ". "}, {"。|{ }", "？|{ }", "、|{ }", "．|{ }"}},
+        {"PrefixesEndingLines", {"A4", "A5", "A6", "A;", "A\"", "A.", "A@"},
+         {"あ|。", "あ|？", "あ|！", "あ|、", "あ|・", "あ|．", "あ|"}},
+        {"ExclamationOrWe", {"6 ", "6K"}, {"！|{ }", "ゑ|な"}},
+        {"ForeignLetterSign", {";,AB", ";,,AB", ";&", ";%", ";*"},
+         {"{;}|{,}|Ａ|ｂ", "{;}|{,}|{,}|Ａ|Ｂ", " ＆|", " ＃|", " ＊|"}},
+        {"LettersUntilBlank", {";A B", ";A-[4/@'3"}, {"{;}|ａ|{ }|い", "{;}|ａ|-|＠|．|/|´|’|："}},
+        {"NumeralSignAndColonInLetters", {";A#B", "# ;A#1", ";A\"1"},
+         {"{;}|ａ|{#}|２", "{#}|{ }|{;}|ａ|{#}|．", "{;}|ａ| ：|"}},
+        {"ForeignQuotationWithCapitals", {"8,,A B0C"}, {"{8}|{,}|{,}|Ａ|{ }|ｂ|{0}|う"}},
+        {"QuotationKeepsOnOverBlanksAndLines", {"8A B", "C0"}, {"{8}|ａ|{ }|ｂ", "ｃ|{0}"}},
+        {"CellOutsideTables", {"a\x7f"}, {"{a}|{\x7f}"}},
+        {"DotFourSixBeforeLineEnd", {".K", ".4", ".X"}, {"．|な", "．|。", "ぴ|ゅ"}},
+    };
+    for (const auto& r : rows) EXPECT_EQ(ReadLabel(r.lines, r.lastMarked), r.expected) << r.name;
 }
 
-TEST(KanaReader, ReadingsOutliveLaterCells)
+TEST(LineReading, ReadsTheTextLastDrawnOnEachPlacedCell)
 {
+    const struct { const char* name; std::string line; int cells; std::string expected; } rows[] = {
+        {"later rewrite replaces a cell's own text", "\"*  ", 4, "か゛"},
+        {"leading and inner blanks kept, trailing removed", ";&A B   ", 8, " ＆あ い"},
+        {"cell without text adds nothing", ";A\"B", 4, "⠰ａｂ"},
+        {"last cell of the padded line is placed", "K4", 2, "な。"},
+        {"last cell of the padded line is not placed", "K4 ", 2, "な"},
+        {"negative capacity", "ABC", -3, ""},
+        {"capacity beyond the line", "AB", 99, "あい"},
+    };
+    for (const auto& row : rows) {
+        KanaReader reader;
+        reader.ResetForLabel();
+        EXPECT_EQ(ReadLabelLine(reader, row.line, row.cells), row.expected) << row.name;
+    }
+    // No line starts with a previous cell; modes carry to the next line, not to the next label.
     KanaReader reader;
     reader.ResetForLabel();
-    reader.ResetForLine();
-    const KanaReading first = reader.ReadCell('Q', false);
-    const KanaReading braille = reader.ReadCell('a', false);
-    for (char c : std::string("#ABC;,XYZ")) reader.ReadCell(c, false);
-    EXPECT_EQ(first.cellOut, "て");
-    EXPECT_EQ(braille.cellOut, "a");
+    EXPECT_EQ(ReadLabelLine(reader, "K@ ", 2), "な");
+    EXPECT_EQ(ReadLabelLine(reader, "7#A ", 3), "（⠼１");
+    EXPECT_EQ(ReadLabelLine(reader, "B8A#C ", 5), "２⠦ａ⠼３");
+    reader.ResetForLabel();
+    EXPECT_EQ(ReadLabelLine(reader, "B7A0;A ", 6), "い（あん⠰ａ");
+    reader.ResetForLabel();
+    EXPECT_EQ(ReadLabelLine(reader, "A7 ", 2), "あ（");
+    EXPECT_EQ(BrailleLabelLine("AB ; ", 16), "⠁⠃ ⠰");
+}
+
+TEST(BrailleUnicode, CellsMapToTheirDots)
+{
+    std::string cells;
+    for (int cell = 0x20; cell <= 0x5F; ++cell) cells += BrailleCellToUtf8(cell);
+    EXPECT_EQ(cells, "⠀⠮⠐⠼⠫⠩⠯⠄⠷⠾⠡⠬⠠⠤⠨⠌⠴⠂⠆⠒⠲⠢⠖⠶⠦⠔⠱⠰⠣⠿⠜⠹"
+                     "⠈⠁⠃⠉⠙⠑⠋⠛⠓⠊⠚⠅⠇⠍⠝⠕⠏⠟⠗⠎⠞⠥⠧⠺⠭⠽⠵⠪⠳⠻⠘⠸");
+    EXPECT_EQ(BrailleCellToUtf8('`') + BrailleCellToUtf8('z') + BrailleCellToUtf8('~'), "⠈⠵⠘");
+    for (int byte : {0x00, 0x1F, 0x7F, 0x80, 0xFF}) EXPECT_EQ(BrailleCodePoint(byte), 0xFFFDu);
 }
 
 }  // namespace

@@ -11,10 +11,9 @@
 
 namespace tessra::testing {
 
-// A CUPS scheduler of the test's own, started by tests/print/cups/start-private-cupsd: its
-// own directory, a free loopback port, raw queues. Queues whose device URI is kCaptureDevice
-// get the capture backend, which copies each job's bytes to a file. Stopped and removed by the
-// destructor; never touches the machine's own CUPS.
+// A CUPS scheduler of the test's own, started by tests/print/cups/start-private-cupsd in its own
+// directory on a free loopback port, so the machine's own CUPS is never touched. Queues whose
+// device URI is kCaptureDevice copy each job's bytes to a file named by the job id there.
 class PrivateCupsServer {
 public:
     static constexpr const char* kCaptureDevice = "capture";
@@ -23,7 +22,7 @@ public:
     static std::string MissingTools();
 
     // queues: name and device URI, in the spooler's UTF-8.
-    explicit PrivateCupsServer(std::vector<std::pair<std::string, std::string>> queues);
+    explicit PrivateCupsServer(const std::vector<std::pair<std::string, std::string>>& queues);
     ~PrivateCupsServer();
     PrivateCupsServer(const PrivateCupsServer&) = delete;
     PrivateCupsServer& operator=(const PrivateCupsServer&) = delete;
@@ -33,20 +32,13 @@ public:
     void Stop();
 
     SpoolerServer Server() const { return {"127.0.0.1", port_}; }
-    PrintDestination Queue(const std::string& name, const std::string& portName = "") const;
+    PrintDestination Queue(const std::string& name) const;
 
-    struct Job {
-        int id = 0;
-        int state = 0;  // ipp_jstate_t
-        std::string title;
-    };
-    // The newest job of the queue once the scheduler is done with it (completed, cancelled or
-    // aborted); nothing when none is done within a few seconds.
+    struct Job { int id = 0; int state = 0; /* ipp_jstate_t */ };
+    // The queue's newest job once the scheduler is done with it; nothing when none is within 10 s.
     std::optional<Job> FinishedLastJob(const std::string& queue) const;
     // What the capture backend received for the job; nothing when it wrote no file.
     std::optional<std::vector<std::uint8_t>> CapturedBytes(int jobId) const;
-    // Jobs the queue has seen.
-    int JobCount(const std::string& queue) const;
 
 private:
     std::filesystem::path directory_;

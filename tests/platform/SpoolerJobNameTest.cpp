@@ -2,51 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace tessra {
 namespace {
 
-const std::string kReplacement = "\xEF\xBF\xBD";
-
-std::string Repeat(const std::string& text, int count)
+TEST(SpoolerJobNameTest, ReplacesBytesThatAreNotUtf8AndKeepsTheEndOfLongNames)
 {
-    std::string result;
-    for (int i = 0; i < count; ++i) result += text;
-    return result;
-}
-
-TEST(SpoolerJobNameTest, ValidUtf8StaysAsItIs)
-{
-    const std::string path = "/home/user/\xE7\x82\xB9\xE5\xAD\x97/label \xF0\x9F\x93\x84.BSE";  // 点字, U+1F4C4
-    EXPECT_EQ(SpoolerJobName(path), path);
-    EXPECT_EQ(SpoolerJobName(""), "");
-}
-
-TEST(SpoolerJobNameTest, BytesThatAreNotUtf8BecomeReplacementCharacters)
-{
-    const struct {
-        std::string name;
-        std::string expected;
-    } cases[] = {
-        {"/a/\x93\x5F\x8E\x9A.BSE", "/a/" + kReplacement + "_" + kReplacement + kReplacement + ".BSE"},  // CP932 点字
-        {"\xC0\xAF", kReplacement + kReplacement},                                // overlong '/'
-        {"\xED\xA0\x80", Repeat(kReplacement, 3)},                               // surrogate
-        {"\xF4\x90\x80\x80", Repeat(kReplacement, 4)},                           // above U+10FFFF
-        {"a\xE7\x82", "a" + kReplacement + kReplacement},                        // cut-off sequence
-        {"\xFF", kReplacement},
+    const std::string bad = "\xEF\xBF\xBD";  // U+FFFD
+    const std::string utf8 = "/\xE7\x82\xB9\xE5\xAD\x97/\xF0\x9F\x93\x84.BSE";  // 点字, U+1F4C4
+    const std::pair<std::string, std::string> cases[] = {
+        {utf8, utf8},
+        {"/a/\x93\x5F\x8E\x9A.BSE", "/a/" + bad + "_" + bad + bad + ".BSE"},  // 点字 in CP932
+        // Overlong '/', a surrogate, above U+10FFFF, a cut-off sequence: one U+FFFD for each byte.
+        {"\xC0\xAF|\xED\xA0\x80|\xF4\x90\x80\x80|\xE7\x82",
+         bad + bad + "|" + bad + bad + bad + "|" + bad + bad + bad + bad + "|" + bad + bad},
+        // The last 255 bytes start inside the second あ: only whole characters remain.
+        {"/\xE3\x81\x82\xE3\x81\x82" + std::string(253, 'y'), std::string(253, 'y')},
+        {"/" + std::string(255, 'x'), std::string(255, 'x')},
     };
-    for (const auto& c : cases) EXPECT_EQ(SpoolerJobName(c.name), c.expected);
-}
-
-TEST(SpoolerJobNameTest, LongNameKeepsItsEndOnACharacterBoundary)
-{
-    const std::string a = "\xE3\x81\x82";  // あ, three bytes
-    const std::string longName = "/start/" + Repeat(a, 400) + "y.BSE";
-    // 255 bytes from the end cut into an あ: the whole characters after the cut remain.
-    EXPECT_EQ(SpoolerJobName(longName), Repeat(a, 83) + "y.BSE");
-    EXPECT_EQ(SpoolerJobName(Repeat("x", 255)), Repeat("x", 255));
-    EXPECT_EQ(SpoolerJobName(Repeat("x", 256)), Repeat("x", 255));
+    for (const auto& [name, expected] : cases) EXPECT_EQ(SpoolerJobName(name), expected) << name.size();
 }
 
 }  // namespace
