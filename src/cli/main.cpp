@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
 
     if (arguments.isEmpty() || !tessra::IsSubcommand(arguments.first())) {
         std::cerr << "tessra: the desktop program is not part of this build yet.\n"
-                     "usage: tessra {emboss|read|check} FILE [options]\n";
+                     "usage: tessra {emboss|read|check|render} FILE [options]\n";
         return tessra::kExitUsage;
     }
     tessra::CliStreams streams{std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1};
