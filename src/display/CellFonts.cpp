@@ -73,6 +73,8 @@ void FaceAtSize::DrawText(QPainter& painter, int x, int y, std::string_view utf8
 
 void FaceAtSize::DrawCells(QPainter& painter, int x, int y, std::string_view cells)
 {
+    // The blank pattern has no ink; leaving it out keeps the picture and keeps PDF text clean.
+    if (cells.find_first_not_of(' ') == std::string_view::npos) return;
     if (cells.size() == 1) {
         const auto byte = static_cast<unsigned char>(cells.front());
         const QList<QGlyphRun>*& single = singleCells_[byte];

@@ -79,8 +79,7 @@ public:
         const int x = cell.screen.x;
         const int y = cell.screen.y;
         if (!kana_) {
-            // The blank pattern has no ink: skipping it leaves the same picture.
-            if (cell.byte != kBlankCell) braille_.DrawCells(painter_, x, y, {&cell.byte, 1});
+            braille_.DrawCells(painter_, x, y, {&cell.byte, 1});
             return;
         }
         const KanaReading reading = reader_.ReadCell(cell.byte, cell.lastInLine);
