@@ -1,3 +1,4 @@
+#include "app/CTessraApp.h"
 #include "cli/CommandLine.h"
 
 #include <QString>
@@ -10,11 +11,8 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
 
-    if (arguments.isEmpty() || !tessra::IsSubcommand(arguments.first())) {
-        std::cerr << "tessra: the desktop program is not part of this build yet.\n"
-                     "usage: tessra {emboss|read|check|render} FILE [options]\n";
-        return tessra::kExitUsage;
-    }
+    if (arguments.isEmpty() || !tessra::IsSubcommand(arguments.first()))
+        return tessra::CTessraApp(argc, argv).Run();
     tessra::CliStreams streams{std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1};
     return tessra::RunCommandLine(arguments, streams);
 }
