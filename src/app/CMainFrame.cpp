@@ -5,6 +5,7 @@
 #include "display/CTessraView.h"
 #include "document/DocumentCommands.h"
 #include "format/FormatBarState.h"
+#include "print/BraillePrintCommand.h"
 
 #include <QCloseEvent>
 #include <QDockWidget>
@@ -18,6 +19,7 @@ using namespace command;
 
 CMainFrame::CMainFrame(AppState& state, Dialogs& dialogs)
     : state_(state),
+      dialogs_(dialogs),
       actions_(this),
       view_(nullptr),
       files_(state, dialogs, this,
@@ -75,6 +77,7 @@ void CMainFrame::BindCommands()
     BindCommand(kOpen, [this] { files_.Open(); });
     BindCommand(kSave, [this] { files_.Save(); });
     BindCommand(kSaveAs, [this] { files_.SaveAs(); });
+    BindCommand(kBraillePrint, [this] { OnBraillePrint(state_, {dialogs_, [this] { view_->RepaintNow(); }}, this); });
     BindCommand(kExit, [this] { Exit(); });
     BindCommand(kToolBar, [this] { toolBar_->setVisible(toolBar_->isHidden()); });
     BindCommand(kStatusBar, [this] { statusBar_->setVisible(statusBar_->isHidden()); });

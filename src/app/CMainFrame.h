@@ -53,6 +53,7 @@ private:
     void BindCommand(int id, std::function<void()> handler);
 
     AppState& state_;
+    Dialogs& dialogs_;
     std::string workFormat_;
     CommandActions actions_;
     CTessraView* view_;

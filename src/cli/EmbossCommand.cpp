@@ -52,10 +52,7 @@ void ChoosePrinter(const QCommandLineParser& parser, AppState& state)
                                  : std::string();
     }
     if (parser.isSet("model")) state.printerModel = parser.value("model").toStdString();
-    if (state.printerModel != mode::kZen10R) {
-        state.thickPaper = false;
-        state.frontEject = false;
-    }
+    SetUpOptions(state);
 }
 
 // The percentage on a terminal, rewritten in place.
@@ -110,7 +107,7 @@ int SendToPrinter(CliContext& context, const PrintOptions& options)
     const PrintDestination destination =
         context.parser.isSet("printer")
             ? DestinationForPrinterOption(context.parser.value("printer").toStdString())
-            : ChooseDestination(Cp932ToUtf8(state.printerName), state.printerPort);
+            : DestinationOfChosenPrinter(state);
 
     TerminalProgress progress(context.streams.err, context.streams.errIsTerminal);
     const auto failure = RunTransport(destination, state.filePath, [&](ByteSink& sink) {
@@ -139,8 +136,8 @@ int RunEmboss(CliContext& context)
     if (!WholeNumberOption(context, "copies", options.copies, exitCode)) return exitCode;
 
     ChoosePrinter(parser, state);
-    options.thickPaper = parser.isSet("thick-paper") && state.printerModel == mode::kZen10R;
-    options.frontEject = parser.isSet("front-eject") && state.printerModel == mode::kZen10R;
+    options.thickPaper = parser.isSet("thick-paper") && ModelTakesOptions(state.printerModel);
+    options.frontEject = parser.isSet("front-eject") && ModelTakesOptions(state.printerModel);
 
     const bool toPrinter = !parser.isSet("output");
     std::optional<std::string> refusal = ApplyPositionOptions(parser, state);

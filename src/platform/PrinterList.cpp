@@ -39,6 +39,19 @@ std::vector<PrinterEntry> ListPrinters(const std::optional<SpoolerServer>& serve
     return printers;
 }
 
+void SelectPrinter(AppState& state, const PrinterEntry& printer)
+{
+    state.printerName = printer.name;
+    state.printerPort = printer.port;
+    state.printerModel = printer.model;
+    SetUpOptions(state);
+}
+
+PrintDestination DestinationOfChosenPrinter(const AppState& state)
+{
+    return ChooseDestination(Cp932ToUtf8(state.printerName), state.printerPort);
+}
+
 PrintDestination DestinationForPrinterOption(const std::string& printer,
                                              const std::optional<SpoolerServer>& server)
 {

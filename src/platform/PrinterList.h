@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AppState.h"
 #include "platform/PrintDestination.h"
 
 #include <chrono>
@@ -21,6 +22,13 @@ struct PrinterEntry {
 // empty when the scheduler cannot be reached within timeout.
 std::vector<PrinterEntry> ListPrinters(const std::optional<SpoolerServer>& server = std::nullopt,
                                        std::chrono::milliseconds timeout = std::chrono::seconds(10));
+
+// The printer the user chose, as the print dialog and the settings record keep it; the options
+// follow the model.
+void SelectPrinter(AppState& state, const PrinterEntry& printer);
+
+// The destination of the printer held in the settings (printerName, printerPort).
+PrintDestination DestinationOfChosenPrinter(const AppState& state);
 
 // The destination for a printer named on the command line (--printer, UTF-8): as
 // ChooseDestination, a queue taking its port from the spooler's list (empty when the spooler

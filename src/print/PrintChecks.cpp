@@ -21,13 +21,17 @@ std::optional<PrintRefusal> CheckLabelsFit(const SheetFormat& format)
     return std::nullopt;
 }
 
+std::optional<PrintRefusal> CheckCellsPrintable(bool allCellsPrintable)
+{
+    if (allCellsPrintable) return std::nullopt;
+    return PrintRefusal{PrintCheck::UnprintableCells,
+                        "印字出来ない部分があります\n赤い点字表示が無いように修正してください"};
+}
+
 std::optional<PrintRefusal> CheckPrinterReady(const AppState& state, bool allCellsPrintable,
                                               bool printerNeeded)
 {
-    if (!allCellsPrintable) {
-        return PrintRefusal{PrintCheck::UnprintableCells,
-                            "印字出来ない部分があります\n赤い点字表示が無いように修正してください"};
-    }
+    if (auto refusal = CheckCellsPrintable(allCellsPrintable)) return refusal;
     if (printerNeeded && state.printerName.empty()) {
         return PrintRefusal{PrintCheck::NoPrinter, "プリンタが選択されていません"};
     }

@@ -29,6 +29,8 @@ struct PrintRefusal {
 // Right side first, then bottom.
 std::optional<PrintRefusal> CheckLabelsFit(const SheetFormat& format);
 
+std::optional<PrintRefusal> CheckCellsPrintable(bool allCellsPrintable);
+
 // Unprintable cells, then the printer (only when the job goes to one), then its model.
 std::optional<PrintRefusal> CheckPrinterReady(const AppState& state, bool allCellsPrintable,
                                               bool printerNeeded);

@@ -39,6 +39,18 @@ std::string DerivePrinterModel(std::string_view printerName)
     return rModel ? mode::kZen10R : mode::kZen10;
 }
 
+bool ModelTakesOptions(std::string_view printerModel)
+{
+    return printerModel == mode::kZen10R;
+}
+
+void SetUpOptions(AppState& state)
+{
+    if (ModelTakesOptions(state.printerModel)) return;
+    state.thickPaper = false;
+    state.frontEject = false;
+}
+
 bool PrintNoticeApplies(std::string_view printerModel, std::string_view lineCode)
 {
     return printerModel != mode::kZen10R && !lineCode.empty();
