@@ -192,6 +192,7 @@ void CBraillePrintDialog::BuildLayout()
     middle->addLayout(right);
 
     notice_ = new QLabel(this);
+    notice_->setObjectName(QStringLiteral("notice"));
     notice_->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(this);
