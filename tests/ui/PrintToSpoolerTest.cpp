@@ -1,0 +1,153 @@
+#include "ui/PrintTestSupport.h"
+
+#include "app/CMainFrame.h"
+#include "app/CTessraApp.h"
+#include "display/CTessraView.h"
+#include "platform/PrivateCupsServer.h"
+#include "print/CPrintProgressDialog.h"
+
+#include <QTreeWidget>
+
+#include <cups/cups.h>
+
+#include <sstream>
+
+namespace tessra {
+namespace {
+
+using test::ButtonOf;
+using test::Edit;
+using testing::PrivateCupsServer;
+
+const QString kSample = QStringLiteral(TESSRA_SOURCE_DIR "/examples/sample.BSE");
+const std::string kClosingBytes = "\x0C\x1B\x1B" "F00";
+
+// The desktop program against a private spooler: Ctrl+P, the print dialog, the spooler's own
+// printer list, 印 刷; what arrives must be what `tessra emboss --output` writes for the same
+// document and settings.
+class PrintToSpoolerTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        if (!PrivateCupsServer::MissingTools().empty()) return;
+        server.reset(new PrivateCupsServer({{"ZEN-10", PrivateCupsServer::kCaptureDevice},
+                                            {"ZEN-10R", PrivateCupsServer::kCaptureDevice}}));
+        // libcups keeps cupsSetServer per thread; the job's worker thread reads the environment.
+        const std::string address = server->Server().host + ":" + std::to_string(server->Server().port);
+        ::setenv("CUPS_SERVER", address.c_str(), 1);
+        cupsSetServer(address.c_str());
+    }
+    static void TearDownTestSuite()
+    {
+        server.reset();
+        ::unsetenv("CUPS_SERVER");
+        cupsSetServer(nullptr);
+    }
+
+    void SetUp() override
+    {
+        if (!server) GTEST_SKIP() << PrivateCupsServer::MissingTools();
+        ASSERT_TRUE(server->Running()) << server->Error();
+        InitInstance(frame, state, settings);
+        frame.show();
+        frame.Files().OpenPath(kSample);
+        ASSERT_TRUE(state.fileOpen);
+    }
+
+    // Ctrl+P, then `inside` on the print dialog, which is closed afterwards.
+    void PrintFromDesktop(const std::function<void(CBraillePrintDialog&)>& inside)
+    {
+        bool shown = false;
+        test::WhenModalShown([&](QWidget& modal) {
+            shown = true;
+            inside(dynamic_cast<CBraillePrintDialog&>(modal));
+            modal.close();
+        });
+        frame.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&frame));
+        frame.View().setFocus();
+        QTest::keyClick(&frame.View(), Qt::Key_P, Qt::ControlModifier);
+        EXPECT_TRUE(shown) << dialogs.messages.join(QLatin1Char('|')).toStdString();
+    }
+
+    static void ChooseInSpoolerList(CBraillePrintDialog& dialog, const char* queue)
+    {
+        test::WhenModalShown([queue](QWidget& chooser) {
+            auto* list = chooser.findChild<QTreeWidget*>();
+            const auto found = list->findItems(QString::fromUtf8(queue), Qt::MatchExactly);
+            ASSERT_EQ(found.size(), 1) << queue;
+            list->setCurrentItem(found.first());
+            static_cast<QDialog&>(chooser).accept();
+        });
+        ButtonOf(dialog, "プリンタ参照")->click();
+    }
+
+    static std::string Received(const char* queue)
+    {
+        const auto job = server->FinishedLastJob(queue);
+        const auto bytes = job ? server->CapturedBytes(job->id) : std::nullopt;
+        return bytes ? std::string(bytes->begin(), bytes->end()) : "(nothing received)";
+    }
+
+    std::string EmbossOutput(QStringList options)
+    {
+        std::ostringstream out, err;
+        CliStreams streams{out, err, false};
+        options = QStringList{"emboss", kSample, "--settings", QString::fromStdString(settings), "--output", "-"} + options;
+        EXPECT_EQ(RunCommandLine(options, streams), 0) << err.str();
+        return out.str();
+    }
+
+    static inline std::unique_ptr<PrivateCupsServer> server;
+    test::TempDir dir;
+    std::string settings = dir.File("Tessra.ini");
+    AppState state;
+    test::ScriptedDialogs dialogs;
+    CMainFrame frame{state, dialogs};
+};
+
+TEST_F(PrintToSpoolerTest, QueueReceivesWhatEmbossWritesForTheSameChoices)
+{
+    const struct { const char* queue; const char* copies; bool options; const char* left; QStringList cli; } rows[] = {
+        {"ZEN-10", "3", false, nullptr, {"--copies", "3"}},
+        {"ZEN-10R", "2", true, "9.5", {"--copies", "2", "--thick-paper", "--front-eject"}},
+    };
+    for (const auto& row : rows) {
+        PrintFromDesktop([&](CBraillePrintDialog& dialog) {
+            ChooseInSpoolerList(dialog, row.queue);
+            if (row.options) {
+                ButtonOf(dialog, "厚紙印字")->click();
+                ButtonOf(dialog, "前面排紙")->click();
+            }
+            if (row.left) Edit(dialog, "左余白")->setText(row.left);
+            Edit(dialog, "印刷部数")->setText(row.copies);
+            ButtonOf(dialog, "印 刷")->click();
+            ASSERT_TRUE(test::WaitForJob(dialog));
+        });
+        EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('|').toStdString();
+        EXPECT_EQ(Received(row.queue), EmbossOutput(row.cli)) << row.queue;
+    }
+}
+
+TEST_F(PrintToSpoolerTest, CancelEndsTheSheetAndStillSendsTheClosingBytes)
+{
+    PrintFromDesktop([&](CBraillePrintDialog& dialog) {
+        ChooseInSpoolerList(dialog, "ZEN-10");
+        state.printerPort = "LPT1";  // 2 ms a byte: time to cancel
+        Edit(dialog, "印刷部数")->setText("5");
+        ButtonOf(dialog, "印 刷")->click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Progress() && dialog.Progress()->isVisible(); }));
+        EXPECT_FALSE(dialog.isEnabled());
+        QTest::keyClick(dialog.Progress(), Qt::Key_Escape);
+        ASSERT_TRUE(test::WaitForJob(dialog));
+        EXPECT_TRUE(dialog.isEnabled());
+    });
+    const std::string received = Received("ZEN-10");
+    const std::string whole = EmbossOutput({"--copies", "5"});
+    ASSERT_TRUE(received.ends_with(kClosingBytes)) << received.size();
+    EXPECT_LT(received.size(), whole.size() / 2);
+    EXPECT_TRUE(whole.starts_with(received.substr(0, received.size() - kClosingBytes.size())));
+}
+
+}  // namespace
+}  // namespace tessra
