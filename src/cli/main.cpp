@@ -10,9 +10,9 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
 
-    if (arguments.isEmpty() || !tessra::IsSubcommand(arguments.first())) {
-        std::cerr << "tessra: the desktop program is not part of this build yet.\n"
-                     "usage: tessra {emboss|read|check|render} FILE [options]\n";
+    if (tessra::DesktopCommandLine(arguments)) {
+        std::cerr << "tessra: the desktop program is not part of this build yet; "
+                     "'tessra --help' lists the subcommands.\n";
         return tessra::kExitUsage;
     }
     tessra::CliStreams streams{std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1};
