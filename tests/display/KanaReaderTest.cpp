@@ -117,8 +117,6 @@ TEST(LineReading, ReadsTheTextLastDrawnOnEachPlacedCell)
     EXPECT_EQ(ReadLabelLine(reader, "B8A#C ", 5), "２⠦ａ⠼３");
     reader.ResetForLabel();
     EXPECT_EQ(ReadLabelLine(reader, "B7A0;A ", 6), "い（あん⠰ａ");
-    reader.ResetForLabel();
-    EXPECT_EQ(ReadLabelLine(reader, "A7 ", 2), "あ（");
     EXPECT_EQ(BrailleLabelLine("AB ; ", 16), "⠁⠃ ⠰");
 }
 

@@ -74,9 +74,6 @@ Row LineFeeds(const char* lineCode, const std::string& selection)
 TEST(JobEncoder, Streams)
 {
     const Row rows[] = {
-        {"worked example", Job({"", "ABC", "DE"}), {}, 0,
-         "1B 1B 4E 1B 1B 47 1D 20 60 20 40 0D 41 42 43 0D 1B 1B 46 30 30 0A 44 45 0D 0C "
-         "1B 1B 46 30 30 ", {0}},
         LineFeeds("LP35", "1B 1B 46 30 37 "), LineFeeds("LP24", "1B 1B 50 36 "),
         LineFeeds("LP18", "1B 1B 46 31 34 "), LineFeeds("LP22", "1B 1B 46 30 30 "),
         // Two cells a line at X = 11 (11.5 truncated), Y = 15, 25, 36, 46, 57; blanks are sent
