@@ -109,15 +109,13 @@ TEST(ApplyPresetSelection, TakesTheRowsLayoutUnlessItIsTheFormatsOwnPreset)
     EXPECT_EQ(state.selectedPresetKey, "");
 }
 
-TEST(LoadStoredFormat, MatchesKeysOrClassifiesTheLayout)
+TEST(LoadStoredFormat, ClassifiesTheLayoutWhenTheKeyNamesNoEntry)
 {
     const struct {
         const char* fileKey;
         const char* format;
         const char* expectedKey;
-    } rows[] = {
-        {"マルチラベル@名刺(3) 10面 ｾﾝﾀｰ10㎜", "21002970050200900100110000000910055000600040LP2200",
-         "マルチラベル@名刺(3) 10面 ｾﾝﾀｰ10㎜"},
+    } rows[] = {  // a key that names an entry: DocumentCommandsTest opens one
         {"単票紙", "15001000000000000000000000001500100000000000LP2200", "単票紙@ユーザー指定"},
         {"unknown", "15001000030100000000000000000500030000000000LP2210", "マルチラベル@ユーザー指定"},
         {"", "", "単票紙@Ａ４（縦）"},  // and the default format with it
@@ -131,7 +129,6 @@ TEST(LoadStoredFormat, MatchesKeysOrClassifiesTheLayout)
         EXPECT_EQ(state.selectedPresetKey, state.formatPresetKey);
         EXPECT_GT(state.format.sheetWidth, 0) << row.fileKey;
     }
-
 }
 
 }  // namespace
