@@ -48,6 +48,7 @@ TEST_F(CommandLineTest, ReadPrintsEveryLabelsReadingAndTheBundledSampleAsJapanes
     const auto all = Tessra({"read", doc});
     EXPECT_EQ(all.out.substr(0, all.out.find("[3]")), "[1]\nか゛そ\n⠼１２\n[2]\nきゃ\n\n");
     EXPECT_EQ(Tessra({"read", doc, "--label", "2", "--braille"}).out, "[2]\n⠈⠡\n\n");
+    EXPECT_EQ(Tessra({"read", doc, "--label", "10"}).out, "[10]\n");  // the last of 5 x 2
 
     const QString sample = TESSRA_SOURCE_DIR "/examples/sample.BSE";
     EXPECT_EQ(Tessra({"read", sample, "--label", "1"}).out,
