@@ -44,12 +44,24 @@ void AddReadOptions(QCommandLineParser& parser)
     });
 }
 
+void AddRenderOptions(QCommandLineParser& parser)
+{
+    parser.addOptions({
+        {"output", "The image to write: .png (raster) or .pdf (vector page).", "OUT"},
+        {"view", "sheet (the whole sheet) or label (one label with rulers).", "VIEW", "sheet"},
+        {"zoom", "Zoom step, 0 (smallest) to 3.", "N", "1"},
+        {"kana", "Draw the kana reading instead of braille dots."},
+        {"width", "Width of the view's client area in pixels.", "PX", "800"},
+    });
+}
+
 void AddNoOptions(QCommandLineParser&) {}
 
 const Subcommand kSubcommands[] = {
     {"emboss", "The BSE document to emboss.", RunEmboss, AddEmbossOptions},
     {"read", "The BSE document to read.", RunRead, AddReadOptions},
     {"check", "The BSE document to check.", RunCheck, AddNoOptions},
+    {"render", "The BSE document to draw.", RunRender, AddRenderOptions},
 };
 
 const Subcommand* FindSubcommand(const QString& word)
@@ -79,7 +91,7 @@ int RunCommandLine(const QStringList& arguments, CliStreams& streams)
 {
     const Subcommand* command = arguments.isEmpty() ? nullptr : FindSubcommand(arguments.first());
     if (!command) {
-        streams.err << "usage: tessra {emboss|read|check} FILE [options]\n";
+        streams.err << "usage: tessra {emboss|read|check|render} FILE [options]\n";
         return kExitUsage;
     }
 

@@ -40,6 +40,9 @@ public:
     // an unprintable cell.
     ViewDrawing Paint(QPainter& painter, AppState& state, ZoomStep& step, int clientWidth);
 
+    // What Paint would leave for the view, without drawing: the size of a picture to paint into.
+    static ViewDrawing Layout(const AppState& state, ZoomStep& step, int clientWidth);
+
 private:
     CellFonts fonts_;
     KanaReader reader_;

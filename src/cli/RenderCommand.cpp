@@ -1,0 +1,112 @@
+#include "cli/CliContext.h"
+
+#include "display/ViewPicture.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <cstdio>
+#include <memory>
+
+namespace tessra {
+namespace {
+
+constexpr const char* kSaveFailed = "ファイルの保存に失敗しました。";
+
+// Fonts need a GUI application; render never shows a window, so the offscreen platform serves
+// whether or not a display is there.
+void EnsureGuiApplication()
+{
+    if (QCoreApplication::instance()) return;
+    // Qt's notes about the session (no runtime directory and the like) are no concern of a
+    // headless run; the command reports its own failures.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) fprintf(stderr, "%s\n", qPrintable(text));
+    });
+    static int argc = 3;
+    static char name[] = "tessra", option[] = "-platform", platform[] = "offscreen";
+    static char* argv[] = {name, option, platform, nullptr};
+    static const auto application = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+bool PaintPdf(QSaveFile& file, AppState& state, int clientWidth, QSize size)
+{
+    QPdfWriter pdf(&file);
+    pdf.setCreator(QStringLiteral("Tessra"));
+    pdf.setResolution(96);
+    pdf.setPageMargins(QMarginsF());
+    pdf.setPageSize(QPageSize(QSizeF(size.width() * 72.0 / 96, size.height() * 72.0 / 96),
+                              QPageSize::Point, QString(), QPageSize::ExactMatch));
+    QPainter painter;
+    if (!painter.begin(&pdf)) return false;
+    PaintViewPicture(painter, state, clientWidth);
+    return painter.end();
+}
+
+bool WritePicture(const QString& path, AppState& state, int clientWidth, QSize size)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    const bool written = path.endsWith(".pdf", Qt::CaseInsensitive)
+                             ? PaintPdf(file, state, clientWidth, size)
+                             : ViewImage(state, clientWidth).save(&file, "PNG");
+    if (!written) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool ZoomOption(const CliContext& context, int& zoom, int& exitCode)
+{
+    zoom = 1;
+    if (!context.parser.isSet("zoom")) return true;
+    if (!WholeNumberOption(context, "zoom", zoom, exitCode)) return false;
+    if (zoom >= 0 && zoom <= 3) return true;
+    exitCode = UsageError(context, QStringLiteral("--zoom must be 0, 1, 2 or 3."));
+    return false;
+}
+
+}  // namespace
+
+int RunRender(CliContext& context)
+{
+    const QCommandLineParser& parser = context.parser;
+    const QString output = parser.value("output");
+    if (output.isEmpty()) return UsageError(context, QStringLiteral("--output is required."));
+    if (!output.endsWith(".png", Qt::CaseInsensitive) && !output.endsWith(".pdf", Qt::CaseInsensitive))
+        return UsageError(context, QStringLiteral("--output must end in .png or .pdf."));
+    const QString view = parser.value("view");
+    if (view != "sheet" && view != "label")
+        return UsageError(context, QStringLiteral("--view must be sheet or label."));
+    int zoom = 1;
+    int width = 800;
+    int exitCode = kExitOk;
+    if (!ZoomOption(context, zoom, exitCode)) return exitCode;
+    if (!WholeNumberOption(context, "width", width, exitCode)) return exitCode;
+    if (width < 1 || width > kLargestPictureSide)
+        return UsageError(context,
+                          QStringLiteral("--width must lie between 1 and %1.").arg(kLargestPictureSide));
+
+    AppState& state = context.state;
+    state.viewMode = view == "sheet" ? mode::kSheet : mode::kLabel;
+    state.zoom = std::string("Zoom_") + char('0' + zoom);
+    state.displayMode = parser.isSet("kana") ? mode::kKana : mode::kBraille;
+
+    EnsureGuiApplication();
+    const QSize size = ViewPictureSize(state, width);
+    if (size.isEmpty()) {
+        PrintMessage(context.streams, "画像が大きすぎるため描画できません。ラベルの寸法を確かめてください。");
+        return kExitRefused;
+    }
+    if (!WritePicture(output, state, width, size)) {
+        PrintMessage(context.streams, QFile::encodeName(output).toStdString() + "\n" + kSaveFailed);
+        return kExitRefused;
+    }
+    return kExitOk;
+}
+
+}  // namespace tessra

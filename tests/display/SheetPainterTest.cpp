@@ -1,0 +1,258 @@
+#include "display/SheetPainter.h"
+#include "display/ViewPicture.h"
+#include "document/DocumentCommands.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tessra {
+namespace {
+
+const QRgb kGrey = qRgb(150, 150, 150);
+const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kShadow = qRgb(50, 50, 50);
+const QRgb kRed = qRgb(255, 80, 80);
+
+// A new document: the A4 single sheet (one label of 210 x 297, cells from (10, 15), LP22) with
+// the default print position.
+AppState A4State(std::vector<std::string> lines = {""})
+{
+    AppState state;
+    NewDocument(state);
+    state.leftMargin = 10;
+    state.topMargin = state.bottomMargin = 15;
+    state.lines = std::move(lines);
+    state.displayMode = mode::kBraille;
+    return state;
+}
+
+struct Painted {
+    QImage image;
+    ViewDrawing drawing;
+};
+
+Painted Paint(AppState& state, int clientWidth = 600, QSize size = {700, 700})
+{
+    Painted painted{QImage(size, QImage::Format_RGB32), {}};
+    painted.image.fill(kGrey);
+    QPainter painter(&painted.image);
+    ZoomStep step;
+    painted.drawing = SheetPainter().Paint(painter, state, step, clientWidth);
+    return painted;
+}
+
+QRgb At(const Painted& p, int x, int y)
+{
+    return p.image.pixel(x, y);
+}
+
+// How many pixels of `colour` lie in the box from (x, y), w by h.
+int Count(const QImage& image, QRect box, QRgb colour)
+{
+    int count = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x) count += image.pixel(x, y) == colour;
+    return count;
+}
+
+// Pixels neither of the label's white nor of the given background: ink of any colour.
+int Ink(const QImage& image, QRect box)
+{
+    return box.width() * box.height() - Count(image, box, kWhite);
+}
+
+TEST(SheetPainter, WithoutADocumentOnlyTheBackgroundRemains)
+{
+    AppState state = A4State({"ABC"});
+    state.fileOpen = false;
+    state.allCellsPrintable = false;
+    const Painted p = Paint(state);
+    EXPECT_EQ(Count(p.image, p.image.rect(), kGrey), 700 * 700);
+    EXPECT_TRUE(state.allCellsPrintable);
+    EXPECT_FALSE(p.drawing.scrollSize);
+}
+
+TEST(SheetPainter, A4SheetAtTheSmallestStepLiesWhereTheLayoutPutsIt)
+{
+    AppState state = A4State();
+    const Painted p = Paint(state);
+    EXPECT_EQ(p.drawing.origin, (ScreenPoint{93, 30}));
+    ASSERT_TRUE(p.drawing.scrollSize);
+    EXPECT_EQ(*p.drawing.scrollSize, (ScrollSize{483, 634}));
+    // The sheet covers 93..505 by 30..613; the label over it reaches one pixel further, and the
+    // shadow lies two pixels down and right, under both.
+    EXPECT_EQ(At(p, 92, 100), kGrey);
+    EXPECT_EQ(At(p, 93, 100), kBlack);
+    EXPECT_EQ(At(p, 94, 100), kWhite);
+    EXPECT_EQ(At(p, 505, 100), kWhite);
+    EXPECT_EQ(At(p, 506, 100), kBlack);
+    EXPECT_EQ(At(p, 507, 100), kShadow);
+    EXPECT_EQ(At(p, 508, 100), kGrey);
+    EXPECT_EQ(At(p, 200, 29), kGrey);
+    EXPECT_EQ(At(p, 200, 30), kBlack);
+    EXPECT_EQ(At(p, 200, 614), kBlack);
+    EXPECT_EQ(At(p, 200, 615), kShadow);
+    EXPECT_EQ(At(p, 507, 31), kGrey);  // the shadow starts two pixels down
+    EXPECT_EQ(At(p, 507, 32), kShadow);
+    EXPECT_EQ(At(p, 200, 616), kGrey);
+}
+
+TEST(SheetPainter, PrintableAreaLineRunsAlongTopLeftAndBottomOnly)
+{
+    AppState state = A4State();
+    const Painted p = Paint(state);
+    const QRgb dash = qRgb(255, 0, 0);
+    // Margins of 10, 15 and 15 mm: x = 93 + 19, top y = 30 + 29 - 1, bottom y = 30 + 584 - 29.
+    EXPECT_EQ(At(p, 112, 200), dash);
+    EXPECT_EQ(At(p, 480, 58), dash);  // the top line starts at the sheet's right edge
+    EXPECT_EQ(At(p, 112, 585), dash);
+    EXPECT_EQ(Count(p.image, QRect(113, 59, 392, 526), dash), 0);  // nothing inside the area
+    EXPECT_EQ(Count(p.image, QRect(507, 0, 193, 700), dash), 0);   // no right segment
+}
+
+TEST(SheetPainter, GridStickingOutWidensAndLengthensTheScrollArea)
+{
+    AppState state = A4State();
+    state.format.columns = 2;
+    state.format.rows = 2;
+    state.format.labelWidth = 120;
+    state.format.labelHeight = 160;
+    const Painted p = Paint(state, 600, {800, 800});
+    // 240 mm wide: 472 pixels from the origin 93, plus 70; 320 mm high: 629 from 30, plus 50.
+    EXPECT_EQ(*p.drawing.scrollSize, (ScrollSize{93 + 472 + 70, 30 + 629 + 50}));
+    EXPECT_EQ(At(p, 93 + 472, 300), kBlack);  // the second column's right edge, off the sheet
+}
+
+// The cell box at cell `i` of the first line of the A4 label at the smallest step.
+QRect A4CellBox(const Painted& p, int i)
+{
+    return QRect(p.drawing.origin.x + 19 + 10 * i, p.drawing.origin.y + 29, 10, 12);
+}
+
+TEST(SheetPainter, LineLongerThanTheLabelIsCutOnTheSheetAndRedInTheLabelView)
+{
+    AppState state = A4State({"", std::string(45, '=')});
+    AppState fitting = A4State({"", std::string(39, '=')});
+    const Painted sheet = Paint(state);
+    EXPECT_GT(Count(sheet.image, A4CellBox(sheet, 38), kBlack), 0);
+    EXPECT_EQ(sheet.image, Paint(fitting).image);
+    EXPECT_EQ(Count(sheet.image, sheet.image.rect(), kRed), 0);
+
+    state.viewMode = mode::kLabel;
+    const Painted label = Paint(state, 600, {700, 700});
+    EXPECT_EQ(label.drawing.origin, (ScreenPoint{93, 50}));
+    const QRect cell38(93 + 19 + 380, 50 + 29, 10, 12);
+    EXPECT_GT(Count(label.image, cell38, kBlack), 0);
+    EXPECT_EQ(Count(label.image, cell38, kRed), 0);
+    EXPECT_GT(Count(label.image, cell38.translated(10, 0), kRed), 0);
+    EXPECT_GT(Count(label.image, cell38.translated(60, 0), kRed), 0);
+    EXPECT_TRUE(state.allCellsPrintable);
+}
+
+TEST(SheetPainter, RedOnlyWhereTheWalkFindsUnprintableCells)
+{
+    AppState state = A4State({"", "==", "=="});
+    state.leftMargin = 10.5;  // the first cell of every line lies left of the margin
+    Painted p = Paint(state);
+    EXPECT_FALSE(state.allCellsPrintable);
+    const QRect second = A4CellBox(p, 0).translated(0, Px(10.2, {0.508, 10, 90, 2}));
+    for (const QRect& box : {A4CellBox(p, 0), second}) {
+        EXPECT_GT(Count(p.image, box, kRed), 0);
+        EXPECT_EQ(Count(p.image, box, kBlack), 0);
+        EXPECT_GT(Count(p.image, box.translated(10, 0), kBlack), 0);
+        EXPECT_EQ(Count(p.image, box.translated(10, 0), kRed), 0);
+    }
+
+    state.leftMargin = 10;
+    p = Paint(state);
+    EXPECT_TRUE(state.allCellsPrintable);
+    EXPECT_EQ(Count(p.image, p.image.rect(), kRed), 0);
+}
+
+TEST(SheetPainter, VoicedSignBeforeKaDrawsKaOnePitchToTheLeft)
+{
+    AppState voiced = A4State({"", "\"*"});
+    AppState plain = A4State({"", "*"});
+    voiced.displayMode = plain.displayMode = mode::kKana;
+    const Painted v = Paint(voiced);
+    const Painted k = Paint(plain);
+    const QRect first = A4CellBox(v, 0);
+    EXPECT_GT(Ink(v.image, first), 0);
+    EXPECT_EQ(v.image.copy(first), k.image.copy(first));  // "か" where the sign stood
+    EXPECT_GT(Ink(v.image, first.translated(10, 0)), 0);  // "゛" on the current cell
+}
+
+// Where ink lies in the band of the top ruler's texts, above the ticks, at the largest step.
+struct TopRuler {
+    QImage image;
+    int originX = 0;
+
+    bool InkBetween(int from, int to) const
+    {
+        return Count(image, QRect(originX + from, 30, to - from, 8), kGrey) < (to - from) * 8;
+    }
+};
+
+TopRuler LabelViewRuler(double labelWidth)
+{
+    AppState state = A4State();
+    state.format.labelWidth = labelWidth;
+    state.format.labelHeight = 40;
+    state.viewMode = mode::kLabel;
+    state.zoom = mode::kZoom3;
+    const Painted p = Paint(state, 100, {600, 300});
+    return {p.image, p.drawing.origin.x};
+}
+
+TEST(SheetPainter, LabelViewNumbersTheTopRulerUpToTheLastTenBelowTheWidth)
+{
+    // At 0.211665 mm a pixel: 80 at 372, 90 at 420, "(mm)" at px(100) - 20 or px(90) - 20.
+    const TopRuler wide = LabelViewRuler(91);
+    EXPECT_TRUE(wide.InkBetween(420, 432));   // "90"
+    EXPECT_TRUE(wide.InkBetween(452, 470));   // "(mm)" at the 100-mm position
+    EXPECT_FALSE(wide.InkBetween(400, 415));
+
+    const TopRuler exact = LabelViewRuler(90);
+    EXPECT_TRUE(exact.InkBetween(405, 415));  // "(mm)" at the 90-mm position
+    EXPECT_FALSE(exact.InkBetween(440, 500));
+}
+
+TEST(SheetPainter, LabelViewGridLinesNeverLieOnTheLabelsEdges)
+{
+    AppState state = A4State();
+    state.format.labelWidth = 20;
+    state.format.labelHeight = 10;
+    state.viewMode = mode::kLabel;
+    const Painted p = Paint(state, 100, {300, 200});
+    const QRgb grid = qRgb(200, 200, 200);
+    const int x0 = p.drawing.origin.x;
+    const int y0 = p.drawing.origin.y;
+    const ZoomStep step{0.508, 10, 90, 2};
+    // Vertical lines at 5, 10 and 15 mm; 20 mm is the right edge, outlined in black.
+    for (int mm : {5, 10, 15}) EXPECT_EQ(At(p, x0 + Px(mm, step), y0 + 3), grid) << mm;
+    EXPECT_EQ(At(p, x0 + Px(20, step), y0 + 3), kBlack);
+    EXPECT_EQ(At(p, x0 + 3, y0 + Px(5, step)), grid);
+    EXPECT_EQ(At(p, x0 + 3, y0 + Px(10, step)), kBlack);
+}
+
+TEST(ViewPicture, IsAsWideAsTheClientOrTheScrollAreaAndAsHighAsTheScrollArea)
+{
+    AppState state = A4State();
+    state.zoom = mode::kZoom0;
+    EXPECT_EQ(ViewPictureSize(state, 800), QSize(800, 634));
+    EXPECT_EQ(ViewPictureSize(state, 100), QSize(483, 634));
+    state.format.labelWidth = 1e12;  // a damaged format: refused, not allocated
+    state.viewMode = mode::kLabel;
+    EXPECT_TRUE(ViewPictureSize(state, 800).isEmpty());
+    EXPECT_TRUE(ViewImage(state, 800).isNull());
+}
+
+}  // namespace
+}  // namespace tessra
