@@ -2,6 +2,7 @@
 #include "display/SheetGeometry.h"
 
 #include <QApplication>
+#include <QWindow>
 
 #include <benchmark/benchmark.h>
 
@@ -53,6 +54,10 @@ void RepaintAfterZoom(benchmark::State& run, const char* displayMode)
     CTessraView view(state);
     view.resize(900, 700);
     view.show();
+    // A repaint reaches only an exposed window.
+    for (int i = 0; i < 1000 && !(view.windowHandle() && view.windowHandle()->isExposed()); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    if (!view.windowHandle() || !view.windowHandle()->isExposed()) run.SkipWithError("the view was never exposed");
     bool in = true;
     for (auto _ : run) {
         if (in) {

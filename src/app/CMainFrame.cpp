@@ -51,8 +51,6 @@ void CMainFrame::CreateBars()
     view_ = new CTessraView(state_, this);
     setCentralWidget(view_);
 
-    dimensionHelp_ = new DimensionHelpWindow(this);
-
     formatBar_ = new QDockWidget(QStringLiteral("書式設定バー"), this);
     formatBar_->setObjectName(QStringLiteral("formatBar"));
     formatBar_->setAllowedAreas(Qt::RightDockWidgetArea);
@@ -130,9 +128,15 @@ void CMainFrame::DocumentChanged()
     view_->RepaintNow();
 }
 
+DimensionHelpWindow& CMainFrame::DimensionHelp()
+{
+    if (!dimensionHelp_) dimensionHelp_ = new DimensionHelpWindow(this);
+    return *dimensionHelp_;
+}
+
 void CMainFrame::ShowDimensionHelp()
 {
-    dimensionHelp_->show();
+    DimensionHelp().show();
     dimensionHelp_->raise();
     dimensionHelp_->activateWindow();
 }

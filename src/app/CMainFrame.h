@@ -30,7 +30,8 @@ public:
     CommandActions& Actions() { return actions_; }
     QDockWidget& FormatBar() { return *formatBar_; }
     QToolBar& ToolBar() { return *toolBar_; }
-    DimensionHelpWindow& DimensionHelp() { return *dimensionHelp_; }
+    // Made at its first showing: its figure is the slowest part of the window to build.
+    DimensionHelpWindow& DimensionHelp();
 
     // The format bar's contents come from the format subsystem.
     void SetFormatBarWidget(QWidget* widget);

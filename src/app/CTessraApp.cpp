@@ -3,6 +3,7 @@
 #include "app/CMainFrame.h"
 #include "app/StartUp.h"
 #include "display/CTessraView.h"
+#include "platform/ProcessClock.h"
 #include "platform/SettingsLocation.h"
 
 #include <QCommandLineParser>
@@ -62,10 +63,13 @@ int CTessraApp::Run()
     const std::optional<DesktopOptions> options = ParseOptions(QApplication::arguments());
     if (!options) return kUsageError;
 
+    TraceStartUp("toolkit ready");
     frame_ = std::make_unique<CMainFrame>(state_, dialogs_);
+    TraceStartUp("main window created");
     InitInstance(*frame_, state_, options->settingsPath);
     frame_->resize(900, 700);
     frame_->show();
+    TraceStartUp("main window shown");
     if (!options->file.isEmpty()) {
         frame_->Files().OpenPath(options->file);
         frame_->UpdateCommandStates();
