@@ -1,6 +1,7 @@
 #include "document/DocumentCommands.h"
 
 #include "document/BseFile.h"
+#include "format/FormatBarState.h"
 #include "format/Presets.h"
 
 #include <filesystem>
@@ -12,15 +13,6 @@ std::string ExtensionOf(const std::string& path)
 {
     const std::string extension = std::filesystem::path(path).extension().string();
     return extension.empty() ? extension : extension.substr(1);
-}
-
-// The lists' entries for the selected key, applied as the format bar does.
-void ApplySelectedPreset(AppState& state)
-{
-    const PresetPosition position = SelectPresetInBar(state.selectedPresetKey);
-    const auto kind = static_cast<SheetKind>(position.kindIndex);
-    const SizeList sizes = FillSizeList(position.kindIndex, state);
-    ApplyPresetSelection(state, KindName(kind), sizes.rows.at(position.sizeIndex));
 }
 
 }  // namespace
@@ -35,7 +27,7 @@ void NewDocument(AppState& state)
     state.cellsPerLine = 38;
     state.linesPerPage = 28;
     state.headerCount = 1;
-    ApplySelectedPreset(state);
+    FormatBarShown(state);
     state.viewMode = mode::kSheet;
     state.zoom = mode::kZoom0;
     state.fileOpen = true;

@@ -1,0 +1,46 @@
+#include "app/CTessraApp.h"
+
+#include "app/CMainFrame.h"
+#include "app/StartUp.h"
+#include "display/CTessraView.h"
+#include "platform/ProcessClock.h"
+
+namespace tessra {
+namespace {
+
+constexpr const char* kStartCaption = "Tessra - テッスラ　　　";
+
+}  // namespace
+
+void InitInstance(CMainFrame& frame, AppState& state, const std::string& settingsPath)
+{
+    StartUpState(state, settingsPath);
+    frame.setWindowTitle(QString::fromUtf8(kStartCaption));
+    frame.View().OnInitialUpdate();
+    frame.UpdateCommandStates();
+}
+
+CTessraApp::CTessraApp(int& argc, char** argv) : application_(argc, argv)
+{
+    QApplication::setApplicationName(QStringLiteral("Tessra"));
+}
+
+CTessraApp::~CTessraApp() = default;
+
+int CTessraApp::Run(const std::string& settingsPath, const QString& file)
+{
+    TraceStartUp("toolkit ready");
+    frame_ = std::make_unique<CMainFrame>(state_, dialogs_);
+    TraceStartUp("main window created");
+    InitInstance(*frame_, state_, settingsPath);
+    frame_->resize(900, 700);
+    frame_->show();
+    TraceStartUp("main window shown");
+    if (!file.isEmpty()) {
+        frame_->Files().OpenPath(file);
+        frame_->UpdateCommandStates();
+    }
+    return QApplication::exec();
+}
+
+}  // namespace tessra

@@ -1,0 +1,158 @@
+#include "app/Commands.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QIcon>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace tessra {
+namespace {
+
+using namespace command;
+
+// Ids that both the menu and the tool bar show share one action.
+const CommandSpec kCommands[] = {
+    {kNew, "新規作成(&N)", "Ctrl+N", "新規にﾌｧｲﾙを作成", "新規ﾌｧｲﾙ", ":/toolbar/new.svg"},
+    {kOpen, "開く(&O)...", "Ctrl+O", "既存のﾌｧｲﾙを開く", "開く", ":/toolbar/open.svg"},
+    {kSave, "上書き保存(&S)", "Ctrl+S", "ファイルを同名で保存", "上書保存", ":/toolbar/save.svg"},
+    {kSaveAs, "名前を付けて保存(&A)", "Ctrl+A", "作業中のﾌｧｲﾙを新しい名前を付けて保存", nullptr, nullptr},
+    {kBraillePrint, "点字印刷(&P)", "Ctrl+P", "点字印刷をする", "点字印刷", ":/toolbar/print.svg",
+     false, true},
+    {kExit, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)", nullptr, "ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示", nullptr, nullptr},
+    {kUndo, "元に戻す(&U)", "Ctrl+Z; Alt+Backspace", nullptr, nullptr, nullptr},
+    {kCut, "切り取り(&T)", "Ctrl+X; Shift+Del", nullptr, nullptr, nullptr},
+    {kCopy, "ｺﾋﾟｰ(&C)", "Ctrl+C; Ctrl+Ins", "選択範囲をｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存", "ｺﾋﾟｰ",
+     ":/toolbar/empty.svg"},
+    {kPaste, "貼り付け(&P)", "Ctrl+V; Shift+Ins", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容を貼り付け", "貼り付け",
+     ":/toolbar/empty.svg"},
+    {kToolBar, "ﾂｰﾙ ﾊﾞｰ(&T)", nullptr, "ﾂｰﾙ ﾊﾞｰの 表示/非表示", nullptr, nullptr, true},
+    {kStatusBar, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", nullptr, "ｽﾃｰﾀｽ ﾊﾞｰの 表示/非表示", nullptr, nullptr, true},
+    {kFormatBarMenu, "書式設定バー", nullptr, nullptr, nullptr, nullptr, true},
+    {kDimensionHelpMenu, "寸法の説明", nullptr, "寸法の説明", nullptr, nullptr},
+    {kAbout, "Tessra のﾊﾞｰｼﾞｮﾝ情報(&A)...", nullptr, "ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示",
+     nullptr, nullptr},
+    {kKanaDisplay, "墨字表示", nullptr, "墨字を表示", "墨字表示", ":/toolbar/kana.svg"},
+    {kBrailleDisplay, "点字表示", nullptr, "点字を表示", "点字表示", ":/toolbar/braille.svg"},
+    {kZoomOut, "ズームアウト", nullptr, "縮小表示する", "ズームアウト", ":/toolbar/zoom-out.svg"},
+    {kZoomIn, "ズームイン", nullptr, "拡大表示する", "ズームイン", ":/toolbar/zoom-in.svg"},
+    {kLabelView, "ラベル表示", nullptr, "ラベルを表示する", "ラベル表示", ":/toolbar/label-view.svg"},
+    {kSheetView, "シート表示", nullptr, "ラベル配置を表示する", "シート表示", ":/toolbar/sheet-view.svg"},
+    {kFormatBarButton, "書式設定バー表示", nullptr, "書式設定ダイアログバーを表示", "書式設定バー表示",
+     ":/toolbar/format-bar.svg"},
+    {kDimensionHelpButton, "寸法説明", nullptr, "寸法の説明", "寸法説明",
+     ":/toolbar/dimension-help.svg"},
+};
+
+const int kFileMenu[] = {kNew, kOpen, kSave, kSaveAs, kSeparator, kBraillePrint, kSeparator, kExit};
+const int kEditMenu[] = {kUndo, kSeparator, kCut, kCopy, kPaste};
+const int kViewMenu[] = {kToolBar, kStatusBar, kFormatBarMenu};
+const int kHelpMenu[] = {kDimensionHelpMenu, kSeparator, kAbout};
+
+const MenuSpec kMenus[] = {
+    {"ﾌｧｲﾙ(&F)", kFileMenu},
+    {"編集(&E)", kEditMenu},
+    {"表示(&V)", kViewMenu},
+    {"ﾍﾙﾌﾟ(&H)", kHelpMenu},
+};
+
+const int kToolBarButtons[] = {
+    kNew, kOpen, kSave, kSeparator, kPaste, kBraillePrint, kCopy, kSeparator,
+    kKanaDisplay, kBrailleDisplay, kSeparator, kZoomOut, kZoomIn, kSeparator,
+    kLabelView, kSheetView, kSeparator, kFormatBarButton, kSeparator, kDimensionHelpButton,
+};
+
+// Shows its key in the menu, as the menu text names it, and swallows the key.
+class ShownShortcutAction final : public QAction {
+public:
+    using QAction::QAction;
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::Shortcut) return true;
+        return QAction::event(event);
+    }
+};
+
+QAction* MakeAction(const CommandSpec& spec, QObject* owner)
+{
+    QAction* action = spec.shortcutShownOnly ? new ShownShortcutAction(owner) : new QAction(owner);
+    action->setText(QString::fromUtf8(spec.text));
+    action->setObjectName(QStringLiteral("command%1").arg(spec.id));
+    if (spec.shortcuts) action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(spec.shortcuts)));
+    if (spec.statusText) action->setStatusTip(QString::fromUtf8(spec.statusText));
+    if (spec.tipText) {
+        action->setToolTip(QString::fromUtf8(spec.tipText));
+        action->setIconText(QString::fromUtf8(spec.tipText));
+    }
+    if (spec.icon) action->setIcon(QIcon(QString::fromUtf8(spec.icon)));
+    action->setCheckable(spec.checkable);
+    action->setEnabled(false);
+    return action;
+}
+
+}  // namespace
+
+std::span<const CommandSpec> CommandTable()
+{
+    return kCommands;
+}
+
+std::span<const MenuSpec> MenuTable()
+{
+    return kMenus;
+}
+
+std::span<const int> ToolBarTable()
+{
+    return kToolBarButtons;
+}
+
+CommandActions::CommandActions(QObject* owner)
+{
+    for (const CommandSpec& spec : kCommands) actions_.insert(spec.id, MakeAction(spec, owner));
+}
+
+void CommandActions::Bind(int id, std::function<void()> handler)
+{
+    QAction* action = Action(id);
+    if (!action) return;
+    QObject::connect(action, &QAction::triggered, action, [handler = std::move(handler)] { handler(); });
+    action->setEnabled(true);
+    bound_.append(id);
+}
+
+void CommandActions::FillMenuBar(QMenuBar& menuBar) const
+{
+    for (const MenuSpec& spec : kMenus) {
+        QMenu* menu = menuBar.addMenu(QString::fromUtf8(spec.title));
+        for (const int id : spec.items) {
+            if (id == kSeparator) {
+                menu->addSeparator();
+            } else {
+                menu->addAction(Action(id));
+            }
+        }
+    }
+}
+
+void CommandActions::FillToolBar(QToolBar& toolBar) const
+{
+    for (const int id : kToolBarButtons) {
+        if (id == kSeparator) {
+            toolBar.addSeparator();
+            continue;
+        }
+        toolBar.addAction(Action(id));
+        if (QWidget* button = toolBar.widgetForAction(Action(id))) button->setFocusPolicy(Qt::TabFocus);
+    }
+    // The toolkit's own button for the buttons that do not fit.
+    if (auto* more = toolBar.findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("その他のボタン"));
+}
+
+}  // namespace tessra

@@ -1,0 +1,57 @@
+#include "app/StatusBar.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QLabel>
+
+namespace tessra {
+namespace {
+
+constexpr const char* kIdleText = "ﾚﾃﾞｨ";
+constexpr std::array<const char*, 4> kIndicatorTexts = {"ｶﾅ", "CAP", "NUM", "SCRL"};
+
+QLabel* IndicatorPane(const char* text, QWidget* parent)
+{
+    auto* pane = new QLabel(parent);
+    pane->setAlignment(Qt::AlignCenter);
+    pane->setFrameShape(QFrame::Panel);
+    pane->setFrameShadow(QFrame::Sunken);
+    pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QString::fromUtf8(text)) + 12);
+    pane->setAccessibleName(QString::fromUtf8(text));
+    return pane;
+}
+
+}  // namespace
+
+StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent), idle_(new QLabel(QString::fromUtf8(kIdleText), this))
+{
+    setObjectName(QStringLiteral("statusBar"));
+    idle_->setObjectName(QStringLiteral("messagePane"));
+    addWidget(idle_, 1);
+    for (std::size_t i = 0; i < indicators_.size(); ++i) {
+        indicators_[i] = IndicatorPane(kIndicatorTexts[i], this);
+        addPermanentWidget(indicators_[i]);
+    }
+    ShowLocks(CurrentKeyboardLocks());
+    qApp->installEventFilter(this);
+}
+
+void StatusBar::ShowLocks(const KeyboardLocks& locks)
+{
+    const std::array<bool, 4> on = {locks.kana, locks.caps, locks.num, locks.scroll};
+    for (std::size_t i = 0; i < indicators_.size(); ++i)
+        indicators_[i]->setText(on[i] ? QString::fromUtf8(kIndicatorTexts[i]) : QString());
+}
+
+bool StatusBar::eventFilter(QObject* watched, QEvent* event)
+{
+    // The locks change only with keys, or elsewhere while another window had the keyboard.
+    const QEvent::Type type = event->type();
+    if (watched->isWindowType() &&
+        (type == QEvent::KeyRelease || type == QEvent::WindowActivate))
+        ShowLocks(CurrentKeyboardLocks());
+    return QStatusBar::eventFilter(watched, event);
+}
+
+}  // namespace tessra

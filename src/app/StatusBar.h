@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/KeyboardLocks.h"
+
+#include <QStatusBar>
+
+#include <array>
+
+class QLabel;
+
+namespace tessra {
+
+// The message pane with its idle text, then the ｶﾅ, CAP, NUM and SCRL indicators, each showing
+// its text while its lock is on.
+class StatusBar final : public QStatusBar {
+public:
+    explicit StatusBar(QWidget* parent);
+
+    void ShowLocks(const KeyboardLocks& locks);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLabel* idle_;
+    std::array<QLabel*, 4> indicators_{};
+};
+
+}  // namespace tessra

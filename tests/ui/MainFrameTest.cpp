@@ -1,0 +1,266 @@
+#include "app/CMainFrame.h"
+#include "app/CTessraApp.h"
+#include "display/CTessraView.h"
+#include "display/SheetReading.h"
+#include "document/BseFile.h"
+#include "document/DocumentCommands.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
+
+#include <QAccessible>
+#include <QDockWidget>
+#include <QFile>
+#include <QTest>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace tessra {
+namespace {
+
+using namespace command;
+using test::ScriptedDialogs;
+
+const QString kSample = QStringLiteral(TESSRA_SOURCE_DIR "/examples/sample.BSE");
+const QString kNoNameTitle = QStringLiteral("テッスラ　　　　　　[　NoName.BSE  ] ");
+
+QString TitleFor(const QString& path)
+{
+    return QStringLiteral("テッスラ　　　　　　[　%1  ] ").arg(path);
+}
+
+class MainFrameTest : public testing::Test {
+protected:
+    MainFrameTest()
+    {
+        std::filesystem::current_path(dir.Path());
+        InitInstance(frame, state, dir.File("Tessra.ini"));
+        frame.resize(800, 600);
+        frame.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));  // paints only reach an exposed window
+    }
+    ~MainFrameTest() override { std::filesystem::current_path(startDirectory); }
+
+    void Trigger(int id) { frame.Actions().Action(id)->trigger(); }
+    QString InDir(const char* name) const { return QString::fromStdString(dir.File(name)); }
+    void NewModifiedDocument(bool modified)
+    {
+        Trigger(kNew);
+        state.modified = modified;
+        dialogs.messages.clear();
+        dialogs.fileRequests.clear();
+    }
+
+    std::filesystem::path startDirectory = std::filesystem::current_path();
+    test::TempDir dir;
+    AppState state;
+    ScriptedDialogs dialogs;
+    CMainFrame frame{state, dialogs};
+};
+
+TEST_F(MainFrameTest, StartsWithoutADocument)
+{
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Tessra - テッスラ　　　"));
+    EXPECT_EQ(std::filesystem::file_size(dir.File("Tessra.ini")), 1024u);
+    EXPECT_EQ(state.viewMode + state.zoom, "SheetZoom_1");
+    EXPECT_FALSE(frame.Actions().Action(kFormatBarMenu)->isEnabled());
+    Trigger(kFormatBarButton);
+    EXPECT_TRUE(frame.FormatBar().isHidden());
+    Trigger(kSave);
+    Trigger(kSaveAs);
+    EXPECT_EQ(dialogs.messages, QStringList(2, QString::fromUtf8(kNoDocumentMessage.data())));
+    EXPECT_TRUE(dialogs.fileRequests.isEmpty());
+}
+
+TEST_F(MainFrameTest, UnhandledCommandsStayDisabledAndEveryButtonIsNamedAndFocusable)
+{
+    for (const int id : {kUndo, kCut, kCopy, kPaste}) {
+        Trigger(kNew);
+        EXPECT_FALSE(frame.Actions().Action(id)->isEnabled()) << id;
+    }
+    for (QAction* action : frame.ToolBar().actions()) {
+        if (action->isSeparator()) continue;
+        QWidget* button = frame.ToolBar().widgetForAction(action);
+        const QString name = QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty() || name.contains('&')) << action->objectName().toStdString();
+        EXPECT_EQ(button->focusPolicy(), Qt::TabFocus);
+    }
+}
+
+TEST_F(MainFrameTest, FormatBarFollowsNewOpenAndItsCommands)
+{
+    Trigger(kNew);
+    EXPECT_FALSE(frame.FormatBar().isHidden());
+    EXPECT_TRUE(frame.Actions().Action(kFormatBarMenu)->isChecked());
+    state.modified = true;
+    Trigger(kFormatBarButton);
+    EXPECT_TRUE(frame.FormatBar().isHidden());
+    Trigger(kFormatBarMenu);  // showing it applies the preset again, which clears modified
+    EXPECT_FALSE(frame.FormatBar().isHidden() || state.modified);
+    frame.Files().OpenPath(kSample);
+    EXPECT_TRUE(frame.FormatBar().isHidden());
+}
+
+struct PromptRow {
+    const char* name;
+    bool modified;
+    std::deque<MessageAnswer> answers;
+    QStringList files;  // "@x" stands for x in the test's directory
+    bool goesOn;
+};
+
+const PromptRow kPromptRows[] = {
+    {"unmodified: no prompt", false, {}, {kSample}, true},
+    {"Cancel stops", true, {MessageAnswer::Cancel}, {}, false},
+    {"No goes on unsaved", true, {MessageAnswer::No}, {kSample}, true},
+    {"Yes saves, then goes on", true, {MessageAnswer::Yes}, {"@kept.BSE", kSample}, true},
+    {"Yes, Save As cancelled: stops", true, {MessageAnswer::Yes}, {""}, false},
+    {"Yes, wrong extension: stops", true, {MessageAnswer::Yes}, {"@kept.txt"}, false},
+    {"Yes, write fails: stops", true, {MessageAnswer::Yes}, {"@missing/kept.BSE"}, false},
+};
+
+QStringList Script(const QStringList& files, const test::TempDir& dir)
+{
+    QStringList script;
+    for (const QString& file : files)
+        script << (file.startsWith('@') ? QString::fromStdString(dir.File(file.mid(1).toStdString())) : file);
+    return script;
+}
+
+TEST_F(MainFrameTest, OpenAfterTheUnsavedChangesPrompt)
+{
+    for (const PromptRow& row : kPromptRows) {
+        NewModifiedDocument(row.modified);
+        dialogs.answers = row.answers;
+        const QStringList files = Script(row.files, dir);
+        dialogs.files.assign(files.begin(), files.end());
+        Trigger(kOpen);
+        EXPECT_EQ(dialogs.messages.size() >= 1, row.modified) << row.name;
+        EXPECT_EQ(state.filePath == kSample.toStdString(), row.goesOn) << row.name;
+        EXPECT_EQ(state.modified, row.modified && !row.goesOn) << row.name;
+        EXPECT_EQ(frame.windowTitle() == TitleFor(kSample), row.goesOn) << row.name;
+        EXPECT_TRUE(dialogs.files.empty()) << row.name;
+    }
+    EXPECT_TRUE(QFile::exists(InDir("kept.BSE")));
+    EXPECT_FALSE(QFile::exists(InDir("kept.txt")));
+}
+
+TEST_F(MainFrameTest, ExitAndWindowCloseAskFirst)
+{
+    for (const PromptRow& row : kPromptRows) {
+        NewModifiedDocument(row.modified);
+        dialogs.answers = row.answers;
+        const QStringList files = Script(row.files, dir);
+        dialogs.files.assign(files.begin(), files.end());
+        Trigger(kExit);
+        EXPECT_EQ(frame.isHidden(), row.goesOn) << row.name;
+        frame.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    }
+}
+
+TEST_F(MainFrameTest, SaveAndSaveAsKeepTheTitleRules)
+{
+    Trigger(kNew);
+    EXPECT_EQ(frame.windowTitle(), kNoNameTitle);
+    state.modified = true;
+    Trigger(kSave);  // a new document goes to NoName.BSE in the current directory, no dialog
+    EXPECT_TRUE(QFile::exists(InDir("NoName.BSE")));
+    EXPECT_TRUE(dialogs.fileRequests.isEmpty());
+    EXPECT_FALSE(state.modified);
+    EXPECT_EQ(frame.windowTitle(), kNoNameTitle);
+
+    const struct {
+        const char* file;
+        QString title;
+        const char* message;
+    } rows[] = {
+        {"b.BSE", TitleFor(InDir("b.BSE")), nullptr},
+        {"c.txt", TitleFor(InDir("b.BSE")), kBadExtensionMessage.data()},
+        {"missing/d.bse", TitleFor(InDir("missing/d.bse")), kSaveFailedMessage.data()},
+    };
+    for (const auto& row : rows) {
+        dialogs.messages.clear();
+        dialogs.files = {InDir(row.file)};
+        Trigger(kSaveAs);
+        EXPECT_EQ(frame.windowTitle(), row.title) << row.file;
+        EXPECT_EQ(dialogs.messages, row.message ? QStringList{QString::fromUtf8(row.message)} : QStringList())
+            << row.file;
+    }
+    EXPECT_EQ(dialogs.fileRequests.back().defaultSuffix, QStringLiteral("BSE"));
+    EXPECT_EQ(dialogs.fileRequests.back().initialName, InDir("b.BSE"));
+}
+
+TEST_F(MainFrameTest, ViewCommandsRepaintBeforeTheyReturn)
+{
+    Trigger(kNew);
+    EXPECT_EQ(frame.View().ScrollArea(), (ScrollSize{483, 634}));  // A4 at Zoom_0
+
+    const struct {
+        const char* start;
+        int command;
+        int times;
+        const char* end;
+    } zooms[] = {
+        {"Zoom_0", kZoomIn, 4, "Zoom_3"},
+        {"Zoom_3", kZoomOut, 4, "Zoom_0"},
+        {"Zoom_0", kZoomOut, 1, "Zoom_0"},
+        {"Zoom_9", kZoomIn, 1, "Zoom_9"},
+    };
+    for (const auto& row : zooms) {
+        state.zoom = row.start;
+        for (int i = 0; i < row.times; ++i) Trigger(row.command);
+        EXPECT_EQ(state.zoom, row.end) << row.start;
+    }
+
+    state.zoom = "Zoom_0";
+    state.lines = {"", "ABC"};
+    state.leftMargin = 100;  // every cell left of the printable area
+    Trigger(kSheetView);
+    EXPECT_FALSE(state.allCellsPrintable);
+    Trigger(kLabelView);
+    EXPECT_TRUE(state.allCellsPrintable);
+    EXPECT_EQ(frame.View().ScrollArea(), (ScrollSize{513, 684}));
+    Trigger(kKanaDisplay);
+    EXPECT_EQ(state.displayMode, "Japanease");
+    Trigger(kBrailleDisplay);
+    EXPECT_EQ(state.displayMode, "Braille");
+}
+
+TEST_F(MainFrameTest, DoubleClickSwitchesToTheLabelOnlyInsideALabel)
+{
+    Trigger(kNew);
+    CTessraView& view = frame.View();
+    const ScreenPoint origin = view.Origin();
+    const struct {
+        QPoint point;
+        const char* viewMode;
+    } rows[] = {
+        {{origin.x, origin.y + 10}, "Sheet"},      // the label's first pixel column
+        {{origin.x + 413, origin.y + 10}, "Sheet"},  // just past its width
+        {{origin.x + 1, origin.y + 1}, "Label"},
+    };
+    for (const auto& row : rows) {
+        QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, row.point);
+        EXPECT_EQ(state.viewMode, row.viewMode) << row.point.x();
+    }
+}
+
+TEST_F(MainFrameTest, ScreenReadersGetTheModesAndTheShownReading)
+{
+    frame.Files().OpenPath(kSample);
+    CTessraView& view = frame.View();
+    EXPECT_EQ(view.accessibleDescription().toStdString(), ShownReading(state));
+    EXPECT_TRUE(view.accessibleDescription().startsWith("[1]\n"));
+    EXPECT_TRUE(view.accessibleName().startsWith(QStringLiteral("シート表示")));
+    Trigger(kLabelView);
+    EXPECT_EQ(view.accessibleDescription().toStdString(), LabelViewReading(state));
+    EXPECT_TRUE(view.accessibleName().startsWith(QStringLiteral("ラベル表示")));
+    Trigger(kNew);
+    EXPECT_EQ(view.accessibleDescription(), QStringLiteral("[1]\n"));
+}
+
+}  // namespace
+}  // namespace tessra
