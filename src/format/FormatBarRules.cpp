@@ -60,16 +60,16 @@ std::optional<double> ValueOf(const FieldRule& rule, std::string_view text)
     return TextToFiniteDouble(text);
 }
 
-// An accepted sheet size on a single sheet is the label size too, and that marks the document
-// modified; on other sheets the sheet size alone leaves it as it was.
+// An accepted sheet size on a single sheet is the label size too. On every kind it is a change
+// the file does not hold yet, so the document counts as modified.
 FieldChange StoreSheetSize(AppState& state, FormatField field, double value)
 {
     SheetFormat& f = state.format;
     const bool width = field == FormatField::SheetWidth;
     (width ? f.sheetWidth : f.sheetHeight) = value;
+    state.modified = true;
     if (!Cp932Contains(state.selectedPresetKey, preset::kSingleSheet)) return {true, {}};
     (width ? f.labelWidth : f.labelHeight) = value;
-    state.modified = true;
     return {true, width ? FormatField::LabelWidth : FormatField::LabelHeight};
 }
 

@@ -80,8 +80,7 @@ TEST(FormatBarRules, FieldsTakeValuesWithinTheirRangesEndsIncludedAndIgnoreTheRe
         const SheetFormat before = state.format;
         const FieldChange change = ApplyFieldText(state, row.field, row.text);
         EXPECT_EQ(change.stored, row.stored) << row.text;
-        EXPECT_EQ(state.modified, row.stored && row.field != FormatField::SheetWidth &&
-                                      row.field != FormatField::SheetHeight) << row.text;
+        EXPECT_EQ(state.modified, row.stored) << row.text;
         if (!row.stored) {
             EXPECT_EQ(state.format, before) << row.text;
             continue;
@@ -119,7 +118,7 @@ TEST(FormatBarRules, SheetSizeOfASingleSheetIsAlsoTheLabelSize)
     EXPECT_TRUE(other.stored);
     EXPECT_FALSE(other.mirrorInto);
     EXPECT_EQ(multi.format.labelWidth, labelWidth);
-    EXPECT_FALSE(multi.modified);
+    EXPECT_TRUE(multi.modified);  // a new sheet size is a change to save on every kind
 }
 
 TEST(FormatBarRules, FixedPitchesAreExactAndTheCustomPitchNeedsSixMillimetres)

@@ -67,7 +67,7 @@ TEST_F(MainFrameTest, StartsWithoutADocument)
     EXPECT_EQ(state.viewMode + state.zoom, "SheetZoom_1");
     EXPECT_FALSE(frame.Actions().Action(kFormatBarMenu)->isEnabled());
     Trigger(kFormatBarButton);
-    EXPECT_TRUE(frame.FormatBar().isHidden());
+    EXPECT_TRUE(frame.FormatBarDock().isHidden());
     Trigger(kSave);
     Trigger(kSaveAs);
     EXPECT_EQ(dialogs.messages, QStringList(2, QString::fromUtf8(kNoDocumentMessage.data())));
@@ -92,15 +92,16 @@ TEST_F(MainFrameTest, UnhandledCommandsStayDisabledAndEveryButtonIsNamedAndFocus
 TEST_F(MainFrameTest, FormatBarFollowsNewOpenAndItsCommands)
 {
     Trigger(kNew);
-    EXPECT_FALSE(frame.FormatBar().isHidden());
+    EXPECT_FALSE(frame.FormatBarDock().isHidden());
     EXPECT_TRUE(frame.Actions().Action(kFormatBarMenu)->isChecked());
     state.modified = true;
     Trigger(kFormatBarButton);
-    EXPECT_TRUE(frame.FormatBar().isHidden());
-    Trigger(kFormatBarMenu);  // showing it applies the preset again, which clears modified
-    EXPECT_FALSE(frame.FormatBar().isHidden() || state.modified);
+    EXPECT_TRUE(frame.FormatBarDock().isHidden());
+    Trigger(kFormatBarMenu);  // showing it applies the preset again but keeps unsaved changes
+    EXPECT_FALSE(frame.FormatBarDock().isHidden());
+    EXPECT_TRUE(state.modified);
     frame.Files().OpenPath(kSample);
-    EXPECT_TRUE(frame.FormatBar().isHidden());
+    EXPECT_TRUE(frame.FormatBarDock().isHidden());
 }
 
 struct PromptRow {
