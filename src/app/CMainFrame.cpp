@@ -4,6 +4,7 @@
 #include "app/StatusBar.h"
 #include "display/CTessraView.h"
 #include "document/DocumentCommands.h"
+#include "format/FormatBar.h"
 #include "format/FormatBarState.h"
 #include "print/BraillePrintCommand.h"
 
@@ -11,6 +12,8 @@
 #include <QDockWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolBar>
 
 namespace tessra {
@@ -53,14 +56,22 @@ void CMainFrame::CreateBars()
     view_ = new CTessraView(state_, this);
     setCentralWidget(view_);
 
-    dimensionHelp_ = new DimensionHelpWindow(this);
-
-    formatBar_ = new QDockWidget(QStringLiteral("書式設定バー"), this);
-    formatBar_->setObjectName(QStringLiteral("formatBar"));
-    formatBar_->setAllowedAreas(Qt::RightDockWidgetArea);
-    formatBar_->setFeatures(QDockWidget::NoDockWidgetFeatures);
-    addDockWidget(Qt::RightDockWidgetArea, formatBar_);
-    formatBar_->hide();
+    formatBarDock_ = new QDockWidget(QStringLiteral("書式設定バー"), this);
+    formatBarDock_->setObjectName(QStringLiteral("formatBarDock"));
+    formatBarDock_->setAllowedAreas(Qt::RightDockWidgetArea);
+    formatBarDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    formatBar_ = new FormatBar(state_, [this] { view_->RepaintNow(); });
+    // A short window scrolls the bar rather than cutting its fields.
+    auto* scroller = new QScrollArea;
+    scroller->setWidget(formatBar_);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setMinimumWidth(formatBar_->sizeHint().width() +
+                              scroller->verticalScrollBar()->sizeHint().width());
+    formatBarDock_->setWidget(scroller);
+    addDockWidget(Qt::RightDockWidgetArea, formatBarDock_);
+    formatBarDock_->hide();
 }
 
 void CMainFrame::BindCommand(int id, std::function<void()> handler)
@@ -102,29 +113,30 @@ void CMainFrame::UpdateCommandStates()
     actions_.Action(kStatusBar)->setChecked(!statusBar_->isHidden());
     QAction* formatBarItem = actions_.Action(kFormatBarMenu);
     formatBarItem->setEnabled(state_.fileOpen);
-    formatBarItem->setChecked(state_.fileOpen && !formatBar_->isHidden());
-}
-
-void CMainFrame::SetFormatBarWidget(QWidget* widget)
-{
-    formatBar_->setWidget(widget);
+    formatBarItem->setChecked(state_.fileOpen && !formatBarDock_->isHidden());
 }
 
 void CMainFrame::ToggleFormatBar()
 {
-    if (!formatBar_->isHidden()) {
-        formatBar_->hide();
+    if (!formatBarDock_->isHidden()) {
+        formatBarDock_->hide();
         FormatBarHidden(state_);
         workFormat_ = state_.formatString;
     } else {
-        formatBar_->show();
-        FormatBarShown(state_);
+        // Showing the bar re-reads the selection, which would call the document unmodified;
+        // changes not yet saved must still be asked about at exit.
+        const bool modified = state_.modified;
+        SetFormatBarShown(true);
+        state_.modified = modified;
     }
+    UpdateCommandStates();
 }
 
+// File New shows the bar with the new document's selection; File Open hides it.
 void CMainFrame::SetFormatBarShown(bool shown)
 {
-    formatBar_->setVisible(shown);
+    formatBarDock_->setVisible(shown);
+    if (shown) formatBar_->ShowSelection();
 }
 
 void CMainFrame::DocumentChanged()
@@ -133,9 +145,15 @@ void CMainFrame::DocumentChanged()
     view_->RepaintNow();
 }
 
+DimensionHelpWindow& CMainFrame::DimensionHelp()
+{
+    if (!dimensionHelp_) dimensionHelp_ = new DimensionHelpWindow(this);
+    return *dimensionHelp_;
+}
+
 void CMainFrame::ShowDimensionHelp()
 {
-    dimensionHelp_->show();
+    DimensionHelp().show();
     dimensionHelp_->raise();
     dimensionHelp_->activateWindow();
 }

@@ -16,6 +16,7 @@ namespace tessra {
 class CTessraView;
 class Dialogs;
 class DimensionHelpWindow;
+class FormatBar;
 class StatusBar;
 
 // The main window: menu, tool bar, status bar, the docked format bar, the view, and the
@@ -28,12 +29,12 @@ public:
     CTessraView& View() { return *view_; }
     FileCommands& Files() { return files_; }
     CommandActions& Actions() { return actions_; }
-    QDockWidget& FormatBar() { return *formatBar_; }
+    QDockWidget& FormatBarDock() { return *formatBarDock_; }
+    FormatBar& FormatBarContents() { return *formatBar_; }
     QToolBar& ToolBar() { return *toolBar_; }
-    DimensionHelpWindow& DimensionHelp() { return *dimensionHelp_; }
+    // Made at its first showing: its figure is the slowest part of the window to build.
+    DimensionHelpWindow& DimensionHelp();
 
-    // The format bar's contents come from the format subsystem.
-    void SetFormatBarWidget(QWidget* widget);
     void ToggleFormatBar();
     void ShowDimensionHelp();
     void ShowVersionDialog();
@@ -59,7 +60,8 @@ private:
     CTessraView* view_;
     QToolBar* toolBar_ = nullptr;
     StatusBar* statusBar_ = nullptr;
-    QDockWidget* formatBar_ = nullptr;
+    QDockWidget* formatBarDock_ = nullptr;
+    FormatBar* formatBar_ = nullptr;
     DimensionHelpWindow* dimensionHelp_ = nullptr;
     FileCommands files_;
 };

@@ -22,8 +22,9 @@ public:
     CTessraApp(int& argc, char** argv);
     ~CTessraApp();
 
-    // Starts up, runs until the main window closes; the process's exit status.
-    int Run();
+    // Starts up with the settings record at `settingsPath`, opens `file` when one is given, and
+    // runs until the main window closes; the process's exit status.
+    int Run(const std::string& settingsPath, const QString& file);
 
 private:
     QApplication application_;

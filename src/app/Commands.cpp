@@ -149,6 +149,9 @@ void CommandActions::FillToolBar(QToolBar& toolBar) const
         toolBar.addAction(Action(id));
         if (QWidget* button = toolBar.widgetForAction(Action(id))) button->setFocusPolicy(Qt::TabFocus);
     }
+    // The toolkit's own button for the buttons that do not fit.
+    if (auto* more = toolBar.findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("その他のボタン"));
 }
 
 }  // namespace tessra

@@ -20,13 +20,6 @@ constexpr const char* kHelpText =
 // The figure's own proportions (480 x 600) at a size where its smallest labels stay readable.
 constexpr QSize kFigureSize{432, 540};
 
-QLabel* NamedLabel(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setAccessibleName(text);
-    return label;
-}
-
 QWidget* HelpFigure(QWidget* parent)
 {
     auto* figure = new QSvgWidget(QStringLiteral(":/dimension-help.svg"), parent);
@@ -56,12 +49,12 @@ DimensionHelpWindow::DimensionHelpWindow(QWidget* parent) : QDialog(parent)
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* header = new QHBoxLayout;
-    header->addWidget(NamedLabel(QStringLiteral("「テッスラ」で印字できる形式"), this), 1);
+    header->addWidget(new QLabel(QStringLiteral("「テッスラ」で印字できる形式"), this), 1);
     header->addWidget(close, 0, Qt::AlignTop);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(header);
-    layout->addWidget(NamedLabel(QString::fromUtf8(kHelpText), this));
+    layout->addWidget(new QLabel(QString::fromUtf8(kHelpText), this));
     layout->addWidget(HelpFigure(this), 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -76,8 +69,8 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent)
     icon->setAccessibleName(QStringLiteral("テッスラのアイコン"));
 
     auto* texts = new QVBoxLayout;
-    texts->addWidget(NamedLabel(QStringLiteral("テッスラ"), this));
-    texts->addWidget(NamedLabel(QStringLiteral("Tessra    Version 0.20"), this));
+    texts->addWidget(new QLabel(QStringLiteral("テッスラ"), this));
+    texts->addWidget(new QLabel(QStringLiteral("Tessra    Version 0.20"), this));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

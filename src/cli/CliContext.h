@@ -15,6 +15,7 @@ struct CliContext {
     QCommandLineParser& parser;
     AppState& state;
     CliStreams& streams;
+    std::string_view invocation;  // "tessra SUBCOMMAND", for the usage text
 };
 
 // Writes a program message (UTF-8, line breaks kept) on standard error, ending with a newline.

@@ -1,12 +1,14 @@
 #include "cli/CommandLine.h"
 
 #include "app/SettingsRecord.h"
+#include "app/Version.h"
 #include "cli/CliContext.h"
 #include "document/DocumentCommands.h"
 #include "platform/SettingsLocation.h"
 
 #include <QFile>
 
+#include <algorithm>
 #include <ostream>
 
 namespace tessra {
@@ -14,6 +16,7 @@ namespace {
 
 struct Subcommand {
     const char* name;
+    const char* summary;  // its line in `tessra --help` and the manual page
     const char* file;
     int (*run)(CliContext&);
     void (*addOptions)(QCommandLineParser&);
@@ -58,11 +61,80 @@ void AddRenderOptions(QCommandLineParser& parser)
 void AddNoOptions(QCommandLineParser&) {}
 
 const Subcommand kSubcommands[] = {
-    {"emboss", "The BSE document to emboss.", RunEmboss, AddEmbossOptions},
-    {"read", "The BSE document to read.", RunRead, AddReadOptions},
-    {"check", "The BSE document to check.", RunCheck, AddNoOptions},
-    {"render", "The BSE document to draw.", RunRender, AddRenderOptions},
+    {"emboss", "Emboss the document, or write its embosser stream.",
+     "The BSE document to emboss.", RunEmboss, AddEmbossOptions},
+    {"read", "Print the kana reading of every label.", "The BSE document to read.", RunRead,
+     AddReadOptions},
+    {"check", "Tell whether the labels fit and which cells cannot be embossed.",
+     "The BSE document to check.", RunCheck, AddNoOptions},
+    {"render", "Draw the sheet or one label as the view shows it, into a PNG or PDF.",
+     "The BSE document to draw.", RunRender, AddRenderOptions},
 };
+
+const QCommandLineOption kHelpOption({"h", "help"}, "Show this help.");
+const QCommandLineOption kVersionOption({"v", "version"}, "Show the version.");
+
+// The desktop program's line: the program's own options and at most one document.
+void SetUpProgramParser(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(
+        "Tessra makes labels that carry Japanese braille. Without a subcommand it starts the "
+        "desktop program and opens FILE.BSE when one is given.");
+    parser.addPositionalArgument("FILE.BSE", "The BSE document to open.", "[FILE.BSE]");
+    parser.addOption({"settings", "Use the settings record at PATH instead of the program's own.", "PATH"});
+    parser.addOption(kHelpOption);
+    parser.addOption(kVersionOption);
+}
+
+void SetUpSubcommandParser(QCommandLineParser& parser, const Subcommand& command)
+{
+    parser.setApplicationDescription(command.summary);
+    parser.addPositionalArgument("FILE", command.file);
+    parser.addOption({"settings", "Read the settings record at PATH.", "PATH"});
+    parser.addOption(kHelpOption);
+    command.addOptions(parser);
+}
+
+// Qt's usage line names the executable as started (or "<executable_name>" without an
+// application object); ours names the program and the subcommand.
+std::string HelpText(const QCommandLineParser& parser, std::string_view invocation)
+{
+    const QString qtText = parser.helpText();
+    const QString usage = QStringLiteral("Usage: ");
+    const qsizetype options = qtText.indexOf(QLatin1String(" [options]"));
+    if (!qtText.startsWith(usage) || options < 0) return qtText.toStdString();
+    return usage.toStdString() + std::string(invocation) + qtText.mid(options).toStdString();
+}
+
+std::string ProgramHelpText(const QCommandLineParser& parser)
+{
+    std::string text = HelpText(parser, "tessra") + "\nSubcommands:\n";
+    for (const Subcommand& command : kSubcommands) {
+        std::string name = command.name;
+        name.resize(std::max<std::size_t>(name.size() + 2, 10), ' ');
+        text += "  " + name + command.summary + "\n";
+    }
+    return text + "\n'tessra SUBCOMMAND --help' shows the options of a subcommand.\n";
+}
+
+// `tessra` without a subcommand reaches here only for --help, --version or a wrong line.
+int RunProgramOptions(const QStringList& arguments, CliStreams& streams)
+{
+    QCommandLineParser parser;
+    SetUpProgramParser(parser);
+    const bool parsed = parser.parse(QStringList{"tessra"} + arguments);
+    if (parsed && parser.isSet(kHelpOption)) {
+        streams.out << ProgramHelpText(parser);
+        return kExitOk;
+    }
+    if (parsed && parser.isSet(kVersionOption)) {
+        streams.out << kVersionLine << '\n';
+        return kExitOk;
+    }
+    if (!parsed) streams.err << parser.errorText().toStdString() << "\n\n";
+    streams.err << ProgramHelpText(parser);
+    return kExitUsage;
+}
 
 const Subcommand* FindSubcommand(const QString& word)
 {
@@ -82,29 +154,33 @@ void LoadSettings(const QCommandLineParser& parser, AppState& state)
 
 }  // namespace
 
-bool IsSubcommand(const QString& word)
+std::optional<DesktopStart> DesktopCommandLine(const QStringList& arguments)
 {
-    return FindSubcommand(word) != nullptr;
+    if (!arguments.isEmpty() && FindSubcommand(arguments.first())) return std::nullopt;
+    QCommandLineParser parser;
+    SetUpProgramParser(parser);
+    if (!parser.parse(QStringList{"tessra"} + arguments) || parser.isSet(kHelpOption) ||
+        parser.isSet(kVersionOption) || parser.positionalArguments().size() > 1)
+        return std::nullopt;
+    return DesktopStart{parser.value("settings"), parser.positionalArguments().value(0)};
 }
 
 int RunCommandLine(const QStringList& arguments, CliStreams& streams)
 {
     const Subcommand* command = arguments.isEmpty() ? nullptr : FindSubcommand(arguments.first());
-    if (!command) {
-        streams.err << "usage: tessra {emboss|read|check|render} FILE [options]\n";
-        return kExitUsage;
-    }
+    if (!command) return RunProgramOptions(arguments, streams);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("tessra %1").arg(command->name));
-    parser.addPositionalArgument("FILE", command->file);
-    parser.addOption({"settings", "Read the settings record at PATH.", "PATH"});
-    command->addOptions(parser);
-
+    SetUpSubcommandParser(parser, *command);
     AppState state;
-    CliContext context{parser, state, streams};
+    const std::string invocation = std::string("tessra ") + command->name;
+    CliContext context{parser, state, streams, invocation};
     if (!parser.parse(QStringList{"tessra"} + arguments.mid(1)))
         return UsageError(context, parser.errorText());
+    if (parser.isSet(kHelpOption)) {
+        streams.out << HelpText(parser, invocation);
+        return kExitOk;
+    }
     if (parser.positionalArguments().size() != 1)
         return UsageError(context, parser.positionalArguments().isEmpty()
                                        ? QStringLiteral("FILE is missing.")
@@ -128,7 +204,7 @@ void PrintMessage(CliStreams& streams, std::string_view message)
 int UsageError(const CliContext& context, const QString& reason)
 {
     context.streams.err << reason.toStdString() << "\n\n"
-                        << context.parser.helpText().toStdString();
+                        << HelpText(context.parser, context.invocation);
     return kExitUsage;
 }
 

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include <iosfwd>
+#include <optional>
 
 namespace tessra {
 
@@ -16,9 +17,18 @@ struct CliStreams {
 
 enum ExitCode { kExitOk = 0, kExitRefused = 1, kExitUsage = 2 };
 
-bool IsSubcommand(const QString& word);
+// What the desktop program starts with: the settings record (empty: the program's own) and the
+// document to open (empty: none).
+struct DesktopStart {
+    QString settingsPath;
+    QString file;
+};
 
-// `arguments` without the program name: a subcommand, then its file and options.
+// `arguments` without the program name. The desktop program's line when it is one: no
+// subcommand, no --help or --version, nothing wrong with it.
+std::optional<DesktopStart> DesktopCommandLine(const QStringList& arguments);
+
+// Every other line: a subcommand with its file and options, or --help, --version, or a usage error.
 int RunCommandLine(const QStringList& arguments, CliStreams& streams);
 
 }  // namespace tessra

@@ -1,5 +1,8 @@
 #include "app/CTessraApp.h"
 #include "cli/CommandLine.h"
+#include "platform/SettingsLocation.h"
+
+#include <QFile>
 
 #include <QString>
 
@@ -11,8 +14,12 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
 
-    if (arguments.isEmpty() || !tessra::IsSubcommand(arguments.first()))
-        return tessra::CTessraApp(argc, argv).Run();
+    if (const auto desktop = tessra::DesktopCommandLine(arguments)) {
+        const std::string settingsPath = desktop->settingsPath.isEmpty()
+                                             ? tessra::DefaultSettingsPath()
+                                             : QFile::encodeName(desktop->settingsPath).toStdString();
+        return tessra::CTessraApp(argc, argv).Run(settingsPath, desktop->file);
+    }
     tessra::CliStreams streams{std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1};
     return tessra::RunCommandLine(arguments, streams);
 }

@@ -11,21 +11,11 @@
 #include <QScrollBar>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace tessra {
 namespace {
 
 constexpr int kLineStep = 20;
-
-bool TracingPaint()
-{
-    static const bool tracing = [] {
-        const char* value = std::getenv("TESSRA_TRACE_PAINT");
-        return value && *value && std::string_view(value) != "0";
-    }();
-    return tracing;
-}
 
 void SetRange(QScrollBar* bar, int total, int visible)
 {
@@ -170,8 +160,7 @@ void CTessraView::TracePaint(double paintMs)
     std::fprintf(stderr, "tessra: paint %.2f ms (%s %s)\n", paintMs, state_.viewMode.c_str(), state_.zoom.c_str());
     if (state_.fileOpen && !firstDocumentPaintTraced_) {
         firstDocumentPaintTraced_ = true;
-        std::fprintf(stderr, "tessra: first document paint done %.0f ms after process start\n",
-                     MillisecondsSinceProcessStart());
+        TraceStartUp("first document paint done");
     }
 }
 

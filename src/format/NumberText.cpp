@@ -18,11 +18,17 @@ locale_t CLocale()
 
 }  // namespace
 
-double TextToDouble(std::string_view text)
+std::optional<double> TextToFiniteDouble(std::string_view text)
 {
     const std::string terminated(text.substr(0, text.find('\0')));
     const double value = strtod_l(terminated.c_str(), nullptr, CLocale());
-    return std::isfinite(value) ? value : 0.0;
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+double TextToDouble(std::string_view text)
+{
+    return TextToFiniteDouble(text).value_or(0.0);
 }
 
 int TextToInt(std::string_view text)

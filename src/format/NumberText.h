@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,10 @@ namespace tessra {
 
 // strtod semantics; a result that is NaN or infinite ("nan", "inf", "1e999") reads as 0.
 double TextToDouble(std::string_view text);
+
+// The same reading, but nothing where strtod gives NaN or infinity: for fields where such a text
+// must be refused rather than read as 0.
+std::optional<double> TextToFiniteDouble(std::string_view text);
 
 // strtol semantics (base 10), clamped to the range of int.
 int TextToInt(std::string_view text);

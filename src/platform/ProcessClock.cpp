@@ -1,9 +1,12 @@
 #include "platform/ProcessClock.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 
 namespace tessra {
@@ -36,6 +39,20 @@ double MillisecondsSinceProcessStart()
     if (ticks < 0 || perSecond <= 0 || ::clock_gettime(CLOCK_BOOTTIME, &now) != 0) return -1;
     const double nowMs = static_cast<double>(now.tv_sec) * 1000.0 + static_cast<double>(now.tv_nsec) / 1e6;
     return nowMs - ticks * 1000.0 / static_cast<double>(perSecond);
+}
+
+bool TracingPaint()
+{
+    static const bool tracing = [] {
+        const char* value = std::getenv("TESSRA_TRACE_PAINT");
+        return value && *value && std::string_view(value) != "0";
+    }();
+    return tracing;
+}
+
+void TraceStartUp(const char* step)
+{
+    if (TracingPaint()) std::fprintf(stderr, "tessra: %s %.0f ms after process start\n", step, MillisecondsSinceProcessStart());
 }
 
 }  // namespace tessra

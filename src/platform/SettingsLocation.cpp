@@ -26,12 +26,28 @@ fs::path ConfigDirectory()
     return fs::path(home && *home ? home : ".") / ".config";
 }
 
+bool IsAnyOf(const fs::path& directory, std::initializer_list<const char*> candidates)
+{
+    for (const char* candidate : candidates) {
+        std::error_code error;
+        if (fs::equivalent(directory, candidate, error)) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string DefaultSettingsPath()
 {
-    const fs::path beside = ExecutableDirectory();
-    if (!beside.empty() && ::access(beside.c_str(), W_OK) == 0)
+    return SettingsPathFor(ExecutableDirectory(), {TESSRA_INSTALL_BINDIR, TESSRA_PACKAGE_BINDIR});
+}
+
+std::string SettingsPathFor(const std::string& executableDir,
+                            std::initializer_list<const char*> installedBinDirs)
+{
+    const fs::path beside(executableDir);
+    if (!beside.empty() && !IsAnyOf(beside, installedBinDirs) &&
+        ::access(beside.c_str(), W_OK) == 0)
         return (beside / kSettingsFileName).string();
     return (ConfigDirectory() / "tessra" / kSettingsFileName).string();
 }

@@ -48,6 +48,7 @@ TEST_F(CommandLineTest, ReadPrintsEveryLabelsReadingAndTheBundledSampleAsJapanes
     const auto all = Tessra({"read", doc});
     EXPECT_EQ(all.out.substr(0, all.out.find("[3]")), "[1]\nか゛そ\n⠼１２\n[2]\nきゃ\n\n");
     EXPECT_EQ(Tessra({"read", doc, "--label", "2", "--braille"}).out, "[2]\n⠈⠡\n\n");
+    EXPECT_EQ(Tessra({"read", doc, "--label", "10"}).out, "[10]\n");  // the last of 5 x 2
 
     const QString sample = TESSRA_SOURCE_DIR "/examples/sample.BSE";
     EXPECT_EQ(Tessra({"read", sample, "--label", "1"}).out,
@@ -83,6 +84,33 @@ TEST_F(CommandLineTest, UsageErrorsExitWith2AndAnUnreadableFileWith1)
     const std::string missing = dir.File("missing.BSE");
     const auto run = Tessra({"read", QString::fromStdString(missing)});
     EXPECT_EQ(std::tie(run.exitCode, run.err), std::tuple(1, missing + "\n\nファイルのオープンに失敗しました。\n"));
+}
+
+TEST_F(CommandLineTest, HelpAndVersionGoToStandardOutputAndUsageTextsNameTheSubcommand)
+{
+    const auto version = Tessra({"--version"});
+    EXPECT_EQ(std::tie(version.exitCode, version.out), std::tuple(0, "Tessra    Version 0.20\n"));
+    const auto help = Tessra({"-h"});
+    EXPECT_TRUE(help.exitCode == 0 && help.out.starts_with("Usage: tessra [options] [FILE.BSE]\n") &&
+                help.out.find("\n  check ") != std::string::npos) << help.out;
+    const auto read = Tessra({"read", "--help"});
+    EXPECT_TRUE(read.exitCode == 0 && read.out.starts_with("Usage: tessra read [options] FILE\n") &&
+                read.out.find("--label <N>") != std::string::npos) << read.out;
+    const auto wrong = Tessra({"check", "--label", "1"});
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_NE(wrong.err.find("\n\nUsage: tessra check [options] FILE\n"), std::string::npos) << wrong.err;
+}
+
+TEST(DesktopCommandLine, IsEveryLineWithoutSubcommandHelpVersionOrFault)
+{
+    const auto start = DesktopCommandLine({"--settings", "my.ini", "label.BSE"});
+    ASSERT_TRUE(start);
+    EXPECT_EQ(std::tie(start->settingsPath, start->file), std::tuple("my.ini", "label.BSE"));
+    const auto bare = DesktopCommandLine({});
+    EXPECT_TRUE(bare && bare->settingsPath.isEmpty() && bare->file.isEmpty());
+    for (const QStringList& headless : std::initializer_list<QStringList>{
+             {"read", "x.BSE"}, {"--version"}, {"a.BSE", "--help"}, {"a.BSE", "b.BSE"}, {"--zoom", "2"}})
+        EXPECT_FALSE(DesktopCommandLine(headless)) << headless.join(' ').toStdString();
 }
 
 // Every catalogue format, with shared and per-label data, a free pitch and text longer than the

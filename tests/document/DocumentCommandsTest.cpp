@@ -22,7 +22,6 @@ TEST(DocumentCommands, NewGivesAnEmptyA4Document)
     EXPECT_EQ(state.selectedPresetKey, std::string(preset::kDefaultKey) + std::string(32, ' '));
     EXPECT_EQ(state.formatString, preset::kDefaultFormat);
     EXPECT_EQ(state.cellsPerLine * 100 + state.linesPerPage, 3828);
-    EXPECT_DOUBLE_EQ(state.format.labelHeight, 297.0);
     EXPECT_EQ(state.zoom, "Zoom_0");
     EXPECT_TRUE(state.fileOpen && state.sameDataForAllLabels && !state.modified);
     EXPECT_EQ(state.filePath, "NoName.BSE");

@@ -30,8 +30,6 @@ TEST(ParseFormatString, ReadsBothFormsAndCatalogueRows)
     EXPECT_TRUE(stored.lineCode.empty());
     EXPECT_DOUBLE_EQ(stored.linePitch, 7.5);
     EXPECT_EQ(stored.formatDataMode, 1);
-
-    for (const Preset& p : Catalogue()) EXPECT_EQ(Parsed(CatalogueRow(p)), Parsed(p.layout));
 }
 
 TEST(ParseFormatString, GivesEachLineCodeItsRoundedPitch)

@@ -74,18 +74,16 @@ Row LineFeeds(const char* lineCode, const std::string& selection)
 TEST(JobEncoder, Streams)
 {
     const Row rows[] = {
-        {"worked example", Job({"", "ABC", "DE"}), {}, 0,
-         "1B 1B 4E 1B 1B 47 1D 20 60 20 40 0D 41 42 43 0D 1B 1B 46 30 30 0A 44 45 0D 0C "
-         "1B 1B 46 30 30 ", {0}},
         LineFeeds("LP35", "1B 1B 46 30 37 "), LineFeeds("LP24", "1B 1B 50 36 "),
         LineFeeds("LP18", "1B 1B 46 31 34 "), LineFeeds("LP22", "1B 1B 46 30 30 "),
-        // Two cells a line at Y = 15, 25, 36, 46, 57; blanks are sent only before used lines.
-        {"free pitch", Job({"", "ABC", "   ", "A", "A", "A", "  "},
-                           {.rows = 1, .columns = 1, .y1 = 5, .labelWidth = 20, .labelHeight = 297,
-                            .x3 = 10, .y3 = 10, .linePitch = 10.5, .lineCode = ""}), {}, 0,
-         kStart + "1B 1B 47 1D 20 60 20 40 0D 41 42 0D 1B 1B 47 1D 20 60 21 40 0D 20 20 0D "
-                  "1B 1B 47 1D 20 60 22 43 0D 41 0D 1B 1B 47 1D 20 60 23 43 0D 41 0D "
-                  "1B 1B 47 1D 20 60 24 47 0D 41 0D 0C " + kEnd, {0}},
+        // Two cells a line at X = 11 (11.5 truncated), Y = 15, 25, 36, 46, 57; blanks are sent
+        // only before used lines, and a mark beyond the two cells leaves a line blank.
+        {"free pitch", Job({"", "ABC", "   ", "A", "A", "A", "  A"},
+                           {.rows = 1, .columns = 1, .x1 = 1.5, .y1 = 5, .labelWidth = 20,
+                            .labelHeight = 297, .x3 = 10, .y3 = 10, .linePitch = 10.5, .lineCode = ""}),
+         {}, 0, kStart + "1B 1B 47 1D 20 62 20 40 0D 41 42 0D 1B 1B 47 1D 20 62 21 40 0D 20 20 0D "
+                         "1B 1B 47 1D 20 62 22 43 0D 41 0D 1B 1B 47 1D 20 62 23 43 0D 41 0D "
+                         "1B 1B 47 1D 20 62 24 47 0D 41 0D 0C " + kEnd, {0}},
         {"blank lines, options ignored by ZEN10", Job({"", "   ", ""}), {2, true, true}, 0,
          kStart + "0C 0C " + kEnd, {0, 50}},
         {"each label its own page", Job({"", "A", "", "B", "", "C"}, kFourLabels, "ZEN10", true),

@@ -16,7 +16,7 @@ TEST(PrintPosition, TruncatedToTenthsThenRangeChecked)
     // Field, typed, shown; the start of the field's message when refused, else empty.
     const std::tuple<F, const char*, const char*, std::string_view> rows[] = {
         {F::LeftMargin, "7.99", "7.9", "左余白"}, {F::BottomMargin, "-0.5", "-.5", "下余白"},
-        {F::HorizontalCorrection, "0.04", "0.0", ""},
+        {F::HorizontalCorrection, "0.04", "0.0", ""}, {F::HorizontalCorrection, "0.95", "+0.9", ""},
         {F::HorizontalCorrection, "3.1", "+3.1", "横軸"},
         {F::VerticalCorrection, "-1e300", "-214748364.7", "縦軸"},
     };

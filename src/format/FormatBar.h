@@ -1,0 +1,71 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "format/FormatBarRules.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QButtonGroup;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+
+namespace tessra {
+
+// The format bar's contents: the sheet kind and size lists, the layout fields, the line pitch
+// and the data mode. Every change goes through the format rules of the core; the widgets only
+// show what the state holds and which fields may be edited.
+class FormatBar final : public QWidget {
+public:
+    // `repaint` redraws the view at once from the state.
+    FormatBar(AppState& state, std::function<void()> repaint, QWidget* parent = nullptr);
+
+    // Selects the lists' entries for the selected preset key and shows the format in the fields,
+    // as showing the bar and File New do. Leaves the document unmodified.
+    void ShowSelection();
+
+    QComboBox& KindList() const { return *kindList_; }
+    QComboBox& SizeList() const { return *sizeList_; }
+    QLineEdit& Field(FormatField field) const;
+    QRadioButton& FixedPitchButton(FixedPitch pitch) const;
+    QRadioButton& CustomPitchButton() const { return *customPitch_; }
+    QRadioButton& DataButton(bool sameForAllLabels) const;
+
+private:
+    QGroupBox* KindGroup();
+    QGroupBox* PairGroup(const char* title, std::initializer_list<FormatField> fields);
+    QGroupBox* PitchGroup();
+    QGroupBox* DataGroup();
+    void AddField(QGridLayout& grid, int row, int column, const QString& group, FormatField field,
+                  bool withTextBeside = true);
+
+    void OnKindActivated(int kindIndex);
+    void OnSizeActivated();
+    void OnFieldTextChanged(FormatField field, const QString& text);
+    void OnFixedPitch(FixedPitch pitch);
+    void OnCustomPitch();
+    void OnDataMode(bool sameForAllLabels);
+
+    void FillSizes(int kindIndex);
+    void ApplySelection();
+    void ShowPitchAndDataMode();
+    // Writes a text into a field; its rule runs even when the text was already there.
+    void WriteField(FormatField field, const QString& text);
+
+    AppState& state_;
+    std::function<void()> repaint_;
+    QComboBox* kindList_ = nullptr;
+    QComboBox* sizeList_ = nullptr;
+    std::array<QLineEdit*, 13> fields_{};
+    std::array<QRadioButton*, 4> fixedPitches_{};
+    QRadioButton* customPitch_ = nullptr;
+    QRadioButton* sameData_ = nullptr;
+    QRadioButton* ownData_ = nullptr;
+};
+
+}  // namespace tessra

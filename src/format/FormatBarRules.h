@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/AppState.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tessra {
+
+// What the format bar's fields and buttons do to the state. The bar's widgets only show the
+// results: every rule lives here.
+
+enum class FormatField {
+    SheetWidth, SheetHeight, LabelWidth, LabelHeight, Rows, Columns,
+    X1, Y1, X2, Y2, X3, Y3, LinePitch
+};
+
+struct FieldChange {
+    bool stored = false;  // the value was in range and is now in the state
+    // On a single sheet an accepted sheet size is also the label size: the bar shows the same
+    // text in this field, whose own rule then runs.
+    std::optional<FormatField> mirrorInto;
+};
+
+// The rule for a field whose text changed, typed or written by the program. The ten layout
+// fields act only while a user-defined size is selected. A value outside the field's range
+// (ends included), NaN or infinity is ignored: the state keeps its value.
+FieldChange ApplyFieldText(AppState& state, FormatField field, std::string_view text);
+
+// The inclusive range of a field as it stands now (X3 and Y3 depend on the label size).
+struct FieldRange {
+    double lowest = 0;
+    double highest = 0;
+};
+FieldRange RangeOf(const AppState& state, FormatField field);
+
+// The four fixed line pitches with the embosser's codes.
+enum class FixedPitch { LP35, LP24, LP22, LP18 };
+
+// The rounded text the pitch field shows for a fixed pitch ("6.4", "9.5", "10.2", "12.8").
+std::string_view FixedPitchText(FixedPitch pitch);
+
+// After the bar has written FixedPitchText into the pitch field (whose rule stored the rounded
+// value): the exact pitch and its code replace it.
+void ApplyFixedPitch(AppState& state, FixedPitch pitch);
+
+// The pitch is given in millimetres from now on: no code, and the field's value when it is at
+// least 6.0 (no upper bound here), else the former pitch.
+void ApplyCustomPitch(AppState& state, std::string_view pitchFieldText);
+
+void ApplyDataMode(AppState& state, bool sameDataForAllLabels);
+
+}  // namespace tessra
