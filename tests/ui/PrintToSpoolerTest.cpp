@@ -138,6 +138,7 @@ TEST_F(PrintToSpoolerTest, CancelEndsTheSheetAndStillSendsTheClosingBytes)
         ButtonOf(dialog, "印 刷")->click();
         ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Progress() && dialog.Progress()->isVisible(); }));
         EXPECT_FALSE(dialog.isEnabled());
+        EXPECT_EQ(dialog.Progress()->windowTitle(), QStringLiteral("  印刷中  ") + kSample);
         QTest::keyClick(dialog.Progress(), Qt::Key_Escape);
         ASSERT_TRUE(test::WaitForJob(dialog));
         EXPECT_TRUE(dialog.isEnabled());
