@@ -29,5 +29,6 @@ bool WholeNumberOption(const CliContext& context, const QString& name, int& valu
 int RunEmboss(CliContext& context);
 int RunRead(CliContext& context);
 int RunCheck(CliContext& context);
+int RunCompose(CliContext& context);
 
 }  // namespace tessra

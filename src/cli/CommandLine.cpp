@@ -14,7 +14,7 @@ namespace {
 
 struct Subcommand {
     const char* name;
-    const char* file;
+    const char* file;  // null: the subcommand takes its own arguments and opens no document
     int (*run)(CliContext&);
     void (*addOptions)(QCommandLineParser&);
 };
@@ -44,12 +44,24 @@ void AddReadOptions(QCommandLineParser& parser)
     });
 }
 
+void AddComposeOptions(QCommandLineParser& parser)
+{
+    parser.addPositionalArgument("TEXT", "Kana text (UTF-8); - or none: standard input.", "[TEXT]");
+    parser.addOptions({
+        {"output", "The BSE document to write.", "FILE.BSE"},
+        {"format", "Preset key as tessra compose --list-formats prints it (default: the A4 sheet).",
+         "KEY"},
+        {"list-formats", "Print every preset key, one a line."},
+    });
+}
+
 void AddNoOptions(QCommandLineParser&) {}
 
 const Subcommand kSubcommands[] = {
     {"emboss", "The BSE document to emboss.", RunEmboss, AddEmbossOptions},
     {"read", "The BSE document to read.", RunRead, AddReadOptions},
     {"check", "The BSE document to check.", RunCheck, AddNoOptions},
+    {"compose", nullptr, RunCompose, AddComposeOptions},
 };
 
 const Subcommand* FindSubcommand(const QString& word)
@@ -85,7 +97,7 @@ int RunCommandLine(const QStringList& arguments, CliStreams& streams)
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("tessra %1").arg(command->name));
-    parser.addPositionalArgument("FILE", command->file);
+    if (command->file) parser.addPositionalArgument("FILE", command->file);
     parser.addOption({"settings", "Read the settings record at PATH.", "PATH"});
     command->addOptions(parser);
 
@@ -93,6 +105,7 @@ int RunCommandLine(const QStringList& arguments, CliStreams& streams)
     CliContext context{parser, state, streams};
     if (!parser.parse(QStringList{"tessra"} + arguments.mid(1)))
         return UsageError(context, parser.errorText());
+    if (!command->file) return command->run(context);
     if (parser.positionalArguments().size() != 1)
         return UsageError(context, parser.positionalArguments().isEmpty()
                                        ? QStringLiteral("FILE is missing.")

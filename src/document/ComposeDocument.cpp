@@ -1,0 +1,141 @@
+#include "document/ComposeDocument.h"
+
+#include "display/KanaComposer.h"
+#include "display/SheetGeometry.h"
+#include "document/DocumentCommands.h"
+#include "format/FormatString.h"
+
+namespace tessra {
+namespace {
+
+struct LabelSource {
+    int firstLine = 1;  // in the text, from 1
+    std::vector<std::string_view> lines;
+};
+
+struct LabelSources {
+    std::vector<LabelSource> labels{1};
+    bool separated = false;
+};
+
+// Lines end with LF or CR LF; a last line without either still counts.
+LabelSources SplitLabels(std::string_view text)
+{
+    LabelSources split;
+    for (int number = 1; !text.empty(); ++number) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        if (line == kLabelSeparator) {
+            split.separated = true;
+            split.labels.push_back({number + 1, {}});
+        } else {
+            split.labels.back().lines.push_back(line);
+        }
+    }
+    // A separator after the last text closes it and starts no label of its own.
+    if (split.separated && split.labels.back().lines.empty()) split.labels.pop_back();
+    return split;
+}
+
+std::string N(long long number) { return std::to_string(number); }
+
+std::string CharacterMessage(int line, const ComposeRefusal& refusal)
+{
+    return N(line) + " 行 " + N(refusal.column) + " 文字目「" + refusal.character + "」: " +
+           refusal.reason;
+}
+
+std::string LinePlace(std::size_t label, std::size_t line, int textLine)
+{
+    return "ラベル " + N(label + 1) + " の " + N(line + 1) + " 行目（" + N(textLine) + " 行目）: ";
+}
+
+// Writes the texts into pages and collects what does not fit or cannot be written.
+class PageWriter {
+public:
+    explicit PageWriter(const SheetFormat& format)
+        : cells_(CellsPerLabelLine(format)),
+          lines_(LinesPerLabel(format)),
+          labels_(static_cast<long long>(GridRows(format)) * GridColumns(format))
+    {
+    }
+
+    void Write(const LabelSources& split)
+    {
+        const auto texts = static_cast<long long>(split.labels.size());
+        for (std::size_t k = 0; k < split.labels.size(); ++k) {
+            if (static_cast<long long>(k) == labels_) {
+                problems_.push_back("ラベル " + N(labels_ + 1) + "（" + N(split.labels[k].firstLine) +
+                                    " 行目から）: この用紙のラベルは " + N(labels_) +
+                                    " 枚です。テキストは " + N(texts) + " 枚分あります");
+                return;
+            }
+            WriteLabel(k, split.labels[k]);
+        }
+    }
+
+    int CellsPerLine() const { return cells_; }
+    int LinesPerPage() const { return lines_ + 1; }
+    std::vector<std::string>& Lines() { return pageLines_; }
+    const std::vector<std::string>& Problems() const { return problems_; }
+
+private:
+    void WriteLabel(std::size_t k, const LabelSource& label)
+    {
+        composer_.ResetForLabel();
+        pageLines_.resize(k * static_cast<std::size_t>(LinesPerPage()));
+        pageLines_.emplace_back();
+        for (std::size_t j = 0; j < label.lines.size(); ++j) {
+            const int textLine = label.firstLine + static_cast<int>(j);
+            ComposedLine composed = composer_.ComposeLine(label.lines[j]);
+            for (const ComposeRefusal& refusal : composed.refusals)
+                problems_.push_back(CharacterMessage(textLine, refusal));
+            if (composed.cells.size() > static_cast<std::size_t>(cells_)) {
+                problems_.push_back(LinePlace(k, j, textLine) + "点字で " + N(composed.cells.size()) +
+                                    " マスになります。1 行に入るのは " + N(cells_) + " マスまでです");
+            }
+            if (j == static_cast<std::size_t>(lines_)) {
+                problems_.push_back(LinePlace(k, j, textLine) + "ラベルに入るのは " + N(lines_) +
+                                    " 行までです。このラベルのテキストは " + N(label.lines.size()) +
+                                    " 行あります");
+            }
+            pageLines_.push_back(std::move(composed.cells));
+        }
+    }
+
+    int cells_;
+    int lines_;
+    long long labels_;
+    KanaComposer composer_;
+    std::vector<std::string> pageLines_;
+    std::vector<std::string> problems_;
+};
+
+}  // namespace
+
+std::vector<std::string> ComposeDocument(std::string_view text, const Preset& preset,
+                                         AppState& state)
+{
+    SheetFormat format;
+    ParseFormatString(preset.layout, format);
+    const LabelSources split = SplitLabels(text);
+    PageWriter pages(format);
+    pages.Write(split);
+    if (!pages.Problems().empty()) return pages.Problems();
+
+    NewDocument(state);
+    state.selectedPresetKey = PresetKey(preset.kind, preset.sizeName);
+    state.formatPresetKey = state.selectedPresetKey;
+    state.formatString = std::string(preset.layout);
+    state.format = format;
+    state.sameDataForAllLabels = !split.separated;
+    state.cellsPerLine = pages.CellsPerLine();
+    state.linesPerPage = pages.LinesPerPage();
+    state.lines = std::move(pages.Lines());
+    state.modified = true;
+    return {};
+}
+
+}  // namespace tessra

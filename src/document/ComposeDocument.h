@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "format/Presets.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessra {
+
+// A text line that holds only this ends one label's text and starts the next one's.
+inline constexpr std::string_view kLabelSeparator = "---";
+
+// Makes `state` a new, unsaved document on `preset` from kana text (UTF-8, one text line per
+// braille line). Without separators every label shows the text (data-mode digit 0); with them
+// label k shows the k-th text on page k-1 (digit 1). Each page has as many lines as the label
+// holds, after the page's first line, which is never shown; a line holds the label's cells, so
+// the reading sees every line's end where embossing puts it.
+//
+// Returns one message for each place that cannot be written, in text order; nothing is cut to
+// fit. The state changes only when there is none.
+std::vector<std::string> ComposeDocument(std::string_view text, const Preset& preset,
+                                         AppState& state);
+
+}  // namespace tessra
