@@ -3,6 +3,7 @@
 #include "display/SheetWalk.h"
 #include "document/ComposeDocument.h"
 #include "format/Presets.h"
+#include "format/Utf8Text.h"
 #include "support/ReadingSpelling.h"
 
 #include <cstddef>
@@ -27,7 +28,7 @@ void Require(bool condition)
 // Each label's reading, one text per shown line, as `tessra read` prints it.
 class LabelReadings final : public tessra::SheetVisitor {
 public:
-    explicit LabelReadings(const tessra::AppState& state) : cells_(CellsPerLabelLine(state.format)) {}
+    explicit LabelReadings(const tessra::AppState& s) : cells_(CellsPerLabelLine(s.format)) {}
 
     void BeginLabel(const tessra::LabelPlace&) override
     {
@@ -49,41 +50,20 @@ private:
     tessra::KanaReader reader_;
 };
 
-// The label texts, split on their own here so that a fault in the composer's split shows.
-std::vector<Lines> LabelTexts(std::string_view text, bool& separated)
-{
-    std::vector<Lines> texts(1);
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string line(text.substr(start, end - start));
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line == "---") {
-            separated = true;
-            texts.emplace_back();
-        } else {
-            texts.back().push_back(line);
-        }
-    }
-    return texts;
-}
-
 void CheckReadings(std::string_view text, const tessra::AppState& state)
 {
-    bool separated = false;
-    const std::vector<Lines> texts = LabelTexts(text, separated);
-    Require(state.sameDataForAllLabels == !separated);
+    const tessra::LabelSources texts = tessra::SplitLabels(text);
+    Require(state.sameDataForAllLabels == !texts.separated);
     LabelReadings readings(state);
     tessra::WalkSheet(state, readings);
+    const tessra::LabelSource blank;
     for (std::size_t k = 0; k < readings.labels.size(); ++k) {
-        const std::size_t t = separated ? k : 0;
-        const Lines expected = t < texts.size() ? texts[t] : Lines{};
+        const std::size_t t = texts.separated ? k : 0;
+        const auto& expected = (t < texts.labels.size() ? texts.labels[t] : blank).lines;
         const Lines& read = readings.labels[k];
         Require(read.size() >= expected.size());
         for (std::size_t j = 0; j < read.size(); ++j)
-            Require(read[j] == (j < expected.size() ? tessra::test::ReadingSpelling(expected[j]) : ""));
+            Require(read[j] == tessra::test::ReadingSpelling(j < expected.size() ? expected[j] : ""));
     }
 }
 
@@ -104,6 +84,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     Require(state.lines.empty());
     for (const std::string& message : messages)
-        Require(!message.empty() && tessra::test::Utf8(tessra::test::Utf32(message)) == message);
+        Require(!message.empty() && tessra::EncodeUtf8(tessra::DecodeUtf8(message)) == message);
     return 0;
 }

@@ -28,7 +28,8 @@ std::optional<std::string> ReadStream(std::istream& in)
 }
 
 // The text of TEXT, or of standard input for "-"; on failure the message to show.
-std::optional<std::string> ReadText(const CliContext& context, const QString& name, std::string& text)
+std::optional<std::string> ReadText(const CliContext& context, const QString& name,
+                                    std::string& text)
 {
     const std::string path = QFile::encodeName(name).toStdString();
     const std::optional<std::string> bytes =
@@ -45,7 +46,8 @@ void PrintProblems(CliStreams& streams, const std::vector<std::string>& problems
     for (std::size_t i = 0; i < problems.size() && i < kProblemsShown; ++i)
         PrintMessage(streams, problems[i]);
     if (problems.size() > kProblemsShown)
-        PrintMessage(streams, "ほかに " + std::to_string(problems.size() - kProblemsShown) + " か所あります");
+        PrintMessage(streams, "ほかに " + std::to_string(problems.size() - kProblemsShown) +
+                                  " か所あります");
 }
 
 int ListFormats(const CliContext& context)
@@ -64,8 +66,9 @@ int RunCompose(CliContext& context)
     const QStringList texts = parser.positionalArguments();
     if (texts.size() > 1) return UsageError(context, QStringLiteral("Only one TEXT can be given."));
     if (!parser.isSet("output")) return UsageError(context, QStringLiteral("--output is missing."));
-    const std::string key = parser.isSet("format") ? Utf8ToCp932(parser.value("format").toStdString())
-                                                   : std::string(preset::kDefaultKey);
+    const std::string key = parser.isSet("format")
+                                ? Utf8ToCp932(parser.value("format").toStdString())
+                                : std::string(preset::kDefaultKey);
     const Preset* preset = FindPresetByKey(key);
     if (!preset) {
         return UsageError(context, QStringLiteral("Unknown --format; "

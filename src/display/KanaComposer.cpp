@@ -1,6 +1,7 @@
 #include "display/KanaComposer.h"
 
 #include "display/KanaTables.h"
+#include "format/Utf8Text.h"
 
 #include <algorithm>
 #include <array>
@@ -15,7 +16,6 @@ using namespace kana;
 
 constexpr char32_t kVoicedMark = U'\u309B';      // ゛, as the reader writes it
 constexpr char32_t kSemiVoicedMark = U'\u00B0';  // °, likewise
-// Bytes that are not UTF-8 become codes beyond Unicode, which nothing matches.
 constexpr char32_t kInvalidByte = 0x110000;
 
 constexpr std::u32string_view kVoicedKana = U"がぎぐげござじずぜぞだぢづでどばびぶべぼゔ";
@@ -32,75 +32,49 @@ struct Unit {
     int column;
 };
 
-struct Decoded {
-    char32_t code;
-    std::size_t length;
-};
-
-// Strict UTF-8: an overlong form, a surrogate or a stray byte is one invalid byte.
-Decoded DecodeAt(std::string_view text, std::size_t at)
+// Bytes that are not UTF-8 become codes beyond Unicode, which nothing matches.
+char32_t CodeOf(const Utf8Char& c)
 {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    if (lead < 0x80) return {lead, 1};
-    const Decoded invalid{kInvalidByte + lead, 1};
-    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    if (lead < 0xC2 || lead > 0xF4 || at + length > text.size()) return invalid;
-    char32_t code = lead & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto next = static_cast<unsigned char>(text[at + k]);
-        if ((next & 0xC0) != 0x80) return invalid;
-        code = (code << 6) | (next & 0x3F);
-    }
-    constexpr std::array<char32_t, 5> kSmallest = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return invalid;
-    return {code, length};
+    return c.valid ? c.code : kInvalidByte + c.code;
 }
 
 // How a refusal names the character: itself, or its code when it cannot be seen.
-std::string Shown(std::string_view text, const Decoded& decoded)
+std::string Shown(std::string_view text, const Utf8Char& c)
 {
     std::array<char, 16> code{};
-    if (decoded.code >= kInvalidByte) {
-        std::snprintf(code.data(), code.size(), "0x%02X", unsigned(decoded.code - kInvalidByte));
-    } else if (decoded.code < 0x20 || (decoded.code >= 0x7F && decoded.code < 0xA0)) {
-        std::snprintf(code.data(), code.size(), "U+%04X", unsigned(decoded.code));
+    if (!c.valid) {
+        std::snprintf(code.data(), code.size(), "0x%02X", unsigned(c.code));
+    } else if (c.code < 0x20 || (c.code >= 0x7F && c.code < 0xA0)) {
+        std::snprintf(code.data(), code.size(), "U+%04X", unsigned(c.code));
     } else {
         return std::string(text);
     }
     return code.data();
 }
 
-void AppendUnits(char32_t c, int column, std::u32string& codes, std::vector<Unit>* units)
+// Appends the units of one character.
+void AppendUnits(char32_t c, std::u32string& units)
 {
-    const auto append = [&](char32_t code) {
-        codes += code;
-        if (units) units->push_back({code, column});
-    };
     if (c >= U'ァ' && c <= U'ヶ') c -= U'ァ' - U'ぁ';
     if (c == U'\u3099' || c == U'\u309B') c = kVoicedMark;
     if (c == U'\u309A' || c == U'\u309C') c = kSemiVoicedMark;
-    if (const auto at = kVoicedKana.find(c); at != std::u32string_view::npos) {
-        append(kVoicedBase[at]);
-        append(kVoicedMark);
+    if (const auto voiced = kVoicedKana.find(c); voiced != std::u32string_view::npos) {
+        units += kVoicedBase[voiced];
+        units += kVoicedMark;
     } else if (const auto semi = kSemiVoicedKana.find(c); semi != std::u32string_view::npos) {
-        append(kSemiVoicedBase[semi]);
-        append(kSemiVoicedMark);
+        units += kSemiVoicedBase[semi];
+        units += kSemiVoicedMark;
     } else {
-        append(c);
+        units += c;
     }
 }
 
 // A reading from the tables in the units the composer matches.
 std::u32string Canonical(std::string_view utf8)
 {
-    std::u32string codes;
-    for (std::size_t at = 0; at < utf8.size();) {
-        const Decoded decoded = DecodeAt(utf8, at);
-        AppendUnits(decoded.code, 0, codes, nullptr);
-        at += decoded.length;
-    }
-    return codes;
+    std::u32string units;
+    for (const char32_t c : DecodeUtf8(utf8)) AppendUnits(c, units);
+    return units;
 }
 
 bool IsKanaUnit(char32_t c)
@@ -225,12 +199,14 @@ class LineWriter {
 public:
     LineWriter(std::string_view text, bool& parenOpen) : parenOpen_(parenOpen)
     {
-        std::u32string codes;
         for (std::size_t at = 0; at < text.size();) {
-            const Decoded decoded = DecodeAt(text, at);
-            shown_.push_back(Shown(text.substr(at, decoded.length), decoded));
-            AppendUnits(decoded.code, static_cast<int>(shown_.size()), codes, &units_);
-            at += decoded.length;
+            const Utf8Char c = DecodeUtf8At(text, at);
+            shown_.push_back(Shown(text.substr(at, c.length), c));
+            std::u32string codes;
+            AppendUnits(CodeOf(c), codes);
+            const auto column = static_cast<int>(shown_.size());
+            for (const char32_t code : codes) units_.push_back({code, column});
+            at += c.length;
         }
     }
 
@@ -281,7 +257,8 @@ private:
     bool WriteKana()
     {
         const KanaTable& kana = Kana();
-        for (std::size_t length = std::min(kana.longest, units_.size() - at_); length > 0; --length) {
+        const std::size_t longest = std::min(kana.longest, units_.size() - at_);
+        for (std::size_t length = longest; length > 0; --length) {
             std::u32string key;
             for (std::size_t k = at_; k < at_ + length; ++k) key += CodeAt(k);
             const auto found = kana.cells.find(key);

@@ -8,48 +8,37 @@
 namespace tessra {
 namespace {
 
-struct LabelSource {
-    int firstLine = 1;  // in the text, from 1
-    std::vector<std::string_view> lines;
-};
-
-struct LabelSources {
-    std::vector<LabelSource> labels{1};
-    bool separated = false;
-};
-
-// Lines end with LF or CR LF; a last line without either still counts.
-LabelSources SplitLabels(std::string_view text)
-{
-    LabelSources split;
-    for (int number = 1; !text.empty(); ++number) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (line.ends_with('\r')) line.remove_suffix(1);
-        if (line == kLabelSeparator) {
-            split.separated = true;
-            split.labels.push_back({number + 1, {}});
-        } else {
-            split.labels.back().lines.push_back(line);
-        }
-    }
-    // A separator after the last text closes it and starts no label of its own.
-    if (split.separated && split.labels.back().lines.empty()) split.labels.pop_back();
-    return split;
-}
-
-std::string N(long long number) { return std::to_string(number); }
+std::string Decimal(long long number) { return std::to_string(number); }
 
 std::string CharacterMessage(int line, const ComposeRefusal& refusal)
 {
-    return N(line) + " 行 " + N(refusal.column) + " 文字目「" + refusal.character + "」: " +
-           refusal.reason;
+    return Decimal(line) + " 行 " + Decimal(refusal.column) + " 文字目「" + refusal.character +
+           "」: " + refusal.reason;
 }
 
+std::string TooManyLabels(long long labels, long long texts, int firstLine)
+{
+    return "ラベル " + Decimal(labels + 1) + "（" + Decimal(firstLine) + " 行目から）: この用紙のラベルは " +
+           Decimal(labels) + " 枚です。テキストは " + Decimal(texts) + " 枚分あります";
+}
+
+// Where a label line is: label and line from 1, and the line of the text.
 std::string LinePlace(std::size_t label, std::size_t line, int textLine)
 {
-    return "ラベル " + N(label + 1) + " の " + N(line + 1) + " 行目（" + N(textLine) + " 行目）: ";
+    return "ラベル " + Decimal(label + 1) + " の " + Decimal(line + 1) + " 行目（" + Decimal(textLine) +
+           " 行目）: ";
+}
+
+std::string TooLong(std::size_t cells, int capacity)
+{
+    return "点字で " + Decimal(cells) + " マスになります。1 行に入るのは " + Decimal(capacity) +
+           " マスまでです";
+}
+
+std::string TooManyLines(int capacity, std::size_t lines)
+{
+    return "ラベルに入るのは " + Decimal(capacity) + " 行までです。このラベルのテキストは " +
+           Decimal(lines) + " 行あります";
 }
 
 // Writes the texts into pages and collects what does not fit or cannot be written.
@@ -67,9 +56,7 @@ public:
         const auto texts = static_cast<long long>(split.labels.size());
         for (std::size_t k = 0; k < split.labels.size(); ++k) {
             if (static_cast<long long>(k) == labels_) {
-                problems_.push_back("ラベル " + N(labels_ + 1) + "（" + N(split.labels[k].firstLine) +
-                                    " 行目から）: この用紙のラベルは " + N(labels_) +
-                                    " 枚です。テキストは " + N(texts) + " 枚分あります");
+                problems_.push_back(TooManyLabels(labels_, texts, split.labels[k].firstLine));
                 return;
             }
             WriteLabel(k, split.labels[k]);
@@ -92,15 +79,11 @@ private:
             ComposedLine composed = composer_.ComposeLine(label.lines[j]);
             for (const ComposeRefusal& refusal : composed.refusals)
                 problems_.push_back(CharacterMessage(textLine, refusal));
-            if (composed.cells.size() > static_cast<std::size_t>(cells_)) {
-                problems_.push_back(LinePlace(k, j, textLine) + "点字で " + N(composed.cells.size()) +
-                                    " マスになります。1 行に入るのは " + N(cells_) + " マスまでです");
-            }
-            if (j == static_cast<std::size_t>(lines_)) {
-                problems_.push_back(LinePlace(k, j, textLine) + "ラベルに入るのは " + N(lines_) +
-                                    " 行までです。このラベルのテキストは " + N(label.lines.size()) +
-                                    " 行あります");
-            }
+            const std::string place = LinePlace(k, j, textLine);
+            if (composed.cells.size() > static_cast<std::size_t>(cells_))
+                problems_.push_back(place + TooLong(composed.cells.size(), cells_));
+            if (j == static_cast<std::size_t>(lines_))
+                problems_.push_back(place + TooManyLines(lines_, label.lines.size()));
             pageLines_.push_back(std::move(composed.cells));
         }
     }
@@ -114,6 +97,25 @@ private:
 };
 
 }  // namespace
+
+LabelSources SplitLabels(std::string_view text)
+{
+    LabelSources split;
+    for (int number = 1; !text.empty(); ++number) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        if (line == kLabelSeparator) {
+            split.separated = true;
+            split.labels.push_back({number + 1, {}});
+        } else {
+            split.labels.back().lines.push_back(line);
+        }
+    }
+    if (split.separated && split.labels.back().lines.empty()) split.labels.pop_back();
+    return split;
+}
 
 std::vector<std::string> ComposeDocument(std::string_view text, const Preset& preset,
                                          AppState& state)

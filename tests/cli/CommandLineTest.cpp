@@ -95,9 +95,8 @@ TEST_F(CommandLineTest, ComposeWritesALabelThatReadsBackAndEmbossesAndRefusesEve
               std::tuple(1, "2 行 1 文字目「砂」: 漢字はかなで書いてください\n2 行 2 文字目「糖」: 漢字はかなで書いてください\n"
                             "2 行 4 文字目「）」: 開きかっこ「（」より先に閉じかっこは書けません\n"));
     EXPECT_FALSE(std::filesystem::exists(bad));
-    const std::string formats = Tessra({"compose", "--list-formats"}).out;
-    EXPECT_EQ(std::ranges::count(formats, '\n'), 19);
-    EXPECT_NE(formats.find("\nマルチラベル@名刺(5)  8面ドブ裁断(1)\n"), std::string::npos);
+    EXPECT_NE(Tessra({"compose", "--list-formats"}).out.find("\nマルチラベル@名刺(5)  8面ドブ裁断(1)\n"),
+              std::string::npos);
 }
 
 TEST_F(CommandLineTest, UsageErrorsExitWith2AndAnUnreadableFileWith1)

@@ -37,7 +37,8 @@ TEST(KanaComposer, WritesEachKindOfTextAndRefusesWhatCannotReadBack)
         {"numbers with comma and point", {"1,234.5", "１２", "1 2"}, {"#A'BCD1E", "#AB", "#A #B"}},
         {"connecting sign where the kana could go on with the number",
          {"1あ2ら3わ4っ5ー", "1か2きゃ3が"}, {"#A-A#B-E#C-'#D-1#E-3", "#A*#B@*#C\"*"}},
-        {"letter runs and capitals", {"Ab", "ABC", "ABc", "ａＢ", "a1b"}, {";,AB", ";,,ABC", ";,,AB ;C", ";A,B", ";A#A;B"}},
+        {"letter runs and capitals", {"Ab", "ABC", "ABc", "ａＢ", "a1b"},
+         {";,AB", ";,,ABC", ";,,AB ;C", ";A,B", ";A#A;B"}},
         {"blank after a letter run", {"aか", "a。", "a(", "b)"}, {";A *", ";A 4", ";A 7", ";B 7"}},
         {"punctuation gets a blank unless one follows", {"あ。い、う", "？！・", "あ。 い", "?!"},
          {"A4 B; C", "5 6 \"", "A4 B", "5 6"}},
@@ -62,79 +63,63 @@ public:
     explicit TextDrawer(unsigned seed) : random_(seed)
     {
         for (const kana::CellText& row : kana::kSingleCellRows)
-            if (row.cell != kana::kConnectingSign) sounds_.emplace_back(row.text);
+            if (row.cell != kana::kConnectingSign) sounds_.push_back(DecodeUtf8(row.text));
         for (const kana::TwoCellSign& sign : kana::kTwoCellSigns) {
             for (const kana::SignRow& row : sign.rows)
-                if (!row.previous.starts_with(' ')) sounds_.push_back(std::string(row.previous) + std::string(row.current));
+                if (!row.previous.starts_with(' '))
+                    sounds_.push_back(DecodeUtf8(std::string(row.previous) + std::string(row.current)));
         }
     }
 
-    void NewLabel() { parenOpen_ = false; }
-
-    std::string Line()
+    std::string Line(bool& parenOpen)
     {
-        std::string line;
-        for (std::size_t n = Below(7); n > 0; --n) line += Token();
-        return line;
+        std::u32string line;
+        for (std::size_t n = Below(7); n > 0; --n) line += Token(parenOpen);
+        return EncodeUtf8(line);
     }
 
     std::size_t Below(std::size_t n) { return random_() % n; }
 
 private:
-    std::string Pick(std::initializer_list<const char*> choices) { return choices.begin()[Below(choices.size())]; }
+    char32_t Pick(std::u32string_view choices) { return choices[Below(choices.size())]; }
 
-    std::string Token()
+    std::u32string Token(bool& parenOpen)
     {
+        std::u32string token;
         switch (Below(8)) {
-        case 0: return Number();
-        case 1: return Letters();
-        case 2: return Pick({"。", "、", "？", "！", "・", "?", "!"});
-        case 3: parenOpen_ = !parenOpen_; return parenOpen_ ? Pick({"（", "("}) : Pick({"）", ")"});
-        case 4: return Pick({" ", "　"});
-        case 5: return Pick({"ゑ", "ヱ"}) + Sound();
+        case 0:  // a number, its digits ASCII or full-width, with commas and points
+            for (std::size_t n = 1 + Below(6); n > 0; --n) {
+                token += Pick(U"0123456789") + (Below(2) ? 0 : 0xFEE0);
+                if (n > 1 && Below(4) == 0) token += Pick(U",.，．");
+            }
+            return token;
+        case 1:
+            for (std::size_t n = 1 + Below(5); n > 0; --n)
+                token += Pick(U"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") + (Below(3) ? 0 : 0xFEE0);
+            return token;
+        case 2: return {Pick(U"。、？！・?!")};
+        case 3: parenOpen = !parenOpen; return {Pick(parenOpen ? U"（(" : U"）)")};
+        case 4: return {Pick(U" 　")};
+        case 5: return Pick(U"ゑヱ") + Sound();
         default: return Sound();
         }
     }
 
-    std::string Sound()
+    // Precomposed or with its mark, hiragana or katakana.
+    std::u32string Sound()
     {
-        std::u32string codes = test::Utf32(sounds_[Below(sounds_.size())]);
-        const bool voiced = codes.size() > 1 && (codes[1] == U'゛' || codes[1] == U'°');
-        if (voiced && Below(3) > 0) {
-            codes[0] = codes[0] == U'う' ? U'ゔ' : codes[0] + (codes[1] == U'゛' ? 1 : 2);
-            codes.erase(1, 1);
+        std::u32string sound = sounds_[Below(sounds_.size())];
+        if (sound.size() > 1 && (sound[1] == U'゛' || sound[1] == U'°') && Below(3) > 0) {
+            sound[0] = sound[0] == U'う' ? U'ゔ' : sound[0] + (sound[1] == U'゛' ? 1 : 2);
+            sound.erase(1, 1);
         }
-        if (Below(2) > 0) {
-            for (char32_t& c : codes)
-                if (c >= U'ぁ' && c <= U'ゖ') c += 0x60;
-        }
-        return test::Utf8(codes);
-    }
-
-    std::string Number()
-    {
-        std::string number;
-        for (std::size_t n = 1 + Below(6); n > 0; --n) {
-            const auto digit = static_cast<char32_t>(Below(10));
-            number += test::Utf8(std::u32string(1, Below(2) ? U'0' + digit : U'０' + digit));
-            if (n > 1 && Below(4) == 0) number += Pick({",", ".", "，", "．"});
-        }
-        return number;
-    }
-
-    std::string Letters()
-    {
-        std::u32string letters;
-        for (std::size_t n = 1 + Below(5); n > 0; --n) {
-            const char32_t first = Below(2) ? U'A' : U'a';
-            letters += (Below(3) ? first : first + 0xFEE0) + static_cast<char32_t>(Below(26));
-        }
-        return test::Utf8(letters);
+        for (char32_t& c : sound)
+            if (c >= U'ぁ' && c <= U'ゖ' && Below(2) > 0) c += 0x60;
+        return sound;
     }
 
     std::mt19937 random_;
-    std::vector<std::string> sounds_;
-    bool parenOpen_ = false;
+    std::vector<std::u32string> sounds_;
 };
 
 // Each line is read as the sheet view reads it, padded to a width that it fills or nearly fills,
@@ -147,14 +132,16 @@ TEST(KanaComposer, RandomTextsReadBackInTheReadingsSpelling)
         KanaReader reader;
         composer.ResetForLabel();
         reader.ResetForLabel();
-        draw.NewLabel();
+        bool parenOpen = false;
         for (std::size_t lines = 1 + draw.Below(4); lines > 0; --lines) {
-            const std::string text = draw.Line();
+            const std::string text = draw.Line(parenOpen);
             const ComposedLine composed = composer.ComposeLine(text);
-            ASSERT_TRUE(composed.refusals.empty()) << text << ": column " << composed.refusals[0].column;
+            ASSERT_TRUE(composed.refusals.empty()) << text << ": column "
+                                                   << composed.refusals[0].column;
             std::string padded = composed.cells;
             padded.resize(padded.size() + draw.Below(3), ' ');
-            ASSERT_EQ(ReadLabelLine(reader, padded, static_cast<int>(padded.size())), test::ReadingSpelling(text))
+            const int width = static_cast<int>(padded.size());
+            ASSERT_EQ(ReadLabelLine(reader, padded, width), test::ReadingSpelling(text))
                 << text << " as " << composed.cells;
         }
     }
@@ -169,16 +156,14 @@ TEST(ComposeDocument, LaysOutOnePagePerLabelAndRefusesWhatDoesNotFit)
     EXPECT_EQ(std::tuple(state.sameDataForAllLabels, state.cellsPerLine, state.linesPerPage),
               std::tuple(false, 16, 6));
 
-    std::string elevenTexts;
-    for (int i = 0; i < 11; ++i) elevenTexts += "あ\n---\n";
     const struct { const char* name; std::string text; std::vector<std::string> messages; } rows[] = {
         {"line longer than the label", "あ\nかきくけこさしすせそたちつてとなに\n",
          {"ラベル 1 の 2 行目（2 行目）: 点字で 17 マスになります。1 行に入るのは 16 マスまでです"}},
         {"more lines than the label holds, with a kanji", "\n\n\n---\n\n\n\n\n\n漢\n",
          {"10 行 1 文字目「漢」: 漢字はかなで書いてください",
           "ラベル 2 の 6 行目（10 行目）: ラベルに入るのは 5 行までです。このラベルのテキストは 6 行あります"}},
-        {"more texts than labels", elevenTexts,
-         {"ラベル 11（21 行目から）: この用紙のラベルは 10 枚です。テキストは 11 枚分あります"}},
+        {"more texts than labels", "---\n---\n---\n---\n---\n---\n---\n---\n---\n---\nあ",
+         {"ラベル 11（11 行目から）: この用紙のラベルは 10 枚です。テキストは 11 枚分あります"}},
     };
     for (const auto& row : rows) {
         AppState untouched;
