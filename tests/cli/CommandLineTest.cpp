@@ -1,6 +1,5 @@
 #include "cli/CliTestSupport.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
