@@ -8,6 +8,9 @@
 namespace tessra {
 namespace {
 
+// Some editors start a UTF-8 file with it; it is no character of the text.
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 std::string Decimal(long long number) { return std::to_string(number); }
 
 std::string CharacterMessage(int line, const ComposeRefusal& refusal)
@@ -101,6 +104,7 @@ private:
 LabelSources SplitLabels(std::string_view text)
 {
     LabelSources split;
+    if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
     for (int number = 1; !text.empty(); ++number) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);

@@ -13,7 +13,8 @@ namespace tessra {
 inline constexpr std::string_view kLabelSeparator = "---";
 
 // The label texts of a text: its lines, split at separator lines. LF or CR LF ends a line; a
-// separator after the last text closes it and starts no label of its own.
+// separator after the last text closes it and starts no label of its own. A byte-order mark at
+// the start is dropped.
 struct LabelSource {
     int firstLine = 1;  // in the text, from 1
     std::vector<std::string_view> lines;

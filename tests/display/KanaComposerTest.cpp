@@ -151,7 +151,7 @@ TEST(ComposeDocument, LaysOutOnePagePerLabelAndRefusesWhatDoesNotFit)
 {
     const Preset& cards = Catalogue()[9];  // 5 x 2 labels of 16 cells and 5 lines
     AppState state;
-    EXPECT_TRUE(ComposeDocument("あ\r\n---\nい\n---\n", cards, state).empty());
+    EXPECT_TRUE(ComposeDocument("\xEF\xBB\xBFあ\r\n---\nい\n---\n", cards, state).empty());
     EXPECT_EQ(state.lines, (std::vector<std::string>{"", "A", "", "", "", "", "", "B"}));
     EXPECT_EQ(std::tuple(state.sameDataForAllLabels, state.cellsPerLine, state.linesPerPage),
               std::tuple(false, 16, 6));
