@@ -5,6 +5,10 @@
 #include "display/CTessraView.h"
 #include "platform/ProcessClock.h"
 
+#include <QScreen>
+
+#include <algorithm>
+
 namespace tessra {
 namespace {
 
@@ -33,7 +37,9 @@ int CTessraApp::Run(const std::string& settingsPath, const QString& file)
     frame_ = std::make_unique<CMainFrame>(state_, dialogs_);
     TraceStartUp("main window created");
     InitInstance(*frame_, state_, settingsPath);
-    frame_->resize(900, 700);
+    // Room for the sheet and the whole format bar where the screen allows it.
+    const QRect screen = frame_->screen()->availableGeometry();
+    frame_->resize(std::min(1200, screen.width() * 9 / 10), std::min(940, screen.height() * 9 / 10));
     frame_->show();
     TraceStartUp("main window shown");
     if (!file.isEmpty()) {

@@ -31,5 +31,6 @@ int RunEmboss(CliContext& context);
 int RunRead(CliContext& context);
 int RunCheck(CliContext& context);
 int RunRender(CliContext& context);
+int RunCompose(CliContext& context);
 
 }  // namespace tessra

@@ -17,7 +17,7 @@ namespace {
 struct Subcommand {
     const char* name;
     const char* summary;  // its line in `tessra --help` and the manual page
-    const char* file;
+    const char* file;     // null: the subcommand takes its own arguments and opens no document
     int (*run)(CliContext&);
     void (*addOptions)(QCommandLineParser&);
 };
@@ -58,6 +58,17 @@ void AddRenderOptions(QCommandLineParser& parser)
     });
 }
 
+void AddComposeOptions(QCommandLineParser& parser)
+{
+    parser.addPositionalArgument("TEXT", "Kana text (UTF-8); - or none: standard input.", "[TEXT]");
+    parser.addOptions({
+        {"output", "The BSE document to write.", "FILE.BSE"},
+        {"format", "Preset key as tessra compose --list-formats prints it (default: the A4 sheet).",
+         "KEY"},
+        {"list-formats", "Print every preset key, one a line."},
+    });
+}
+
 void AddNoOptions(QCommandLineParser&) {}
 
 const Subcommand kSubcommands[] = {
@@ -69,6 +80,7 @@ const Subcommand kSubcommands[] = {
      "The BSE document to check.", RunCheck, AddNoOptions},
     {"render", "Draw the sheet or one label as the view shows it, into a PNG or PDF.",
      "The BSE document to draw.", RunRender, AddRenderOptions},
+    {"compose", "Write a new document from kana text.", nullptr, RunCompose, AddComposeOptions},
 };
 
 const QCommandLineOption kHelpOption({"h", "help"}, "Show this help.");
@@ -89,7 +101,7 @@ void SetUpProgramParser(QCommandLineParser& parser)
 void SetUpSubcommandParser(QCommandLineParser& parser, const Subcommand& command)
 {
     parser.setApplicationDescription(command.summary);
-    parser.addPositionalArgument("FILE", command.file);
+    if (command.file) parser.addPositionalArgument("FILE", command.file);
     parser.addOption({"settings", "Read the settings record at PATH.", "PATH"});
     parser.addOption(kHelpOption);
     command.addOptions(parser);
@@ -181,6 +193,7 @@ int RunCommandLine(const QStringList& arguments, CliStreams& streams)
         streams.out << HelpText(parser, invocation);
         return kExitOk;
     }
+    if (!command->file) return command->run(context);
     if (parser.positionalArguments().size() != 1)
         return UsageError(context, parser.positionalArguments().isEmpty()
                                        ? QStringLiteral("FILE is missing.")

@@ -13,6 +13,7 @@ struct CliStreams {
     std::ostream& out;
     std::ostream& err;
     bool errIsTerminal = false;
+    std::istream* in = nullptr;  // where text is read from; standard input when null
 };
 
 enum ExitCode { kExitOk = 0, kExitRefused = 1, kExitUsage = 2 };

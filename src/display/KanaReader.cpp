@@ -1,5 +1,7 @@
 #include "display/KanaReader.h"
 
+#include "display/KanaTables.h"
+
 #include <algorithm>
 #include <array>
 #include <span>
@@ -7,12 +9,9 @@
 namespace tessra {
 namespace {
 
-constexpr std::string_view kBlank = " ";
+using namespace kana;
 
-struct CellText {
-    char cell;
-    std::string_view text;
-};
+constexpr std::string_view kBlank = " ";
 
 using TextByCell = std::array<std::string_view, 256>;
 
@@ -23,26 +22,8 @@ constexpr TextByCell IndexByCell(std::span<const CellText> rows)
     return table;
 }
 
-constexpr CellText kSingleCellRows[] = {
-    {'A', "あ"}, {'B', "い"}, {'C', "う"}, {'F', "え"}, {'I', "お"},
-    {'*', "か"}, {'<', "き"}, {'%', "く"}, {'$', "け"}, {'[', "こ"},
-    {':', "さ"}, {'\\', "し"}, {'?', "す"}, {']', "せ"}, {'W', "そ"},
-    {'O', "た"}, {'R', "ち"}, {'N', "つ"}, {'Q', "て"}, {'T', "と"},
-    {'K', "な"}, {'L', "に"}, {'M', "ぬ"}, {'P', "ね"}, {'S', "の"},
-    {'U', "は"}, {'V', "ひ"}, {'X', "ふ"}, {'&', "へ"}, {'!', "ほ"},
-    {'Z', "ま"}, {'(', "み"}, {'Y', "む"}, {'=', "め"}, {')', "も"},
-    {'/', "や"}, {'+', "ゆ"}, {'>', "よ"},
-    {'E', "ら"}, {'H', "り"}, {'D', "る"}, {'G', "れ"}, {'J', "ろ"},
-    {'\'', "わ"}, {'2', "ゐ"}, {'9', "を"}, {'0', "ん"}, {'1', "っ"}, {'3', "ー"}, {'-', "_"},
-};
 constexpr TextByCell kKana = IndexByCell(kSingleCellRows);
 
-// Cells that may open a two-cell sign read as nothing until the next cell decides, except at the
-// end of a line, where nothing follows; those without an entry read as nothing there too.
-constexpr CellText kSignOpenerRows[] = {
-    {'4', "。"}, {'5', "？"}, {'6', "！"}, {';', "、"}, {'"', "・"}, {'.', "．"},
-    {',', ""}, {'@', ""}, {'^', ""}, {'_', ""},
-};
 constexpr TextByCell kLineEndPunctuation = IndexByCell(kSignOpenerRows);
 
 constexpr bool OpensSign(char c)
@@ -56,7 +37,6 @@ constexpr CellText kLetterSymbolRows[] = {
 constexpr TextByCell kLetterSymbols = IndexByCell(kLetterSymbolRows);
 
 // Full-width forms are three UTF-8 bytes each.
-constexpr std::string_view kDigitsFromA = "１２３４５６７８９０";
 constexpr std::string_view kCapitals = "ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＸＹＺ";
 constexpr std::string_view kSmallLetters = "ａｂｃｄｅｆｇｈｉｊｋｌｍｎｏｐｑｒｓｔｕｖｗｘｙｚ";
 
@@ -76,10 +56,6 @@ std::string_view CellItself(int cell)
 {
     return {&kEveryByte[static_cast<unsigned char>(cell)], 1};
 }
-
-bool IsUpperDigit(char c) { return c >= 'A' && c <= 'J'; }
-bool IsLowerDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
 void Draw(KanaReading& out, std::string_view kana)
 {
@@ -104,92 +80,6 @@ void RedrawBraille(KanaReading& out, std::string_view cells)
     out.prevCellOut = cells;
     out.prevCellOutBraille = true;
 }
-
-// A row of a two-cell sign: what the prefix cell and the current cell read.
-struct SignRow {
-    char cell;
-    std::string_view previous;
-    std::string_view current;
-};
-
-constexpr SignRow kContractedRows[] = {
-    {'*', "き", "ゃ"}, {'%', "き", "ゅ"}, {'$', "き", "ぇ"}, {'[', "き", "ょ"},
-    {':', "し", "ゃ"}, {'?', "し", "ゅ"}, {']', "し", "ぇ"}, {'W', "し", "ょ"},
-    {'O', "ち", "ゃ"}, {'N', "ち", "ゅ"}, {'Q', "ち", "ぇ"}, {'T', "ち", "ょ"},
-    {'K', "に", "ゃ"}, {'M', "に", "ゅ"}, {'P', "に", "ぇ"}, {'S', "に", "ょ"},
-    {'U', "ひ", "ゃ"}, {'X', "ひ", "ゅ"}, {'&', "ひ", "ぇ"}, {'!', "ひ", "ょ"},
-    {'Z', "み", "ゃ"}, {'Y', "み", "ゅ"}, {')', "み", "ょ"}, {'F', "い", "ぇ"},
-    {'E', "り", "ゃ"}, {'D', "り", "ゅ"}, {'J', "り", "ょ"}, {'\\', "す", "ぃ"},
-    {'R', "て", "ぃ"},
-};
-
-constexpr SignRow kVoicedRows[] = {
-    {'C', "う", "゛"}, {'*', "か", "゛"}, {'<', "き", "゛"}, {'%', "く", "゛"},
-    {'$', "け", "゛"}, {'[', "こ", "゛"}, {':', "さ", "゛"}, {'\\', "し", "゛"},
-    {'?', "す", "゛"}, {']', "せ", "゛"}, {'W', "そ", "゛"}, {'O', "た", "゛"},
-    {'R', "ち", "゛"}, {'N', "つ", "゛"}, {'Q', "て", "゛"}, {'T', "と", "゛"},
-    {'U', "は", "゛"}, {'V', "ひ", "゛"}, {'X', "ふ", "゛"}, {'&', "へ", "゛"},
-    {'!', "ほ", "゛"},
-    {'Z', " ○", ""}, {'(', " △", ""}, {'Y', " □", ""}, {'=', " ×", ""}, {')', " ？", ""},
-};
-
-constexpr SignRow kSemiVoicedRows[] = {
-    {'U', "は", "°"}, {'V', "ひ", "°"}, {'X', "ふ", "°"}, {'&', "へ", "°"}, {'!', "ほ", "°"},
-};
-
-constexpr SignRow kContractedVoicedRows[] = {
-    {'*', "ぎ", "ゃ"}, {'%', "ぎ", "ゅ"}, {'[', "ぎ", "ょ"},
-    {':', "じ", "ゃ"}, {'?', "じ", "ゅ"}, {']', "じ", "ぇ"}, {'W', "じ", "ょ"},
-    {'\\', "ず", "ぃ"}, {'O', "ぢ", "ゃ"}, {'N', "ぢ", "ゅ"}, {'T', "ぢ", "ょ"},
-    {'R', "で", "ぃ"}, {'U', "び", "ゃ"}, {'X', "び", "ゅ"}, {'!', "び", "ょ"},
-};
-
-constexpr SignRow kSpecialContractedVoicedRows[] = {
-    {'N', "で", "ゅ"}, {'+', "う゛", "ゅ"}, {'>', "う゛", "ょ"},
-};
-
-constexpr SignRow kContractedSemiVoicedRows[] = {
-    {'U', "ぴ", "ゃ"}, {'X', "ぴ", "ゅ"}, {'!', "ぴ", "ょ"},
-    {'N', "て", "ゅ"}, {'+', "ふ", "ゅ"}, {'>', "ふ", "ょ"},
-};
-
-constexpr SignRow kSpecialRows[] = {
-    {'B', "う", "ぃ"}, {'F', "う", "ぇ"}, {'I', "う", "ぉ"},
-    {'*', "く", "ぁ"}, {'<', "く", "ぃ"}, {'$', "く", "ぇ"}, {'[', "く", "ぉ"},
-    {'O', "つ", "ぁ"}, {'R', "つ", "ぃ"}, {'Q', "つ", "ぇ"}, {'T', "つ", "ぉ"},
-    {'N', "と", "ぅ"},
-    {'U', "ふ", "ぁ"}, {'V', "ふ", "ぃ"}, {'&', "ふ", "ぇ"}, {'!', "ふ", "ぉ"},
-};
-
-constexpr SignRow kSpecialVoicedRows[] = {
-    {'*', "ぐ", "ぁ"}, {'<', "ぐ", "ぃ"}, {'$', "ぐ", "ぇ"}, {'[', "ぐ", "ぉ"},
-    {'N', "ど", "ぅ"},
-    {'U', "う゛", "ぁ"}, {'V', "う゛", "ぃ"}, {'&', "う゛", "ぇ"}, {'!', "う゛", "ぉ"},
-};
-
-constexpr SignRow kForeignSignRows[] = {
-    {'&', " ＆", ""}, {'%', " ＃", ""}, {'*', " ＊", ""},
-};
-
-struct TwoCellSign {
-    char prefix;
-    std::span<const SignRow> rows;
-    std::string_view beforeBlank;  // the prefix's reading when a blank follows; empty: no rule
-};
-
-// A '.' followed by a blank reads "．" on the '.' cell, as 5 and 4 put their punctuation on the
-// prefix cell, and the blank stays a blank.
-constexpr TwoCellSign kTwoCellSigns[] = {
-    {'_', kSpecialContractedVoicedRows, ""},
-    {'@', kContractedRows, ""},
-    {'"', kVoicedRows, "・"},
-    {',', kSemiVoicedRows, ""},
-    {'^', kContractedVoicedRows, ""},
-    {'.', kContractedSemiVoicedRows, "．"},
-    {'5', kSpecialRows, "？"},
-    {'4', kSpecialVoicedRows, "。"},
-    {';', kForeignSignRows, "、"},
-};
 
 const TwoCellSign* FindSign(int prefix)
 {
@@ -254,12 +144,12 @@ KanaReading KanaReader::ReadCell(char cellIn, bool lastInLine)
 // 6 is "！" before a blank and ゑ before anything else; the current cell is read on regardless.
 void KanaReader::ReadAfterExclamation(int p, char c, KanaReading& out) const
 {
-    if (p != '6') return;
+    if (p != kExclamationOrWe) return;
     if (c == ' ') {
-        Redraw(out, "！");
+        Redraw(out, kExclamation);
         DrawBraille(out, kBlank);
     } else {
-        Redraw(out, "ゑ");
+        Redraw(out, kWe);
     }
 }
 
@@ -271,13 +161,12 @@ void KanaReader::CheckNumberContinues(int p, char c, KanaReading& out)
         if (!IsUpperDigit(c) && !IsLowerDigit(c) && c != '\'') LeaveNumberMode();
         return;
     }
-    const bool continues = rawDigits_ ? IsLowerDigit(c) || c == '\''
-                                      : IsUpperDigit(c) || c == '\'' || c == '1' || c == '3';
+    const bool continues = rawDigits_ ? IsLowerDigit(c) || c == kDigitComma : ContinuesNumber(c);
     if (!continues) {
         LeaveNumberMode();
         return;
     }
-    if (p != '\'') return;
+    if (p != kDigitComma) return;
     if (rawDigits_ || !(IsLowerDigit(c) || c == '\'')) {
         Redraw(out, "，");
     } else {
@@ -296,8 +185,8 @@ void KanaReader::ReadDigit(char c, bool lastInLine, KanaReading& out)
         rawDigits_ = true;
         DrawBraille(out, CellItself(c));
         numberStart_ = false;
-    } else if (c != '\'') {
-        if (!rawDigits_ && c == '1') {
+    } else if (c != kDigitComma) {
+        if (!rawDigits_ && c == kDecimalPoint) {
             Draw(out, "．");
         } else {
             DrawBraille(out, CellItself(c));
@@ -348,7 +237,7 @@ void KanaReader::ReadLetter(int p, char c, bool lastInLine, KanaReading& out)
     const bool capital = capitalCount_ > 0;
     if (capitalCount_ == 1) capitalCount_ = 0;
     const std::string_view symbol = kLetterSymbols[static_cast<unsigned char>(c)];
-    if (IsLetter(c)) {
+    if (IsLetterCell(c)) {
         Draw(out, FullWidth(capital ? kCapitals : kSmallLetters, c, 'A'));
     } else if (!symbol.empty()) {
         Draw(out, symbol);
@@ -372,7 +261,7 @@ bool KanaReader::ReadTwoCellSign(int p, char c, bool lastInLine, KanaReading& ou
         Draw(out, row->current);
         return true;
     }
-    if (p == ';') {
+    if (p == kForeignLetterSign) {
         RedrawBraille(out, CellItself(p));
         letterMode_ = true;
         capitalCount_ = 0;
@@ -401,13 +290,13 @@ void KanaReader::ReadSingleCell(char c, bool lastInLine, KanaReading& out)
 {
     // A closing quotation mark 0 never gets here: quote mode reads every cell in ReadLetter.
     switch (c) {
-    case '#':
+    case kNumeralSign:
         DrawBraille(out, CellItself(c));
         numberMode_ = true;
         numberStart_ = true;
         rawDigits_ = false;
         return;
-    case '7':
+    case kParenthesis:
         Draw(out, parenOpen_ ? "）" : "（");
         parenOpen_ = !parenOpen_;
         numberMode_ = false;

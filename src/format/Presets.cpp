@@ -87,6 +87,17 @@ const Preset* EntryOf(SheetKind kind, int sizeIndex)
     return nullptr;
 }
 
+// Blank is never the trail byte of a double-byte character, so runs can be folded byte by byte.
+std::string FoldBlanks(std::string_view text)
+{
+    std::string folded;
+    for (const char byte : text) {
+        if (byte != ' ' || (!folded.empty() && folded.back() != ' ')) folded += byte;
+    }
+    if (!folded.empty() && folded.back() == ' ') folded.pop_back();
+    return folded;
+}
+
 }  // namespace
 
 std::span<const Preset> Catalogue()
@@ -114,6 +125,14 @@ std::string PresetKey(SheetKind kind, std::string_view sizeName)
     key += '@';
     key += sizeName;
     return key;
+}
+
+const Preset* FindPresetByKey(std::string_view key)
+{
+    const std::string wanted = FoldBlanks(key);
+    for (const Preset& p : kCatalogue)
+        if (FoldBlanks(PresetKey(p.kind, p.sizeName)) == wanted) return &p;
+    return nullptr;
 }
 
 SizeList FillSizeList(int kindIndex, AppState& state)

@@ -45,6 +45,10 @@ std::string_view KindName(SheetKind kind);
 std::string CatalogueRow(const Preset& preset);
 std::string PresetKey(SheetKind kind, std::string_view sizeName);
 
+// The entry whose key is `key` when every run of blanks counts as one blank and blanks at either
+// end count as none, so that a key typed by hand need not copy the catalogue's padding.
+const Preset* FindPresetByKey(std::string_view key);
+
 // The size list of a kind (index 0..2); any other index has no rows. Kinds without per-label
 // data force the data mode to "same for all labels".
 struct SizeList {

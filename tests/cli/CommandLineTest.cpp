@@ -1,5 +1,8 @@
 #include "cli/CliTestSupport.h"
 
+#include <filesystem>
+#include <fstream>
+
 namespace tessra {
 namespace {
 
@@ -71,13 +74,39 @@ TEST_F(CommandLineTest, CheckListsTheRedCellsAndPutsTheSheetMessageOnOneLine)
               std::tuple(1, "シート下側からラベルがはみ出しています  全てのラベルがシート内に入るようにしてください　　"));
 }
 
+// The README's example: a jar label composed from standard input reads back as typed, in the
+// reading's spelling, and can be checked and embossed.
+TEST_F(CommandLineTest, ComposeWritesALabelThatReadsBackAndEmbossesAndRefusesEveryBadPlace)
+{
+    const QString sugar = QString::fromStdString(dir.File("sugar.BSE"));
+    std::istringstream typed("さとう\nシュガー 500g\n");
+    std::ostringstream out, err;
+    CliStreams streams{out, err, false, &typed};
+    ASSERT_EQ(RunCommandLine({"compose", "--output", sugar, "--format", "マルチラベル@名刺(1)  10面 ｾﾝﾀｰ 0㎜"}, streams), 0)
+        << err.str();
+    EXPECT_EQ(Tessra({"read", sugar, "--label", "10"}).out, "[10]\nさとう\nしゅか゛ー ⠼５００⠰ｇ\n");
+    EXPECT_EQ(Tessra({"check", sugar}).out, "fits\nunprintable: 0\n");
+    EXPECT_EQ(Tessra({"emboss", sugar, "--output", QString::fromStdString(dir.File("sugar.prn")), "--model", "ZEN10"}).exitCode, 0);
+
+    const std::string text = dir.File("bad.txt"), bad = dir.File("bad.BSE");
+    std::ofstream(text) << "さとう\n砂糖 ）\n";
+    const auto refused = Tessra({"compose", QString::fromStdString(text), "--output", QString::fromStdString(bad)});
+    EXPECT_EQ(std::tie(refused.exitCode, refused.err),
+              std::tuple(1, "2 行 1 文字目「砂」: 漢字はかなで書いてください\n2 行 2 文字目「糖」: 漢字はかなで書いてください\n"
+                            "2 行 4 文字目「）」: 開きかっこ「（」より先に閉じかっこは書けません\n"));
+    EXPECT_FALSE(std::filesystem::exists(bad));
+    EXPECT_NE(Tessra({"compose", "--list-formats"}).out.find("\nマルチラベル@名刺(5)  8面ドブ裁断(1)\n"),
+              std::string::npos);
+}
+
 TEST_F(CommandLineTest, UsageErrorsExitWith2AndAnUnreadableFileWith1)
 {
     const QString doc = Save(A4Document());
     for (const QStringList& arguments : std::initializer_list<QStringList>{
              {"read"}, {"read", doc, doc}, {"read", doc, "--label", "0"}, {"read", doc, "--label", "2"},
              {"read", doc, "--label", "x"}, {"check", doc, "--nonsense"}, {"emboss", doc, "--copies", "2x"},
-             {"emboss", doc, "--model", "ZEN20"}, {"draw", doc}}) {
+             {"emboss", doc, "--model", "ZEN20"}, {"draw", doc}, {"compose", "-"},
+             {"compose", "--output", "a.BSE", "--format", "A3"}, {"compose", "a", "b", "--output", "a.BSE"}}) {
         const auto run = Tessra(arguments);
         EXPECT_TRUE(run.exitCode == 2 && !run.err.empty()) << arguments.join(' ').toStdString();
     }

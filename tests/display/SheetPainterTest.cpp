@@ -84,35 +84,18 @@ TEST(SheetPainter, A4SheetAtTheSmallestStepLiesWhereTheLayoutPutsIt)
     AppState state = A4State();
     const Painted p = Paint(state);
     EXPECT_EQ(p.drawing.origin, (ScreenPoint{93, 30}));
-    ASSERT_TRUE(p.drawing.scrollSize);
     EXPECT_EQ(*p.drawing.scrollSize, (ScrollSize{483, 634}));
-    // The sheet covers 93..505 by 30..613; the label over it reaches one pixel further, and the
-    // shadow lies two pixels down and right, under both.
-    EXPECT_EQ(At(p, 92, 100), kGrey);
-    EXPECT_EQ(At(p, 93, 100), kBlack);
-    EXPECT_EQ(At(p, 94, 100), kWhite);
-    EXPECT_EQ(At(p, 505, 100), kWhite);
-    EXPECT_EQ(At(p, 506, 100), kBlack);
-    EXPECT_EQ(At(p, 507, 100), kShadow);
-    EXPECT_EQ(At(p, 508, 100), kGrey);
-    EXPECT_EQ(At(p, 200, 29), kGrey);
-    EXPECT_EQ(At(p, 200, 30), kBlack);
-    EXPECT_EQ(At(p, 200, 614), kBlack);
-    EXPECT_EQ(At(p, 200, 615), kShadow);
-    EXPECT_EQ(At(p, 507, 31), kGrey);  // the shadow starts two pixels down
-    EXPECT_EQ(At(p, 507, 32), kShadow);
-    EXPECT_EQ(At(p, 200, 616), kGrey);
-}
-
-TEST(SheetPainter, PrintableAreaLineRunsAlongTopLeftAndBottomOnly)
-{
-    AppState state = A4State();
-    const Painted p = Paint(state);
+    // The sheet covers 93..505 by 30..613, the label over it one pixel more, and the shadow lies
+    // two pixels down and right under both. The dashed margins: x 93 + 19, y 30 + 29 - 1 and
+    // 30 + 584 - 29, the top line starting at the sheet's right edge.
     const QRgb dash = qRgb(255, 0, 0);
-    // Margins of 10, 15 and 15 mm: x = 93 + 19, top y = 30 + 29 - 1, bottom y = 30 + 584 - 29.
-    EXPECT_EQ(At(p, 112, 200), dash);
-    EXPECT_EQ(At(p, 480, 58), dash);  // the top line starts at the sheet's right edge
-    EXPECT_EQ(At(p, 112, 585), dash);
+    const struct { int x, y; QRgb colour; } pixels[] = {
+        {92, 100, kGrey}, {93, 100, kBlack}, {94, 100, kWhite}, {505, 100, kWhite},
+        {506, 100, kBlack}, {507, 100, kShadow}, {508, 100, kGrey}, {200, 29, kGrey},
+        {200, 30, kBlack}, {200, 614, kBlack}, {200, 615, kShadow}, {200, 616, kGrey},
+        {507, 31, kGrey}, {507, 32, kShadow}, {112, 200, dash}, {480, 58, dash}, {112, 585, dash},
+    };
+    for (const auto& pixel : pixels) EXPECT_EQ(At(p, pixel.x, pixel.y), pixel.colour) << pixel.x << ',' << pixel.y;
     EXPECT_EQ(Count(p.image, QRect(113, 59, 392, 526), dash), 0);  // nothing inside the area
     EXPECT_EQ(Count(p.image, QRect(507, 0, 193, 700), dash), 0);   // no right segment
 }
@@ -242,13 +225,10 @@ TEST(SheetPainter, LabelViewGridLinesNeverLieOnTheLabelsEdges)
     EXPECT_EQ(At(p, x0 + 3, y0 + Px(10, step)), kBlack);
 }
 
-TEST(ViewPicture, IsAsWideAsTheClientOrTheScrollAreaAndAsHighAsTheScrollArea)
+TEST(ViewPicture, ADamagedFormatsHugePictureIsRefusedNotAllocated)
 {
     AppState state = A4State();
-    state.zoom = mode::kZoom0;
-    EXPECT_EQ(ViewPictureSize(state, 800), QSize(800, 634));
-    EXPECT_EQ(ViewPictureSize(state, 100), QSize(483, 634));
-    state.format.labelWidth = 1e12;  // a damaged format: refused, not allocated
+    state.format.labelWidth = 1e12;
     state.viewMode = mode::kLabel;
     EXPECT_TRUE(ViewPictureSize(state, 800).isEmpty());
     EXPECT_TRUE(ViewImage(state, 800).isNull());

@@ -22,22 +22,13 @@ AppState Selected(const std::string& key)
 
 double ValueIn(const SheetFormat& f, FormatField field)
 {
-    switch (field) {
-    case FormatField::SheetWidth: return f.sheetWidth;
-    case FormatField::SheetHeight: return f.sheetHeight;
-    case FormatField::LabelWidth: return f.labelWidth;
-    case FormatField::LabelHeight: return f.labelHeight;
-    case FormatField::Rows: return f.rows;
-    case FormatField::Columns: return f.columns;
-    case FormatField::X1: return f.x1;
-    case FormatField::Y1: return f.y1;
-    case FormatField::X2: return f.x2;
-    case FormatField::Y2: return f.y2;
-    case FormatField::X3: return f.x3;
-    case FormatField::Y3: return f.y3;
-    case FormatField::LinePitch: return f.linePitch;
-    }
-    return 0;
+    if (field == FormatField::Rows || field == FormatField::Columns)
+        return field == FormatField::Rows ? f.rows : f.columns;
+    using S = SheetFormat;
+    constexpr double S::*kLengths[] = {&S::sheetWidth, &S::sheetHeight, &S::labelWidth,
+                                       &S::labelHeight, nullptr, nullptr, &S::x1, &S::y1, &S::x2,
+                                       &S::y2, &S::x3, &S::y3, &S::linePitch};
+    return f.*kLengths[static_cast<int>(field)];
 }
 
 TEST(FormatBarRules, FieldsTakeValuesWithinTheirRangesEndsIncludedAndIgnoreTheRest)

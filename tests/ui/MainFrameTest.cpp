@@ -1,13 +1,19 @@
 #include "app/CMainFrame.h"
 #include "app/CTessraApp.h"
+#include "cli/CommandLine.h"
 #include "display/CTessraView.h"
 #include "display/SheetReading.h"
 #include "document/BseFile.h"
 #include "document/DocumentCommands.h"
+#include "display/SheetWalk.h"
+#include "format/FormatBar.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
 #include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QDockWidget>
 #include <QFile>
 #include <QTest>
@@ -16,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
 namespace tessra {
 namespace {
@@ -261,6 +268,70 @@ TEST_F(MainFrameTest, ScreenReadersGetTheModesAndTheShownReading)
     EXPECT_TRUE(view.accessibleName().startsWith(QStringLiteral("ラベル表示")));
     Trigger(kNew);
     EXPECT_EQ(view.accessibleDescription(), QStringLiteral("[1]\n"));
+}
+
+}  // namespace
+}  // namespace tessra
+
+namespace tessra {
+namespace {
+
+void Choose(QComboBox& list, int index)
+{
+    list.setCurrentIndex(index);
+    emit list.activated(index);
+}
+
+int Tessra(QStringList arguments, std::string& out)
+{
+    std::ostringstream output, errors;
+    CliStreams streams{output, errors};
+    const int exitCode = RunCommandLine(arguments, streams);
+    out = output.str() + errors.str();
+    return exitCode;
+}
+
+TEST_F(MainFrameTest, AFormatEditedInTheBarIsSavedReopenedAndCheckedAsTheViewDrawsIt)
+{
+    Trigger(kNew);
+    FormatBar& bar = frame.FormatBarContents();
+    Choose(bar.KindList(), 1);
+    Choose(bar.SizeList(), 1);  // 名刺(1), then the user-defined entry of the same kind
+    Choose(bar.SizeList(), 0);
+    bar.Field(FormatField::Rows).setText("3");
+    bar.Field(FormatField::X1).setText("1");  // the first column's cells move left of the margin
+    bar.Field(FormatField::LabelWidth).setText("80");
+    bar.FixedPitchButton(FixedPitch::LP18).setChecked(true);
+    state.lines = {"", "ABC", "DEF"};
+    EXPECT_TRUE(state.modified);
+
+    const QString path = InDir("edited.BSE");
+    dialogs.files = {path};
+    Trigger(kSaveAs);
+    Trigger(kNew);
+    frame.Files().OpenPath(path);
+    const SheetFormat& f = state.format;  // the file keeps the pitch as its code
+    EXPECT_EQ(std::tie(f.rows, f.x1, f.labelWidth, f.lineCode, f.linePitch),
+              std::tuple(3, 1.0, 80.0, "LP18", 12.8));
+    frame.View().RepaintNow();
+    EXPECT_FALSE(state.allCellsPrintable);
+
+    const QString settings = InDir("Tessra.ini");
+    std::string out;
+    EXPECT_EQ(Tessra({"check", path, "--settings", settings}, out), 1);
+    EXPECT_EQ(out.substr(0, out.find("label")),
+              "fits\nunprintable: " + std::to_string(CountUnprintable(state)) + "\n");
+    EXPECT_EQ(Tessra({"emboss", path, "--output", "-", "--settings", settings}, out), 1);
+    EXPECT_EQ(out, "印字出来ない部分があります\n赤い点字表示が無いように修正してください\n");
+
+    frame.ToggleFormatBar();  // Open hid the bar; shown, it has the file's own values
+    EXPECT_EQ(bar.Field(FormatField::X1).text(), "1.0");
+    bar.Field(FormatField::X1).setText("20");
+    dialogs.answers = {MessageAnswer::Yes};
+    Trigger(kSave);
+    EXPECT_EQ(Tessra({"check", path, "--settings", settings}, out), 0) << out;
+    frame.View().RepaintNow();
+    EXPECT_TRUE(state.allCellsPrintable);
 }
 
 }  // namespace

@@ -1,0 +1,89 @@
+#include "display/KanaReader.h"
+#include "display/LineReading.h"
+#include "display/SheetWalk.h"
+#include "document/ComposeDocument.h"
+#include "format/Presets.h"
+#include "format/Utf8Text.h"
+#include "support/ReadingSpelling.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Input: a byte choosing the catalogue entry, then the text. A text is either refused with
+// messages, leaving the document untouched, or every label reads back as its text.
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+void Require(bool condition)
+{
+    if (!condition) std::abort();
+}
+
+// Each label's reading, one text per shown line, as `tessra read` prints it.
+class LabelReadings final : public tessra::SheetVisitor {
+public:
+    explicit LabelReadings(const tessra::AppState& s) : cells_(CellsPerLabelLine(s.format)) {}
+
+    void BeginLabel(const tessra::LabelPlace&) override
+    {
+        reader_.ResetForLabel();
+        labels.emplace_back();
+    }
+
+    void BeginLine(const tessra::LinePlace& line) override
+    {
+        std::string padded(line.text);
+        if (padded.size() < line.paddedLength) padded.resize(line.paddedLength, ' ');
+        labels.back().push_back(tessra::ReadLabelLine(reader_, padded, cells_));
+    }
+
+    std::vector<Lines> labels;
+
+private:
+    int cells_;
+    tessra::KanaReader reader_;
+};
+
+void CheckReadings(std::string_view text, const tessra::AppState& state)
+{
+    const tessra::LabelSources texts = tessra::SplitLabels(text);
+    Require(state.sameDataForAllLabels == !texts.separated);
+    LabelReadings readings(state);
+    tessra::WalkSheet(state, readings);
+    const tessra::LabelSource blank;
+    for (std::size_t k = 0; k < readings.labels.size(); ++k) {
+        const std::size_t t = texts.separated ? k : 0;
+        const auto& expected = (t < texts.labels.size() ? texts.labels[t] : blank).lines;
+        const Lines& read = readings.labels[k];
+        Require(read.size() >= expected.size());
+        for (std::size_t j = 0; j < read.size(); ++j)
+            Require(read[j] == tessra::test::ReadingSpelling(j < expected.size() ? expected[j] : ""));
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 1) return 0;
+    const auto presets = tessra::Catalogue();
+    const tessra::Preset& preset = presets[data[0] % presets.size()];
+    const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
+
+    tessra::AppState state;
+    const std::vector<std::string> messages = tessra::ComposeDocument(text, preset, state);
+    if (messages.empty()) {
+        CheckReadings(text, state);
+        return 0;
+    }
+    Require(state.lines.empty());
+    for (const std::string& message : messages)
+        Require(!message.empty() && tessra::EncodeUtf8(tessra::DecodeUtf8(message)) == message);
+    return 0;
+}

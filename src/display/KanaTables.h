@@ -1,0 +1,154 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+// How braille cells read as kana. The reader reads with these tables and the composer writes with
+// them, so the two directions cannot disagree. Cells are written in the braille cell code (one
+// printable ASCII character per six-dot cell, the blank cell is the space); texts are UTF-8.
+
+namespace tessra::kana {
+
+struct CellText {
+    char cell;
+    std::string_view text;
+};
+
+// A row of a two-cell sign: what the prefix cell and the current cell read.
+struct SignRow {
+    char cell;
+    std::string_view previous;
+    std::string_view current;
+};
+
+struct TwoCellSign {
+    char prefix;
+    std::span<const SignRow> rows;
+    std::string_view beforeBlank;  // the prefix's reading when a blank follows; empty: no rule
+};
+
+inline constexpr char kBlankCell = ' ';
+inline constexpr char kNumeralSign = '#';
+inline constexpr char kForeignLetterSign = ';';
+inline constexpr char kCapitalSign = ',';
+inline constexpr char kVoicedSign = '"';
+inline constexpr char kSemiVoicedSign = ',';
+inline constexpr char kParenthesis = '7';
+inline constexpr char kDigitComma = '\'';
+inline constexpr char kDecimalPoint = '1';
+// Read as "_" on its own: it keeps a kana from being read as part of the number before it.
+inline constexpr char kConnectingSign = '-';
+// "！" before a blank, ゑ before anything else.
+inline constexpr char kExclamationOrWe = '6';
+inline constexpr std::string_view kWe = "ゑ";
+inline constexpr std::string_view kExclamation = "！";
+
+// A number's digits: A … J read 1 … 9, 0. Full-width forms are three UTF-8 bytes each.
+inline constexpr char kFirstDigitCell = 'A';
+inline constexpr std::string_view kDigitsFromA = "１２３４５６７８９０";
+
+constexpr bool IsUpperDigit(char c) { return c >= 'A' && c <= 'J'; }
+constexpr bool IsLowerDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool IsLetterCell(char c) { return c >= 'A' && c <= 'Z'; }
+
+// Whether c goes on with a number written in upper digits once its first digit is read.
+constexpr bool ContinuesNumber(char c)
+{
+    return IsUpperDigit(c) || c == kDigitComma || c == kDecimalPoint || c == '3';
+}
+
+inline constexpr CellText kSingleCellRows[] = {
+    {'A', "あ"}, {'B', "い"}, {'C', "う"}, {'F', "え"}, {'I', "お"},
+    {'*', "か"}, {'<', "き"}, {'%', "く"}, {'$', "け"}, {'[', "こ"},
+    {':', "さ"}, {'\\', "し"}, {'?', "す"}, {']', "せ"}, {'W', "そ"},
+    {'O', "た"}, {'R', "ち"}, {'N', "つ"}, {'Q', "て"}, {'T', "と"},
+    {'K', "な"}, {'L', "に"}, {'M', "ぬ"}, {'P', "ね"}, {'S', "の"},
+    {'U', "は"}, {'V', "ひ"}, {'X', "ふ"}, {'&', "へ"}, {'!', "ほ"},
+    {'Z', "ま"}, {'(', "み"}, {'Y', "む"}, {'=', "め"}, {')', "も"},
+    {'/', "や"}, {'+', "ゆ"}, {'>', "よ"},
+    {'E', "ら"}, {'H', "り"}, {'D', "る"}, {'G', "れ"}, {'J', "ろ"},
+    {'\'', "わ"}, {'2', "ゐ"}, {'9', "を"}, {'0', "ん"}, {'1', "っ"}, {'3', "ー"},
+    {kConnectingSign, "_"},
+};
+
+// Cells that may open a two-cell sign read as nothing until the next cell decides, except at the
+// end of a line, where nothing follows; those without a text read as nothing there too.
+inline constexpr CellText kSignOpenerRows[] = {
+    {'4', "。"}, {'5', "？"}, {'6', "！"}, {';', "、"}, {'"', "・"}, {'.', "．"},
+    {',', ""}, {'@', ""}, {'^', ""}, {'_', ""},
+};
+
+inline constexpr SignRow kContractedRows[] = {
+    {'*', "き", "ゃ"}, {'%', "き", "ゅ"}, {'$', "き", "ぇ"}, {'[', "き", "ょ"},
+    {':', "し", "ゃ"}, {'?', "し", "ゅ"}, {']', "し", "ぇ"}, {'W', "し", "ょ"},
+    {'O', "ち", "ゃ"}, {'N', "ち", "ゅ"}, {'Q', "ち", "ぇ"}, {'T', "ち", "ょ"},
+    {'K', "に", "ゃ"}, {'M', "に", "ゅ"}, {'P', "に", "ぇ"}, {'S', "に", "ょ"},
+    {'U', "ひ", "ゃ"}, {'X', "ひ", "ゅ"}, {'&', "ひ", "ぇ"}, {'!', "ひ", "ょ"},
+    {'Z', "み", "ゃ"}, {'Y', "み", "ゅ"}, {')', "み", "ょ"}, {'F', "い", "ぇ"},
+    {'E', "り", "ゃ"}, {'D', "り", "ゅ"}, {'J', "り", "ょ"}, {'\\', "す", "ぃ"},
+    {'R', "て", "ぃ"},
+};
+
+inline constexpr SignRow kVoicedRows[] = {
+    {'C', "う", "゛"}, {'*', "か", "゛"}, {'<', "き", "゛"}, {'%', "く", "゛"},
+    {'$', "け", "゛"}, {'[', "こ", "゛"}, {':', "さ", "゛"}, {'\\', "し", "゛"},
+    {'?', "す", "゛"}, {']', "せ", "゛"}, {'W', "そ", "゛"}, {'O', "た", "゛"},
+    {'R', "ち", "゛"}, {'N', "つ", "゛"}, {'Q', "て", "゛"}, {'T', "と", "゛"},
+    {'U', "は", "゛"}, {'V', "ひ", "゛"}, {'X', "ふ", "゛"}, {'&', "へ", "゛"},
+    {'!', "ほ", "゛"},
+    {'Z', " ○", ""}, {'(', " △", ""}, {'Y', " □", ""}, {'=', " ×", ""}, {')', " ？", ""},
+};
+
+inline constexpr SignRow kSemiVoicedRows[] = {
+    {'U', "は", "°"}, {'V', "ひ", "°"}, {'X', "ふ", "°"}, {'&', "へ", "°"}, {'!', "ほ", "°"},
+};
+
+inline constexpr SignRow kContractedVoicedRows[] = {
+    {'*', "ぎ", "ゃ"}, {'%', "ぎ", "ゅ"}, {'[', "ぎ", "ょ"},
+    {':', "じ", "ゃ"}, {'?', "じ", "ゅ"}, {']', "じ", "ぇ"}, {'W', "じ", "ょ"},
+    {'\\', "ず", "ぃ"}, {'O', "ぢ", "ゃ"}, {'N', "ぢ", "ゅ"}, {'T', "ぢ", "ょ"},
+    {'R', "で", "ぃ"}, {'U', "び", "ゃ"}, {'X', "び", "ゅ"}, {'!', "び", "ょ"},
+};
+
+inline constexpr SignRow kSpecialContractedVoicedRows[] = {
+    {'N', "で", "ゅ"}, {'+', "う゛", "ゅ"}, {'>', "う゛", "ょ"},
+};
+
+inline constexpr SignRow kContractedSemiVoicedRows[] = {
+    {'U', "ぴ", "ゃ"}, {'X', "ぴ", "ゅ"}, {'!', "ぴ", "ょ"},
+    {'N', "て", "ゅ"}, {'+', "ふ", "ゅ"}, {'>', "ふ", "ょ"},
+};
+
+inline constexpr SignRow kSpecialRows[] = {
+    {'B', "う", "ぃ"}, {'F', "う", "ぇ"}, {'I', "う", "ぉ"},
+    {'*', "く", "ぁ"}, {'<', "く", "ぃ"}, {'$', "く", "ぇ"}, {'[', "く", "ぉ"},
+    {'O', "つ", "ぁ"}, {'R', "つ", "ぃ"}, {'Q', "つ", "ぇ"}, {'T', "つ", "ぉ"},
+    {'N', "と", "ぅ"},
+    {'U', "ふ", "ぁ"}, {'V', "ふ", "ぃ"}, {'&', "ふ", "ぇ"}, {'!', "ふ", "ぉ"},
+};
+
+inline constexpr SignRow kSpecialVoicedRows[] = {
+    {'*', "ぐ", "ぁ"}, {'<', "ぐ", "ぃ"}, {'$', "ぐ", "ぇ"}, {'[', "ぐ", "ぉ"},
+    {'N', "ど", "ぅ"},
+    {'U', "う゛", "ぁ"}, {'V', "う゛", "ぃ"}, {'&', "う゛", "ぇ"}, {'!', "う゛", "ぉ"},
+};
+
+inline constexpr SignRow kForeignSignRows[] = {
+    {'&', " ＆", ""}, {'%', " ＃", ""}, {'*', " ＊", ""},
+};
+
+// A '.' followed by a blank reads "．" on the '.' cell, as 5 and 4 put their punctuation on the
+// prefix cell, and the blank stays a blank.
+inline constexpr TwoCellSign kTwoCellSigns[] = {
+    {'_', kSpecialContractedVoicedRows, ""},
+    {'@', kContractedRows, ""},
+    {kVoicedSign, kVoicedRows, "・"},
+    {kSemiVoicedSign, kSemiVoicedRows, ""},
+    {'^', kContractedVoicedRows, ""},
+    {'.', kContractedSemiVoicedRows, "．"},
+    {'5', kSpecialRows, "？"},
+    {'4', kSpecialVoicedRows, "。"},
+    {kForeignLetterSign, kForeignSignRows, "、"},
+};
+
+}  // namespace tessra::kana

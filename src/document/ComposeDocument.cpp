@@ -1,0 +1,147 @@
+#include "document/ComposeDocument.h"
+
+#include "display/KanaComposer.h"
+#include "display/SheetGeometry.h"
+#include "document/DocumentCommands.h"
+#include "format/FormatString.h"
+
+namespace tessra {
+namespace {
+
+// Some editors start a UTF-8 file with it; it is no character of the text.
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+std::string Decimal(long long number) { return std::to_string(number); }
+
+std::string CharacterMessage(int line, const ComposeRefusal& refusal)
+{
+    return Decimal(line) + " 行 " + Decimal(refusal.column) + " 文字目「" + refusal.character +
+           "」: " + refusal.reason;
+}
+
+std::string TooManyLabels(long long labels, long long texts, int firstLine)
+{
+    return "ラベル " + Decimal(labels + 1) + "（" + Decimal(firstLine) + " 行目から）: この用紙のラベルは " +
+           Decimal(labels) + " 枚です。テキストは " + Decimal(texts) + " 枚分あります";
+}
+
+// Where a label line is: label and line from 1, and the line of the text.
+std::string LinePlace(std::size_t label, std::size_t line, int textLine)
+{
+    return "ラベル " + Decimal(label + 1) + " の " + Decimal(line + 1) + " 行目（" + Decimal(textLine) +
+           " 行目）: ";
+}
+
+std::string TooLong(std::size_t cells, int capacity)
+{
+    return "点字で " + Decimal(cells) + " マスになります。1 行に入るのは " + Decimal(capacity) +
+           " マスまでです";
+}
+
+std::string TooManyLines(int capacity, std::size_t lines)
+{
+    return "ラベルに入るのは " + Decimal(capacity) + " 行までです。このラベルのテキストは " +
+           Decimal(lines) + " 行あります";
+}
+
+// Writes the texts into pages and collects what does not fit or cannot be written.
+class PageWriter {
+public:
+    explicit PageWriter(const SheetFormat& format)
+        : cells_(CellsPerLabelLine(format)),
+          lines_(LinesPerLabel(format)),
+          labels_(static_cast<long long>(GridRows(format)) * GridColumns(format))
+    {
+    }
+
+    void Write(const LabelSources& split)
+    {
+        const auto texts = static_cast<long long>(split.labels.size());
+        for (std::size_t k = 0; k < split.labels.size(); ++k) {
+            if (static_cast<long long>(k) == labels_) {
+                problems_.push_back(TooManyLabels(labels_, texts, split.labels[k].firstLine));
+                return;
+            }
+            WriteLabel(k, split.labels[k]);
+        }
+    }
+
+    int CellsPerLine() const { return cells_; }
+    int LinesPerPage() const { return lines_ + 1; }
+    std::vector<std::string>& Lines() { return pageLines_; }
+    const std::vector<std::string>& Problems() const { return problems_; }
+
+private:
+    void WriteLabel(std::size_t k, const LabelSource& label)
+    {
+        composer_.ResetForLabel();
+        pageLines_.resize(k * static_cast<std::size_t>(LinesPerPage()));
+        pageLines_.emplace_back();
+        for (std::size_t j = 0; j < label.lines.size(); ++j) {
+            const int textLine = label.firstLine + static_cast<int>(j);
+            ComposedLine composed = composer_.ComposeLine(label.lines[j]);
+            for (const ComposeRefusal& refusal : composed.refusals)
+                problems_.push_back(CharacterMessage(textLine, refusal));
+            const std::string place = LinePlace(k, j, textLine);
+            if (composed.cells.size() > static_cast<std::size_t>(cells_))
+                problems_.push_back(place + TooLong(composed.cells.size(), cells_));
+            if (j == static_cast<std::size_t>(lines_))
+                problems_.push_back(place + TooManyLines(lines_, label.lines.size()));
+            pageLines_.push_back(std::move(composed.cells));
+        }
+    }
+
+    int cells_;
+    int lines_;
+    long long labels_;
+    KanaComposer composer_;
+    std::vector<std::string> pageLines_;
+    std::vector<std::string> problems_;
+};
+
+}  // namespace
+
+LabelSources SplitLabels(std::string_view text)
+{
+    LabelSources split;
+    if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
+    for (int number = 1; !text.empty(); ++number) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        if (line == kLabelSeparator) {
+            split.separated = true;
+            split.labels.push_back({number + 1, {}});
+        } else {
+            split.labels.back().lines.push_back(line);
+        }
+    }
+    if (split.separated && split.labels.back().lines.empty()) split.labels.pop_back();
+    return split;
+}
+
+std::vector<std::string> ComposeDocument(std::string_view text, const Preset& preset,
+                                         AppState& state)
+{
+    SheetFormat format;
+    ParseFormatString(preset.layout, format);
+    const LabelSources split = SplitLabels(text);
+    PageWriter pages(format);
+    pages.Write(split);
+    if (!pages.Problems().empty()) return pages.Problems();
+
+    NewDocument(state);
+    state.selectedPresetKey = PresetKey(preset.kind, preset.sizeName);
+    state.formatPresetKey = state.selectedPresetKey;
+    state.formatString = std::string(preset.layout);
+    state.format = format;
+    state.sameDataForAllLabels = !split.separated;
+    state.cellsPerLine = pages.CellsPerLine();
+    state.linesPerPage = pages.LinesPerPage();
+    state.lines = std::move(pages.Lines());
+    state.modified = true;
+    return {};
+}
+
+}  // namespace tessra

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "format/Presets.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessra {
+
+// A text line that holds only this ends one label's text and starts the next one's.
+inline constexpr std::string_view kLabelSeparator = "---";
+
+// The label texts of a text: its lines, split at separator lines. LF or CR LF ends a line; a
+// separator after the last text closes it and starts no label of its own. A byte-order mark at
+// the start is dropped.
+struct LabelSource {
+    int firstLine = 1;  // in the text, from 1
+    std::vector<std::string_view> lines;
+};
+struct LabelSources {
+    std::vector<LabelSource> labels{1};
+    bool separated = false;
+};
+LabelSources SplitLabels(std::string_view text);
+
+// Makes `state` a new, unsaved document on `preset` from kana text (UTF-8, one text line per
+// braille line). Without separators every label shows the text (data-mode digit 0); with them
+// label k shows the k-th text on page k-1 (digit 1). Each page has as many lines as the label
+// holds, after the page's first line, which is never shown; a line holds the label's cells, so
+// the reading sees every line's end where embossing puts it.
+//
+// Returns one message for each place that cannot be written, in text order; nothing is cut to
+// fit. The state changes only when there is none.
+std::vector<std::string> ComposeDocument(std::string_view text, const Preset& preset,
+                                         AppState& state);
+
+}  // namespace tessra
