@@ -94,7 +94,7 @@ std::optional<int> WholeNumber(const QString& text)
 }  // namespace
 
 CBraillePrintDialog::CBraillePrintDialog(AppState& state, PrintDialogServices services, QWidget* parent)
-    : QDialog(parent), state_(state), services_(std::move(services)), runner_(*services_.sleeper)
+    : QDialog(parent), state_(state), services_(std::move(services))
 {
     setWindowTitle(QStringLiteral("テッスラ　点字印刷"));
     BuildLayout();

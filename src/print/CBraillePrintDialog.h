@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "platform/Sleeper.h"
 #include "print/PrintJobRunner.h"
 #include "print/PrintPosition.h"
 #include "print/PrinterChooser.h"
@@ -29,7 +28,6 @@ struct PrintDialogServices {
     Dialogs& dialogs;
     std::function<void()> repaintView;  // repaint now
     ChoosePrinterFn choosePrinter = ChoosePrinterFromSpooler;
-    Sleeper* sleeper = &RealSleeper();
 };
 
 // テッスラ　点字印刷: the printer, the print position, the options and the copies, and the

@@ -10,27 +10,21 @@
 #include <QTest>
 #include <QTimer>
 
-#include <functional>
-
 namespace tessra::test {
 
-// A control of a dialog by its accessible name (edits) or its text (buttons).
-template <typename Widget>
-Widget* Control(QWidget& dialog, const QString& name)
+// Edits by their accessible name, buttons and check boxes by their text.
+inline QLineEdit* Edit(QWidget& dialog, const char* name)
 {
-    for (Widget* widget : dialog.findChildren<Widget*>()) {
-        if (widget->accessibleName() == name) return widget;
-        if constexpr (std::is_base_of_v<QAbstractButton, Widget>)
-            if (widget->text() == name) return widget;
-    }
-    ADD_FAILURE() << "no control " << name.toStdString();
-    return nullptr;
+    for (QLineEdit* edit : dialog.findChildren<QLineEdit*>())
+        if (edit->accessibleName() == QString::fromUtf8(name)) return edit;
+    throw std::runtime_error(name);
 }
 
-inline QLineEdit* Edit(QWidget& dialog, const char* name) { return Control<QLineEdit>(dialog, QString::fromUtf8(name)); }
 inline QAbstractButton* ButtonOf(QWidget& dialog, const char* text)
 {
-    return Control<QAbstractButton>(dialog, QString::fromUtf8(text));
+    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+        if (button->text() == QString::fromUtf8(text)) return button;
+    throw std::runtime_error(text);
 }
 
 // Runs `inside` on the next modal dialog once it is shown; for code that blocks in exec().
@@ -43,7 +37,6 @@ inline void WhenModalShown(std::function<void(QWidget&)> inside)
     });
 }
 
-// Waits, with the event loop running, until the dialog's job has finished.
 inline bool WaitForJob(const CBraillePrintDialog& dialog)
 {
     return QTest::qWaitFor([&] { return !dialog.JobRunning(); }, 60'000);

@@ -86,7 +86,7 @@ protected:
     {
         const auto job = server->FinishedLastJob(queue);
         const auto bytes = job ? server->CapturedBytes(job->id) : std::nullopt;
-        return bytes ? std::string(bytes->begin(), bytes->end()) : "(nothing received)";
+        return bytes ? std::string(bytes->begin(), bytes->end()) : "";
     }
 
     std::string EmbossOutput(QStringList options)
