@@ -121,6 +121,17 @@ TEST_F(PrintDialogTest, EveryRefusalShowsItsMessageAndSendsNothing)
     }
 }
 
+TEST_F(PrintDialogTest, ClosingDuringAJobWaitsForItsLastByte)
+{
+    state.printerName = device = dir.File("LPT1");  // a parallel port: 2 ms a byte
+    test::WriteBytes(device, "");
+    auto dialog = Open();
+    ButtonOf(*dialog, "印 刷")->click();
+    ASSERT_TRUE(dialog->JobRunning());
+    dialog.reset();
+    EXPECT_TRUE(test::ReadBytes(device).ends_with("\x0C\x1B\x1B" "F00\x1B\x1BRR"));
+}
+
 TEST(PrintProgressDialog, CancelEscapeAndCloseRequestCancelEnterDoesNothing)
 {
     QWidget owner;
