@@ -107,9 +107,8 @@ CBraillePrintDialog::CBraillePrintDialog(AppState& state, PrintDialogServices se
 
 CBraillePrintDialog::~CBraillePrintDialog() = default;
 
-void CBraillePrintDialog::BuildLayout()
+QGroupBox* CBraillePrintDialog::BuildPrinterGroup()
 {
-    // 点字プリンタ
     auto* printerGroup = new QGroupBox(QStringLiteral("点字プリンタ"), this);
     const QString zenOnly = QStringLiteral("（　「ＺＥＮ－１０」のみ印刷可能　）");
     printerName_ = NamedEdit(QStringLiteral("プリンタ名"), zenOnly, printerGroup);
@@ -126,8 +125,11 @@ void CBraillePrintDialog::BuildLayout()
     printerGrid->addWidget(port_, 1, 1);
     printerGrid->addWidget(new QLabel(zenOnly, printerGroup), 2, 1, 1, 2);
     printerGrid->setColumnStretch(1, 1);
+    return printerGroup;
+}
 
-    // 印字位置補正
+QGroupBox* CBraillePrintDialog::BuildPositionGroup()
+{
     auto* positionGroup = new QGroupBox(QStringLiteral("印字位置補正"), this);
     auto* positionGrid = new QGridLayout(positionGroup);
     for (std::size_t i = 0; i < kPositionFieldCount; ++i) {
@@ -146,8 +148,11 @@ void CBraillePrintDialog::BuildLayout()
     auto* apply = Button(QStringLiteral("設 定"), positionGroup);
     connect(apply, &QPushButton::clicked, this, [this] { ApplyPrintPosition(); });
     positionGrid->addWidget(apply, static_cast<int>(kPositionFieldCount), 1, 1, 3, Qt::AlignLeft);
+    return positionGroup;
+}
 
-    // オプション
+QGroupBox* CBraillePrintDialog::BuildOptionGroup()
+{
     auto* optionGroup = new QGroupBox(QStringLiteral("オプション"), this);
     const QString optionHint = QStringLiteral("（対応機のみ有効）");
     thickPaper_ = new QCheckBox(QStringLiteral("厚紙印字"), optionGroup);
@@ -160,8 +165,11 @@ void CBraillePrintDialog::BuildLayout()
     optionBox->addWidget(thickPaper_);
     optionBox->addWidget(frontEject_);
     optionBox->addWidget(new QLabel(optionHint, optionGroup));
+    return optionGroup;
+}
 
-    // 印刷部数
+QGroupBox* CBraillePrintDialog::BuildCopiesGroup()
+{
     auto* copiesGroup = new QGroupBox(QStringLiteral("印刷部数"), this);
     copies_ = NamedEdit(QStringLiteral("印刷部数"), QStringLiteral("( 1 ～ 1,000 )"), copiesGroup);
     copies_->setAlignment(Qt::AlignRight);
@@ -172,7 +180,16 @@ void CBraillePrintDialog::BuildLayout()
     copiesRow->addWidget(new QLabel(QStringLiteral("部"), copiesGroup));
     copiesRow->addWidget(new QLabel(QStringLiteral("( 1 ～ 1,000 )"), copiesGroup));
     copiesRow->addStretch();
+    return copiesGroup;
+}
 
+void CBraillePrintDialog::BuildLayout()
+{
+    // Made in reading order, which is the tab order.
+    QGroupBox* printerGroup = BuildPrinterGroup();
+    QGroupBox* positionGroup = BuildPositionGroup();
+    QGroupBox* optionGroup = BuildOptionGroup();
+    QGroupBox* copiesGroup = BuildCopiesGroup();
     print_ = Button(QStringLiteral("印 刷"), this);
     connect(print_, &QPushButton::clicked, this, &CBraillePrintDialog::Print);
     auto* cancel = Button(QStringLiteral("ｷｬﾝｾﾙ"), this);

@@ -14,6 +14,7 @@
 #include <string>
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -56,6 +57,10 @@ protected:
 
 private:
     void BuildLayout();
+    QGroupBox* BuildPrinterGroup();
+    QGroupBox* BuildPositionGroup();
+    QGroupBox* BuildOptionGroup();
+    QGroupBox* BuildCopiesGroup();
     void FillFields();
     void SetUpOptionBoxes();
     void ShowNotice();
