@@ -1,6 +1,6 @@
+#include "bench/FilledSheets.h"
 #include "display/SheetPainter.h"
 #include "display/SheetGeometry.h"
-#include "document/DocumentCommands.h"
 #include "format/FormatString.h"
 #include "format/Presets.h"
 
@@ -16,53 +16,32 @@
 namespace tessra {
 namespace {
 
-// Every label of the sheet filled to its capacity with cells of readable text: kana, numbers,
-// letters and punctuation drawn at random from the cell code.
-void FillLabels(AppState& state, int pages)
+// Every label of a catalogue layout filled to its capacity with cells of readable text: kana,
+// numbers, letters and punctuation drawn at random from the cell code.
+AppState FilledWithText(const Preset& preset, int rows = 0, int columns = 0)
 {
+    SheetFormat format;
+    ParseFormatString(preset.layout, format);
+    if (rows > 0) format.rows = rows;
+    if (columns > 0) format.columns = columns;
     std::mt19937 random(7);
     std::uniform_int_distribution<int> cell(0x20, 0x5F);
-    const auto cells = static_cast<std::size_t>(CellsPerLabelLine(state.format));
-    state.cellsPerLine = static_cast<int>(cells);
-    state.linesPerPage = LinesPerLabel(state.format) + 1;
-    state.lines.clear();
-    for (int page = 0; page < pages; ++page) {
-        state.lines.push_back("");
-        for (int line = 1; line < state.linesPerPage; ++line) {
-            std::string text(cells, ' ');
-            for (char& c : text) c = static_cast<char>(cell(random));
-            state.lines.push_back(text);
-        }
-    }
+    return FilledSheet(format, [&] { return static_cast<char>(cell(random)); });
 }
 
 AppState A4FilledWithText()
 {
-    AppState state;
-    NewDocument(state);
-    state.leftMargin = 10;
-    state.topMargin = state.bottomMargin = 15;
-    FillLabels(state, 1);
-    return state;
+    return FilledWithText(Catalogue()[0]);
 }
 
 AppState BusinessCards()
 {
-    AppState state;
-    NewDocument(state);
-    ParseFormatString(Catalogue()[9].layout, state.format);  // 名刺(1): 5 x 2
-    state.sameDataForAllLabels = false;
-    FillLabels(state, state.format.rows * state.format.columns);
-    return state;
+    return FilledWithText(Catalogue()[9]);  // 名刺(1): 5 x 2
 }
 
 AppState FullGrid()
 {
-    AppState state = BusinessCards();
-    state.format.rows = 25;
-    state.format.columns = 5;
-    FillLabels(state, 125);
-    return state;
+    return FilledWithText(Catalogue()[9], 25, 5);
 }
 
 void Paint(benchmark::State& run, AppState state, const char* zoom, const char* display)

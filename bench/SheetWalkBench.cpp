@@ -1,3 +1,4 @@
+#include "bench/FilledSheets.h"
 #include "display/SheetWalk.h"
 
 #include <benchmark/benchmark.h>
@@ -10,8 +11,7 @@ namespace {
 // A sheet of 25 x 5 labels with per-label data, every label filled with dots to its capacity.
 AppState FullGrid(double labelWidth, double labelHeight)
 {
-    AppState state;
-    SheetFormat& f = state.format;
+    SheetFormat f;
     f.rows = 25;
     f.columns = 5;
     f.labelWidth = labelWidth;
@@ -21,18 +21,7 @@ AppState FullGrid(double labelWidth, double labelHeight)
     f.x3 = 6;
     f.y3 = 4;
     f.linePitch = 10.2;
-    state.leftMargin = 10;
-    state.topMargin = 15;
-    state.bottomMargin = 15;
-    state.sameDataForAllLabels = false;
-    state.linesPerPage = LinesPerLabel(f) + 1;
-    state.cellsPerLine = CellsPerLabelLine(f);
-    const std::string line(static_cast<std::size_t>(state.cellsPerLine), 'A');
-    for (int label = 0; label < f.rows * f.columns; ++label) {
-        state.lines.push_back("");
-        state.lines.insert(state.lines.end(), static_cast<std::size_t>(LinesPerLabel(f)), line);
-    }
-    return state;
+    return FilledSheet(f, [] { return 'A'; });
 }
 
 // Touches what a drawing would use of every cell.

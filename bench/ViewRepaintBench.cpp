@@ -1,3 +1,4 @@
+#include "bench/FilledSheets.h"
 #include "display/CTessraView.h"
 #include "display/SheetGeometry.h"
 
@@ -15,8 +16,7 @@ namespace {
 // A 25 x 5 sheet of small labels with per-label data, every label filled to its capacity.
 AppState FullGrid()
 {
-    AppState state;
-    SheetFormat& f = state.format;
+    SheetFormat f;
     f.rows = 25;
     f.columns = 5;
     f.labelWidth = 38;
@@ -28,22 +28,7 @@ AppState FullGrid()
     f.x3 = 3;
     f.y3 = 2;
     f.linePitch = 4.5;
-    state.leftMargin = 10;
-    state.topMargin = 15;
-    state.bottomMargin = 15;
-    state.fileOpen = true;
-    state.viewMode = "Sheet";
-    state.zoom = "Zoom_0";
-    state.displayMode = "Braille";
-    state.sameDataForAllLabels = false;
-    state.linesPerPage = LinesPerLabel(f) + 1;
-    state.cellsPerLine = CellsPerLabelLine(f);
-    const std::string line(static_cast<std::size_t>(state.cellsPerLine), 'A');
-    for (int label = 0; label < f.rows * f.columns; ++label) {
-        state.lines.push_back("");
-        state.lines.insert(state.lines.end(), static_cast<std::size_t>(LinesPerLabel(f)), line);
-    }
-    return state;
+    return FilledSheet(f, [] { return 'A'; });
 }
 
 // One zoom command on the shown view: the state change and the whole repaint it forces.
