@@ -77,19 +77,19 @@ protected:
     }
 };
 
-QAction* MakeAction(const CommandSpec& spec, QObject* owner)
+QAction* MakeAction(const CommandSpec& command, QObject* owner)
 {
-    QAction* action = spec.shortcutShownOnly ? new ShownShortcutAction(owner) : new QAction(owner);
-    action->setText(QString::fromUtf8(spec.text));
-    action->setObjectName(QStringLiteral("command%1").arg(spec.id));
-    if (spec.shortcuts) action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(spec.shortcuts)));
-    if (spec.statusText) action->setStatusTip(QString::fromUtf8(spec.statusText));
-    if (spec.tipText) {
-        action->setToolTip(QString::fromUtf8(spec.tipText));
-        action->setIconText(QString::fromUtf8(spec.tipText));
+    QAction* action = command.shortcutShownOnly ? new ShownShortcutAction(owner) : new QAction(owner);
+    action->setText(QString::fromUtf8(command.text));
+    action->setObjectName(QStringLiteral("command%1").arg(command.id));
+    if (command.shortcuts) action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(command.shortcuts)));
+    if (command.statusText) action->setStatusTip(QString::fromUtf8(command.statusText));
+    if (command.tipText) {
+        action->setToolTip(QString::fromUtf8(command.tipText));
+        action->setIconText(QString::fromUtf8(command.tipText));
     }
-    if (spec.icon) action->setIcon(QIcon(QString::fromUtf8(spec.icon)));
-    action->setCheckable(spec.checkable);
+    if (command.icon) action->setIcon(QIcon(QString::fromUtf8(command.icon)));
+    action->setCheckable(command.checkable);
     action->setEnabled(false);
     return action;
 }
@@ -113,7 +113,7 @@ std::span<const int> ToolBarTable()
 
 CommandActions::CommandActions(QObject* owner)
 {
-    for (const CommandSpec& spec : kCommands) actions_.insert(spec.id, MakeAction(spec, owner));
+    for (const CommandSpec& command : kCommands) actions_.insert(command.id, MakeAction(command, owner));
 }
 
 void CommandActions::Bind(int id, std::function<void()> handler)
@@ -127,9 +127,9 @@ void CommandActions::Bind(int id, std::function<void()> handler)
 
 void CommandActions::FillMenuBar(QMenuBar& menuBar) const
 {
-    for (const MenuSpec& spec : kMenus) {
-        QMenu* menu = menuBar.addMenu(QString::fromUtf8(spec.title));
-        for (const int id : spec.items) {
+    for (const MenuSpec& entry : kMenus) {
+        QMenu* menu = menuBar.addMenu(QString::fromUtf8(entry.title));
+        for (const int id : entry.items) {
             if (id == kSeparator) {
                 menu->addSeparator();
             } else {
