@@ -5,27 +5,14 @@
 namespace tessra {
 namespace {
 
-bool StrictlyInside(int value, int start, int length)
+// The first of `count` spans, each `length` pixels from where `startOf` puts it, that holds
+// `value` strictly inside.
+template <typename StartOf>
+std::optional<int> FirstHit(int count, int length, StartOf startOf, int value)
 {
-    return start < value && value < start + length;
-}
-
-std::optional<int> FirstColumnHit(const SheetFormat& format, const ZoomStep& step, int originX, int x)
-{
-    const int width = Px(format.labelWidth, step);
-    for (int column = 0; column < GridColumns(format); ++column) {
-        const int left = Px((format.x2 + format.labelWidth) * column + format.x1, step) + originX;
-        if (StrictlyInside(x, left, width)) return column;
-    }
-    return std::nullopt;
-}
-
-std::optional<int> FirstRowHit(const SheetFormat& format, const ZoomStep& step, int originY, int y)
-{
-    const int height = Px(format.labelHeight, step);
-    for (int row = 0; row < GridRows(format); ++row) {
-        const int top = Px((format.y2 + format.labelHeight) * row + format.y1, step) + originY;
-        if (StrictlyInside(y, top, height)) return row;
+    for (int index = 0; index < count; ++index) {
+        const int start = startOf(index);
+        if (start < value && value < start + length) return index;
     }
     return std::nullopt;
 }
@@ -35,9 +22,13 @@ std::optional<int> FirstRowHit(const SheetFormat& format, const ZoomStep& step, 
 std::optional<GridPosition> LabelAtPoint(const SheetFormat& format, const ZoomStep& step,
                                          ScreenPoint sheetOrigin, ScreenPoint point)
 {
-    const std::optional<int> column = FirstColumnHit(format, step, sheetOrigin.x, point.x);
+    const std::optional<int> column = FirstHit(
+        GridColumns(format), Px(format.labelWidth, step),
+        [&](int c) { return Px(LabelLeft(format, c), step) + sheetOrigin.x; }, point.x);
     if (!column) return std::nullopt;
-    const std::optional<int> row = FirstRowHit(format, step, sheetOrigin.y, point.y);
+    const std::optional<int> row = FirstHit(
+        GridRows(format), Px(format.labelHeight, step),
+        [&](int r) { return Px(LabelTop(format, r), step) + sheetOrigin.y; }, point.y);
     if (!row) return std::nullopt;
     return GridPosition{*row, *column};
 }
