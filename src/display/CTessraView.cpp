@@ -98,6 +98,9 @@ void CTessraView::OnShowKana()
 void CTessraView::RepaintNow()
 {
     viewport()->repaint();
+    // Every change the view shows comes through here; scrolling and exposing only paint, so the
+    // reading is not recomputed for them.
+    DescribeForScreenReaders();
 }
 
 void CTessraView::paintEvent(QPaintEvent*)
@@ -111,7 +114,6 @@ void CTessraView::paintEvent(QPaintEvent*)
     painter.end();
     origin_ = drawing.origin;
     if (drawing.scrollSize) SetScrollSize(*drawing.scrollSize);
-    DescribeForScreenReaders();
     if (TracingPaint()) TracePaint(static_cast<double>(timer.nsecsElapsed()) / 1e6);
 }
 
