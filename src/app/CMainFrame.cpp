@@ -121,7 +121,6 @@ void CMainFrame::ToggleFormatBar()
     if (!formatBarDock_->isHidden()) {
         formatBarDock_->hide();
         FormatBarHidden(state_);
-        workFormat_ = state_.formatString;
     } else {
         // Showing the bar re-reads the selection, which would call the document unmodified;
         // changes not yet saved must still be asked about at exit.

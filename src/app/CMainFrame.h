@@ -55,7 +55,6 @@ private:
 
     AppState& state_;
     Dialogs& dialogs_;
-    std::string workFormat_;
     CommandActions actions_;
     CTessraView* view_;
     QToolBar* toolBar_ = nullptr;

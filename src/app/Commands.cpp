@@ -1,7 +1,6 @@
 #include "app/Commands.h"
 
 #include <QAction>
-#include <QEvent>
 #include <QIcon>
 #include <QKeySequence>
 #include <QMenu>
@@ -64,22 +63,9 @@ const int kToolBarButtons[] = {
     kLabelView, kSheetView, kSeparator, kFormatBarButton, kSeparator, kDimensionHelpButton,
 };
 
-// Shows its key in the menu, as the menu text names it, and swallows the key.
-class ShownShortcutAction final : public QAction {
-public:
-    using QAction::QAction;
-
-protected:
-    bool event(QEvent* event) override
-    {
-        if (event->type() == QEvent::Shortcut) return true;
-        return QAction::event(event);
-    }
-};
-
 QAction* MakeAction(const CommandSpec& command, QObject* owner)
 {
-    QAction* action = command.shortcutShownOnly ? new ShownShortcutAction(owner) : new QAction(owner);
+    auto* action = new QAction(owner);
     action->setText(QString::fromUtf8(command.text));
     action->setObjectName(QStringLiteral("command%1").arg(command.id));
     if (command.shortcuts) action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(command.shortcuts)));

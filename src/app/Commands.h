@@ -50,7 +50,6 @@ struct CommandSpec {
     const char* tipText;
     const char* icon;       // resource path of the tool bar picture
     bool checkable = false;
-    bool shortcutShownOnly = false;  // the menu names the key, but the key does nothing
 };
 
 struct MenuSpec {
