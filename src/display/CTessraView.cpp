@@ -1,7 +1,9 @@
 #include "display/CTessraView.h"
 
+#include "app/StartUp.h"
 #include "display/LabelHit.h"
 #include "display/SheetReading.h"
+#include "display/ZoomStep.h"
 #include "platform/ProcessClock.h"
 
 #include <QAccessible>
@@ -26,9 +28,9 @@ void SetRange(QScrollBar* bar, int total, int visible)
 
 QString ZoomName(const std::string& zoom)
 {
-    for (int step = 0; step < 4; ++step)
-        if (zoom == "Zoom_" + std::to_string(step)) return QStringLiteral("ズーム %1/4").arg(step + 1);
-    return QString::fromStdString(zoom);
+    const int index = ZoomStepIndex(zoom);
+    if (index < 0) return QString::fromStdString(zoom);
+    return QStringLiteral("ズーム %1/%2").arg(index + 1).arg(kZoomStepCount);
 }
 
 }  // namespace
@@ -55,8 +57,7 @@ CTessraView::CTessraView(AppState& state, QWidget* parent) : QAbstractScrollArea
 void CTessraView::OnInitialUpdate()
 {
     SetScrollSize({100, 100});
-    state_.viewMode = mode::kSheet;
-    state_.zoom = mode::kZoom1;
+    InitialViewModes(state_);
 }
 
 void CTessraView::OnViewSheet()

@@ -14,7 +14,7 @@ struct NamedStep {
 };
 
 // Smallest scale first. The scales are stored as written, not as 5.08 / cellPitchPx.
-constexpr std::array<NamedStep, 4> kSteps{{
+constexpr std::array<NamedStep, kZoomStepCount> kSteps{{
     {mode::kZoom0, {0.508, 10, 90, 2}},
     {mode::kZoom1, {0.42333, 12, 120, 3}},
     {mode::kZoom2, {0.33867, 15, 150, 5}},
@@ -23,17 +23,9 @@ constexpr std::array<NamedStep, 4> kSteps{{
 
 constexpr int kNoStep = -1;
 
-int StepIndex(std::string_view zoom)
-{
-    for (int i = 0; i < static_cast<int>(kSteps.size()); ++i) {
-        if (kSteps[i].name == zoom) return i;
-    }
-    return kNoStep;
-}
-
 std::string Neighbour(std::string_view zoom, int direction)
 {
-    const int index = StepIndex(zoom);
+    const int index = ZoomStepIndex(zoom);
     const int next = index + direction;
     if (index == kNoStep || next < 0 || next >= static_cast<int>(kSteps.size())) {
         return std::string(zoom);
@@ -43,9 +35,17 @@ std::string Neighbour(std::string_view zoom, int direction)
 
 }  // namespace
 
+int ZoomStepIndex(std::string_view zoom)
+{
+    for (int i = 0; i < static_cast<int>(kSteps.size()); ++i) {
+        if (kSteps[i].name == zoom) return i;
+    }
+    return kNoStep;
+}
+
 void ApplyZoom(std::string_view zoom, ZoomStep& step)
 {
-    const int index = StepIndex(zoom);
+    const int index = ZoomStepIndex(zoom);
     if (index != kNoStep) step = kSteps[index].step;
 }
 

@@ -25,6 +25,10 @@ void ApplyZoom(std::string_view zoom, ZoomStep& step);
 std::string ZoomedIn(std::string_view zoom);
 std::string ZoomedOut(std::string_view zoom);
 
+// The step's place from the smallest (0 .. 3), or -1 for a name that matches none.
+int ZoomStepIndex(std::string_view zoom);
+inline constexpr int kZoomStepCount = 4;
+
 // Size of the kana reading's font, tenths of a point.
 int KanaFontSize(const ZoomStep& step);
 

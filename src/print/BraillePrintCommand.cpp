@@ -14,13 +14,6 @@ void ShowMessage(Dialogs& dialogs, QWidget* parent, const std::string& utf8Text)
     dialogs.ShowMessage(parent, {QStringLiteral("Tessra"), QString::fromStdString(utf8Text)});
 }
 
-// The whole sheet at the smallest scale, so that what is wrong can be seen.
-void ShowWholeSheet(AppState& state, const std::function<void()>& repaintNow)
-{
-    state.zoom = mode::kZoom0;
-    repaintNow();
-}
-
 }  // namespace
 
 void OnBraillePrint(AppState& state, PrintDialogServices services, QWidget* parent)
@@ -33,13 +26,15 @@ void OnBraillePrint(AppState& state, PrintDialogServices services, QWidget* pare
     state.viewMode = mode::kSheet;
     services.repaintView();
     if (const auto refusal = CheckLabelsFit(state.format)) {
-        ShowWholeSheet(state, services.repaintView);
+        ShowWholeSheet(state);
+        services.repaintView();
         ShowMessage(services.dialogs, parent, refusal->message);
         return;
     }
     // A warning only: the dialog opens all the same, and its print button refuses the job.
     if (const auto refusal = CheckCellsPrintable(AllCellsPrintable(state))) {
-        ShowWholeSheet(state, services.repaintView);
+        ShowWholeSheet(state);
+        services.repaintView();
         ShowMessage(services.dialogs, parent, refusal->message);
     }
     CBraillePrintDialog dialog(state, std::move(services), parent);

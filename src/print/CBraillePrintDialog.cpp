@@ -298,7 +298,7 @@ void CBraillePrintDialog::Print()
     // The cells as the current margins place them, not as the last drawing found them.
     if (const auto refusal = CheckPrinterReady(state_, AllCellsPrintable(state_), true)) {
         if (refusal->check == PrintCheck::UnprintableCells) {
-            state_.zoom = mode::kZoom0;
+            ShowWholeSheet(state_);
             services_.repaintView();
         }
         ShowMessage(refusal->message);

@@ -52,4 +52,9 @@ std::optional<PrintRefusal> CheckCopies(int copies)
     return std::nullopt;
 }
 
+void ShowWholeSheet(AppState& state)
+{
+    state.zoom = mode::kZoom0;
+}
+
 }  // namespace tessra

@@ -37,4 +37,8 @@ std::optional<PrintRefusal> CheckPrinterReady(const AppState& state, bool allCel
 
 std::optional<PrintRefusal> CheckCopies(int copies);
 
+// A refusal for the sheet's cells or fit is shown on the whole sheet, at the smallest scale, so
+// that what is wrong can be seen; the caller repaints.
+void ShowWholeSheet(AppState& state);
+
 }  // namespace tessra
