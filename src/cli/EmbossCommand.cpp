@@ -132,8 +132,9 @@ int RunEmboss(CliContext& context)
         parser.value("model") != QLatin1String(mode::kZen10R))
         return UsageError(context, QStringLiteral("--model is ZEN10 or ZEN10R."));
     PrintOptions options;
-    int exitCode = kExitOk;
-    if (!WholeNumberOption(context, "copies", options.copies, exitCode)) return exitCode;
+    const auto copies = ParseCopies(parser.value("copies").toStdString());
+    if (!copies) return UsageError(context, QStringLiteral("--copies needs a whole number."));
+    options.copies = *copies;
 
     ChoosePrinter(parser, state);
     options.thickPaper = parser.isSet("thick-paper") && ModelTakesOptions(state.printerModel);

@@ -78,19 +78,6 @@ QPushButton* Button(const QString& text, QWidget* parent)
     return button;
 }
 
-// A whole number with an optional sign; digits beyond the int range saturate, so that the copies
-// check names the limit.
-std::optional<int> WholeNumber(const QString& text)
-{
-    static const QRegularExpression pattern(QStringLiteral("^\\s*([+-]?)([0-9]+)\\s*$"));
-    const auto match = pattern.match(text);
-    if (!match.hasMatch()) return std::nullopt;
-    bool ok = false;
-    const long long magnitude = match.captured(2).toLongLong(&ok);
-    const long long limited = ok && magnitude <= INT_MAX ? magnitude : INT_MAX;
-    return static_cast<int>(match.captured(1) == QLatin1String("-") ? -limited : limited);
-}
-
 }  // namespace
 
 CBraillePrintDialog::CBraillePrintDialog(AppState& state, PrintDialogServices services, QWidget* parent)
@@ -282,7 +269,7 @@ void CBraillePrintDialog::BrowsePrinter()
 
 std::optional<int> CBraillePrintDialog::ReadCopies()
 {
-    const auto copies = WholeNumber(copies_->text());
+    const auto copies = ParseCopies(copies_->text().toStdString());
     if (!copies) {
         ShowMessage(kCopiesNotWholeMessage);
         copies_->setFocus();

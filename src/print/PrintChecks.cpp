@@ -3,6 +3,9 @@
 #include "display/SheetGeometry.h"
 #include "print/JobEncoder.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace tessra {
 
 std::optional<PrintRefusal> CheckLabelsFit(const SheetFormat& format)
@@ -50,6 +53,22 @@ std::optional<PrintRefusal> CheckCopies(int copies)
         return PrintRefusal{PrintCheck::TooManyCopies, "印刷部数は 1000 部以下にしてください"};
     }
     return std::nullopt;
+}
+
+std::optional<int> ParseCopies(std::string_view text)
+{
+    const auto isBlank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+    if (text.empty()) return std::nullopt;
+    long long magnitude = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        magnitude = std::min<long long>(magnitude * 10 + (c - '0'), INT_MAX);
+    }
+    return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
 void ShowWholeSheet(AppState& state)

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tessra {
 
@@ -36,6 +37,10 @@ std::optional<PrintRefusal> CheckPrinterReady(const AppState& state, bool allCel
                                               bool printerNeeded);
 
 std::optional<PrintRefusal> CheckCopies(int copies);
+
+// The copies as typed: a whole number with an optional sign and surrounding blanks, nothing for
+// any other text. Digits beyond the int range saturate, so that CheckCopies names the limit.
+std::optional<int> ParseCopies(std::string_view text);
 
 // A refusal for the sheet's cells or fit is shown on the whole sheet, at the smallest scale, so
 // that what is wrong can be seen; the caller repaints.

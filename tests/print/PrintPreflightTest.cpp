@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <tuple>
 
 namespace tessra {
@@ -41,6 +43,18 @@ TEST(PrintChecks, CopiesFrom1To1000)
     EXPECT_EQ(CheckCopies(0).value().check, PrintCheck::TooFewCopies);
     for (const int copies : {1, 1000}) EXPECT_FALSE(CheckCopies(copies)) << copies;
     EXPECT_EQ(CheckCopies(1001).value().check, PrintCheck::TooManyCopies);
+}
+
+// The print dialog and `tessra emboss` read the copies with this one function.
+TEST(PrintChecks, CopiesTextIsAWholeNumberThatSaturates)
+{
+    const std::tuple<const char*, std::optional<int>> rows[] = {
+        {"3", 3}, {" +12 ", 12}, {"-2", -2}, {"0007", 7}, {"99999999999999999999", INT_MAX},
+        {"-99999999999", -INT_MAX}, {"", std::nullopt}, {"-", std::nullopt}, {"2x", std::nullopt},
+        {"1.5", std::nullopt}, {"1 2", std::nullopt},
+    };
+    for (const auto& [text, copies] : rows) EXPECT_EQ(ParseCopies(text), copies) << text;
+    EXPECT_EQ(CheckCopies(*ParseCopies("99999999999")).value().check, PrintCheck::TooManyCopies);
 }
 
 }  // namespace
