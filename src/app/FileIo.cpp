@@ -42,6 +42,16 @@ mode_t ModeFor(const fs::path& target)
     return 0666 & ~mask;
 }
 
+// A device, a pipe or a file with other names is written where it is: a rename would put a
+// plain file in the device's place or part the names.
+bool WriteInPlace(const fs::path& target, std::string_view bytes, bool truncate)
+{
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | (truncate ? O_TRUNC : 0));
+    if (fd < 0) return false;
+    const bool written = WriteAll(fd, bytes);
+    return ::close(fd) == 0 && written;
+}
+
 }  // namespace
 
 std::optional<std::string> ReadFileHead(const std::string& path, std::size_t limit)
@@ -61,6 +71,16 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
 {
     const fs::path target = ResolvedTarget(path);
     if (target.filename().empty()) return false;
+    struct stat info {};
+    if (::stat(target.c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode)) return false;
+        if (!S_ISREG(info.st_mode)) return WriteInPlace(target, bytes, false);
+        if (info.st_nlink > 1) return WriteInPlace(target, bytes, true);
+        // A file the user may not write is not replaced behind its back.
+        const int probe = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+        if (probe < 0) return false;
+        ::close(probe);
+    }
     std::string temporary =
         (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
 

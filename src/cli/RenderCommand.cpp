@@ -1,12 +1,13 @@
 #include "cli/CliContext.h"
 
+#include "app/FileIo.h"
 #include "display/ViewPicture.h"
 
 #include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QBuffer>
 
 #include <cstdio>
 #include <memory>
@@ -32,7 +33,7 @@ void EnsureGuiApplication()
     static const auto application = std::make_unique<QGuiApplication>(argc, argv);
 }
 
-bool PaintPdf(QSaveFile& file, AppState& state, int clientWidth, QSize size)
+bool PaintPdf(QBuffer& file, AppState& state, int clientWidth, QSize size)
 {
     QPdfWriter pdf(&file);
     pdf.setCreator(QStringLiteral("Tessra"));
@@ -48,16 +49,17 @@ bool PaintPdf(QSaveFile& file, AppState& state, int clientWidth, QSize size)
 
 bool WritePicture(const QString& path, AppState& state, int clientWidth, QSize size)
 {
-    QSaveFile file(path);
+    // The picture is made in memory first so that the file is saved like every other one.
+    QBuffer file;
     if (!file.open(QIODevice::WriteOnly)) return false;
     const bool written = path.endsWith(".pdf", Qt::CaseInsensitive)
                              ? PaintPdf(file, state, clientWidth, size)
                              : ViewImage(state, clientWidth).save(&file, "PNG");
-    if (!written) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    file.close();
+    if (!written) return false;
+    const QByteArray& bytes = file.buffer();
+    return WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                               std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 bool ZoomOption(const CliContext& context, int& zoom, int& exitCode)
