@@ -5,7 +5,10 @@
 #include "display/CTessraView.h"
 #include "platform/ProcessClock.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
+#include <QTranslator>
 
 #include <algorithm>
 
@@ -24,9 +27,22 @@ void InitInstance(CMainFrame& frame, AppState& state, const std::string& setting
     frame.UpdateCommandStates();
 }
 
+bool LoadToolkitTranslations(QCoreApplication& application)
+{
+    // The program itself speaks Japanese whatever the desktop's locale, so the toolkit must too.
+    auto* translator = new QTranslator(&application);
+    if (!translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
 CTessraApp::CTessraApp(int& argc, char** argv) : application_(argc, argv)
 {
     QApplication::setApplicationName(QStringLiteral("Tessra"));
+    LoadToolkitTranslations(application_);
 }
 
 CTessraApp::~CTessraApp() = default;

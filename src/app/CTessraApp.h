@@ -16,6 +16,10 @@ class CMainFrame;
 // view's first modes.
 void InitInstance(CMainFrame& frame, AppState& state, const std::string& settingsPath);
 
+// Puts the toolkit's own Japanese texts (standard buttons, file dialogs) on `application`;
+// false, and the English texts stay, when the translation file is not installed.
+bool LoadToolkitTranslations(QCoreApplication& application);
+
 // The desktop program: `tessra [--settings PATH] [FILE.BSE]`.
 class CTessraApp {
 public:
