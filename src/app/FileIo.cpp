@@ -1,10 +1,12 @@
 #include "app/FileIo.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -46,8 +48,15 @@ mode_t ModeFor(const fs::path& target)
 // plain file in the device's place or part the names.
 bool WriteInPlace(const fs::path& target, std::string_view bytes, bool truncate)
 {
-    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | (truncate ? O_TRUNC : 0));
+    // A pipe nobody reads would block the open for ever: wait a little for a reader, then fail.
+    const int flags = O_WRONLY | O_CLOEXEC | O_NONBLOCK | (truncate ? O_TRUNC : 0);
+    int fd = ::open(target.c_str(), flags);
+    for (int tries = 0; fd < 0 && errno == ENXIO && tries < 200; ++tries) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        fd = ::open(target.c_str(), flags);
+    }
     if (fd < 0) return false;
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     const bool written = WriteAll(fd, bytes);
     return ::close(fd) == 0 && written;
 }

@@ -43,6 +43,7 @@ TEST(FileIo, DevicesAndPipesAreWrittenInPlace)
     struct stat info {};
     ASSERT_EQ(::stat(fifo.c_str(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    EXPECT_FALSE(WriteFileAtomically(fifo, "nobody reads"));  // fails instead of hanging
 }
 
 TEST(FileIo, DirectoryIsRefused)
