@@ -4,6 +4,7 @@
 #include "app/StatusBar.h"
 #include "display/CTessraView.h"
 #include "document/DocumentCommands.h"
+#include "document/ExportCommand.h"
 #include "format/FormatBar.h"
 #include "format/FormatBarState.h"
 #include "print/BraillePrintCommand.h"
@@ -88,6 +89,7 @@ void CMainFrame::BindCommands()
     BindCommand(kOpen, [this] { files_.Open(); });
     BindCommand(kSave, [this] { files_.Save(); });
     BindCommand(kSaveAs, [this] { files_.SaveAs(); });
+    BindCommand(kExport, [this] { OnExport(state_, dialogs_, this); });
     BindCommand(kBraillePrint, [this] { OnBraillePrint(state_, {dialogs_, [this] { view_->RepaintNow(); }}, this); });
     BindCommand(kExit, [this] { Exit(); });
     BindCommand(kToolBar, [this] { toolBar_->setVisible(toolBar_->isHidden()); });

@@ -19,6 +19,8 @@ const CommandSpec kCommands[] = {
     {kOpen, "開く(&O)...", "Ctrl+O", "既存のﾌｧｲﾙを開く", "開く", ":/toolbar/open.svg"},
     {kSave, "上書き保存(&S)", "Ctrl+S", "ファイルを同名で保存", "上書保存", ":/toolbar/save.svg"},
     {kSaveAs, "名前を付けて保存(&A)", "Ctrl+A", "作業中のﾌｧｲﾙを新しい名前を付けて保存", nullptr, nullptr},
+    {kExport, "書き出し(&E)...", nullptr, "点字を BRF、PEF または Unicode 点字テキストとして書き出す",
+     nullptr, nullptr},
     {kBraillePrint, "点字印刷(&P)", "Ctrl+P", "点字印刷をする", "点字印刷", ":/toolbar/print.svg"},
     {kExit, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)", nullptr, "ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示", nullptr, nullptr},
     {kUndo, "元に戻す(&U)", "Ctrl+Z; Alt+Backspace", nullptr, nullptr, nullptr},
@@ -45,7 +47,7 @@ const CommandSpec kCommands[] = {
      ":/toolbar/dimension-help.svg"},
 };
 
-const int kFileMenu[] = {kNew, kOpen, kSave, kSaveAs, kSeparator, kBraillePrint, kSeparator, kExit};
+const int kFileMenu[] = {kNew, kOpen, kSave, kSaveAs, kExport, kSeparator, kBraillePrint, kSeparator, kExit};
 const int kEditMenu[] = {kUndo, kSeparator, kCut, kCopy, kPaste};
 const int kViewMenu[] = {kToolBar, kStatusBar, kFormatBarMenu};
 const int kHelpMenu[] = {kDimensionHelpMenu, kSeparator, kAbout};

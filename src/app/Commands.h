@@ -19,6 +19,7 @@ inline constexpr int kNew = 57600;
 inline constexpr int kOpen = 57601;
 inline constexpr int kSave = 32779;
 inline constexpr int kSaveAs = 32777;
+inline constexpr int kExport = 32795;
 inline constexpr int kBraillePrint = 32781;
 inline constexpr int kExit = 57665;
 inline constexpr int kUndo = 57643;

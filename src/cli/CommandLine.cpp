@@ -69,6 +69,14 @@ void AddComposeOptions(QCommandLineParser& parser)
     });
 }
 
+void AddConvertOptions(QCommandLineParser& parser)
+{
+    parser.addPositionalArgument("IN", "The braille file to read: .bse, .brf, .pef or .txt.");
+    parser.addPositionalArgument("OUT", "The braille file to write, its kind by its extension.");
+    parser.addOption({"format",
+                      "Preset key to lay BRF, PEF or text out on (default: the A4 sheet).", "KEY"});
+}
+
 void AddNoOptions(QCommandLineParser&) {}
 
 const Subcommand kSubcommands[] = {
@@ -81,6 +89,8 @@ const Subcommand kSubcommands[] = {
     {"render", "Draw the sheet or one label as the view shows it, into a PNG or PDF.",
      "The BSE document to draw.", RunRender, AddRenderOptions},
     {"compose", "Write a new document from kana text.", nullptr, RunCompose, AddComposeOptions},
+    {"convert", "Convert between BSE, BRF, PEF and Unicode braille text files.", nullptr, RunConvert,
+     AddConvertOptions},
 };
 
 const QCommandLineOption kHelpOption({"h", "help"}, "Show this help.");

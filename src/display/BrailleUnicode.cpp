@@ -28,9 +28,9 @@ constexpr std::array<std::uint8_t, 64> kDotsOfCell = [] {
 
 char32_t BrailleCodePoint(unsigned char cell)
 {
-    if (cell >= 0x60 && cell <= 0x7E) cell -= 0x20;
-    if (cell < kFirstCell || cell > kLastCell) return U'\uFFFD';
-    return U'\u2800' + kDotsOfCell[cell - kFirstCell];
+    const std::optional<unsigned char> code = CellOfByte(cell);
+    if (!code) return U'\uFFFD';
+    return U'\u2800' + kDotsOfCell[*code - kFirstCell];
 }
 
 std::string BrailleCellToUtf8(unsigned char cell)
@@ -39,6 +39,19 @@ std::string BrailleCellToUtf8(unsigned char cell)
     const char32_t code = BrailleCodePoint(cell);
     return {static_cast<char>(0xE0 | (code >> 12)), static_cast<char>(0x80 | ((code >> 6) & 0x3F)),
             static_cast<char>(0x80 | (code & 0x3F))};
+}
+
+std::optional<unsigned char> CellOfByte(unsigned char byte)
+{
+    if (byte >= 0x60 && byte <= 0x7E) return static_cast<unsigned char>(byte - 0x20);
+    if (byte < kFirstCell || byte > kLastCell) return std::nullopt;
+    return byte;
+}
+
+std::optional<unsigned char> CellOfPattern(char32_t code)
+{
+    if (code < U'\u2800' || code >= U'\u2800' + kCellsByDots.size()) return std::nullopt;
+    return static_cast<unsigned char>(kCellsByDots[code - U'\u2800']);
 }
 
 }  // namespace tessra

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tessra {
@@ -11,5 +12,13 @@ char32_t BrailleCodePoint(unsigned char cell);
 
 // The same pattern as UTF-8.
 std::string BrailleCellToUtf8(unsigned char cell);
+
+// The cell of a byte in the cell code: 0x20 to 0x5F as they stand, 0x60 to 0x7E as 0x40 to 0x5E;
+// nothing for any other byte.
+std::optional<unsigned char> CellOfByte(unsigned char byte);
+
+// The cell of a six-dot pattern, U+2800 to U+283F; nothing for any other character, eight-dot
+// patterns included.
+std::optional<unsigned char> CellOfPattern(char32_t code);
 
 }  // namespace tessra

@@ -1,5 +1,7 @@
 #include "document/DocumentCommands.h"
 
+#include "document/BraillePages.h"
+#include "document/BrailleFiles.h"
 #include "document/BseFile.h"
 #include "format/FormatBarState.h"
 #include "format/Presets.h"
@@ -38,6 +40,8 @@ void NewDocument(AppState& state)
 
 std::optional<std::string> OpenDocument(AppState& state, const std::string& path)
 {
+    if (const auto kind = BrailleFileKindOf(path); kind && *kind != BrailleFileKind::Bse)
+        return ImportBrailleFile(state, path, *kind, DefaultImportPreset());
     state.filePath = path;
     state.fileExtension = ExtensionOf(path);
     state.lines.clear();

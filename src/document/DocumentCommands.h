@@ -19,7 +19,9 @@ inline constexpr std::string_view kBadExtensionMessage = " ファイルの拡張
 void NewDocument(AppState& state);
 
 // Opens `path` as chosen in the open dialog. A file that cannot be read still leaves an empty
-// document with the default format, named by `path`; the reader's message is returned.
+// document with the default format, named by `path`; the reader's message is returned. A BRF,
+// PEF or text file (by its extension) becomes an unnamed document on the A4 sheet instead, and
+// one that cannot be read leaves the state as it was.
 std::optional<std::string> OpenDocument(AppState& state, const std::string& path);
 
 // Save to filePath (the caller runs Save As instead when filePath is empty).

@@ -9,6 +9,9 @@ namespace tessra {
 namespace {
 
 const char* const kFileFilter = "BASEデータ(*.BSE )";
+// Open also reads the braille files of other programs.
+const char* const kOpenFilter =
+    "BASEデータ(*.BSE );;点字 ASCII（BRF）(*.brf );;PEF(*.pef );;Unicode 点字テキスト(*.txt )";
 const char* const kOpenTitle = "編集・印刷ファイルの選択";
 const char* const kSaveChangesQuestion = "現在のファイルは変更されています。保存しますか？";
 const char* const kMessageTitle = "Tessra";
@@ -35,7 +38,7 @@ void FileCommands::New()
 void FileCommands::Open()
 {
     if (!MayDiscardChanges()) return;
-    const FileRequest request{QString::fromUtf8(kOpenTitle), QString::fromUtf8(kFileFilter), {}, {}};
+    const FileRequest request{QString::fromUtf8(kOpenTitle), QString::fromUtf8(kOpenFilter), {}, {}};
     if (const std::optional<QString> path = dialogs_.OpenFileName(parent_, request)) OpenPath(*path);
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace tessra {
 namespace {
@@ -26,6 +27,16 @@ MessageAnswer AnswerOf(int button)
     case QMessageBox::Cancel: return MessageAnswer::Cancel;
     default: return MessageAnswer::Ok;
     }
+}
+
+// With several filters, a name typed without an extension takes the chosen filter's.
+void SuffixFollowsFilter(QFileDialog& dialog)
+{
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+        const QRegularExpressionMatch match = pattern.match(filter);
+        if (match.hasMatch()) dialog.setDefaultSuffix(match.captured(1));
+    });
 }
 
 std::optional<QString> Chosen(QFileDialog& dialog)
@@ -62,6 +73,7 @@ std::optional<QString> QtDialogs::SaveFileName(QWidget* parent, const FileReques
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    SuffixFollowsFilter(dialog);
     if (!request.initialName.isEmpty()) dialog.selectFile(request.initialName);
     return Chosen(dialog);
 }

@@ -18,6 +18,8 @@ appstreamcli validate --no-net "$share/metainfo/org.tessra.Tessra.metainfo.xml" 
 xmllint --noout "$share/mime/packages/tessra.xml" "$share/icons/hicolor/scalable/apps/tessra.svg"
 update-mime-database "$share/mime" 2>/dev/null
 grep -q "application/x-bse-braille:\*\.BSE:cs" "$share/mime/globs2"
+grep -q "application/x-pef+xml:\*\.pef" "$share/mime/globs2"
+grep -q "application/x-brf:\*\.brf" "$share/mime/globs2"
 warnings=$(man --warnings -l "$share/man/man1/tessra.1" 2>&1 >/dev/null)
 [ -z "$warnings" ] || { echo "man: $warnings"; exit 1; }
 

@@ -1,0 +1,88 @@
+#include "document/BrailleFiles.h"
+
+#include "app/FileIo.h"
+#include "document/BraillePages.h"
+#include "document/BrailleText.h"
+#include "document/BrfFile.h"
+#include "document/BseFile.h"
+#include "document/PefFile.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace tessra {
+namespace {
+
+std::string Lowered(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : static_cast<char>(c); });
+    return text;
+}
+
+PagesRead ParseImage(std::string_view bytes, BrailleFileKind kind)
+{
+    switch (kind) {
+    case BrailleFileKind::Brf: return ParseBrf(bytes);
+    case BrailleFileKind::Pef: return ParsePef(bytes);
+    case BrailleFileKind::Text: return ParseBrailleText(bytes);
+    case BrailleFileKind::Bse: break;
+    }
+    return {};
+}
+
+}  // namespace
+
+std::optional<BrailleFileKind> BrailleFileKindOf(std::string_view path)
+{
+    const std::string extension = Lowered(std::filesystem::path(path).extension().string());
+    if (extension == ".bse") return BrailleFileKind::Bse;
+    if (extension == ".brf") return BrailleFileKind::Brf;
+    if (extension == ".pef") return BrailleFileKind::Pef;
+    if (extension == ".txt") return BrailleFileKind::Text;
+    return std::nullopt;
+}
+
+std::optional<std::string> ImportBrailleFile(AppState& state, const std::string& path,
+                                             BrailleFileKind kind, const Preset& preset)
+{
+    const std::optional<std::string> bytes = ReadFileHead(path, kBseSizeLimit);
+    if (!bytes) return path + "\n\n" + std::string(kOpenFailedMessage);
+    if (bytes->size() >= kBseSizeLimit) return std::string(kTooLargeMessage);
+    PagesRead read = ParseImage(*bytes, kind);
+    if (read.problem) return path + "\n\n" + *read.problem;
+    LoadPages(std::move(read.pages), preset, state);
+    return std::nullopt;
+}
+
+ExportImage BuildExportImage(const AppState& state, BrailleFileKind kind)
+{
+    const BraillePages pages = DocumentPages(state);
+    if (std::optional<std::string> problem = FirstForeignCell(pages)) return {{}, std::move(problem)};
+    switch (kind) {
+    case BrailleFileKind::Brf: return {BuildBrf(pages), std::nullopt};
+    case BrailleFileKind::Pef: return {BuildPef(pages), std::nullopt};
+    case BrailleFileKind::Text: return {BuildBrailleText(pages), std::nullopt};
+    case BrailleFileKind::Bse: break;
+    }
+    return {};
+}
+
+std::optional<std::string> ExportDocument(const AppState& state, const std::string& path)
+{
+    const std::optional<BrailleFileKind> kind = BrailleFileKindOf(path);
+    if (!kind || *kind == BrailleFileKind::Bse) return std::string(kExportExtensionMessage);
+    const ExportImage image = BuildExportImage(state, *kind);
+    if (image.problem) return image.problem;
+    if (!WriteFileAtomically(path, image.bytes)) return std::string(kSaveFailedMessage);
+    return std::nullopt;
+}
+
+std::optional<std::string> WriteBrailleFile(AppState& state, const std::string& path)
+{
+    if (BrailleFileKindOf(path) != BrailleFileKind::Bse) return ExportDocument(state, path);
+    state.filePath = path;
+    return WriteBseFile(state);
+}
+
+}  // namespace tessra

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "format/Presets.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessra {
+
+// The braille of a document as other braille files hold it: pages of lines of cells, without the
+// first line of each document page, which is never shown or embossed.
+using BraillePage = std::vector<std::string>;
+using BraillePages = std::vector<BraillePage>;
+
+// A BSE page holds at most 99 lines (two digits in the header), one of them the hidden first line.
+inline constexpr std::size_t kPageLineLimit = 98;
+
+// Every page of the document, lines 1 … of each page of linesPerPage lines, as they stand
+// (trailing blanks included). A last page cut short keeps the lines it has; a page size below 1
+// gives no pages, as nothing of such a document is shown.
+BraillePages DocumentPages(const AppState& state);
+
+// The first cell that is not in the cell code (0x20 to 0x7E), named by page, line and cell, as
+// the message that refuses to write it; nothing when every cell can be written.
+std::optional<std::string> FirstForeignCell(const BraillePages& pages);
+
+// Where a refused byte or character stands in the file: line and column from 1.
+struct TextPosition {
+    long long line = 1;
+    long long column = 1;
+};
+// The position of byte `offset` of a UTF-8 text, columns counted in characters.
+TextPosition PositionInText(std::string_view text, std::size_t offset);
+// "L 行 C 文字目" and, when given, 「character」.
+std::string PlaceMessage(TextPosition place, std::string_view character = {});
+
+// What a reader of another braille file gives: the pages, or the refusal naming line and column.
+struct PagesRead {
+    BraillePages pages;
+    std::optional<std::string> problem;
+};
+
+// Collects pages from a text whose lines end with LF (or CR LF) and whose pages end with FF; a
+// line or page not ended at the file's end is kept. Shared by BRF and Unicode braille text.
+class PageCollector {
+public:
+    void Cell(unsigned char cell);
+    // Ends the line; the message when the page gets more lines than a BSE page holds.
+    std::optional<std::string> EndLine(long long fileLine);
+    std::optional<std::string> EndPage(long long fileLine);
+    PagesRead Finish(long long fileLine);
+
+private:
+    BraillePages pages_;
+    BraillePage page_;
+    std::string line_;
+    bool lineOpen_ = false;
+    bool pageOpen_ = false;
+};
+
+// The refusal of a character that is no cell: its place, the character when it can be shown, its
+// code and why it is refused ("… ではありません").
+std::string CharacterRefusal(TextPosition place, char32_t code, std::string_view utf8,
+                             std::string_view reason);
+
+// The message for a page with one line too many, at `fileLine`.
+std::string TooManyPageLines(long long fileLine);
+
+// The preset a file of another kind is laid out on unless the user names one: the A4 sheet.
+const Preset& DefaultImportPreset();
+
+// Makes `state` an unnamed, unmodified document of `pages` on `preset`, as if a BSE file with that
+// header had been opened: each page gets the hidden first line, shorter pages are filled with
+// empty lines so that every page starts where the page size says, the data mode is one page per
+// label when there is more than one page, and a line holds the label's capacity in cells.
+void LoadPages(BraillePages pages, const Preset& preset, AppState& state);
+
+}  // namespace tessra

@@ -1,0 +1,295 @@
+#include "document/BrailleFiles.h"
+
+#include "display/BrailleUnicode.h"
+#include "document/BraillePages.h"
+#include "document/BrailleText.h"
+#include "document/BrfFile.h"
+#include "document/BseFile.h"
+#include "document/DocumentCommands.h"
+#include "document/PefFile.h"
+#include "format/Utf8Text.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <pugixml.hpp>
+
+#include <filesystem>
+#include <random>
+
+namespace tessra {
+namespace {
+
+using test::ReadBytes;
+using test::WriteBytes;
+
+const BrailleFileKind kOtherKinds[] = {BrailleFileKind::Brf, BrailleFileKind::Pef, BrailleFileKind::Text};
+const char* const kExtensions[] = {".brf", ".pef", ".txt"};
+
+// Cells as their dots: 0x60 … 0x7E are the cells 0x40 … 0x5E.
+BraillePages Canonical(BraillePages pages)
+{
+    for (BraillePage& page : pages)
+        for (std::string& line : page)
+            for (char& cell : line) cell = static_cast<char>(CellOfByte(static_cast<unsigned char>(cell)).value());
+    return pages;
+}
+
+// Every document the tests and the fuzzer start from, and random ones.
+std::vector<std::string> TestDocuments()
+{
+    std::vector<std::string> paths{TESSRA_SOURCE_DIR "/examples/sample.BSE"};
+    for (const auto& entry : std::filesystem::directory_iterator(TESSRA_SOURCE_DIR "/fuzz/corpus/fuzz_bse_reader"))
+        paths.push_back(entry.path().string());
+    return paths;
+}
+
+AppState RandomDocument(std::mt19937& random)
+{
+    AppState state;
+    NewDocument(state);
+    state.linesPerPage = std::uniform_int_distribution(1, 99)(random);
+    const int lines = std::uniform_int_distribution(0, 300)(random);
+    std::uniform_int_distribution<int> length(0, 45), cell(0x20, 0x7E), blanks(0, 3);
+    for (int i = 0; i < lines; ++i) {
+        std::string line(static_cast<std::size_t>(length(random)), ' ');
+        for (char& c : line) c = static_cast<char>(cell(random));
+        state.lines.push_back(line + std::string(static_cast<std::size_t>(blanks(random)), ' '));
+    }
+    return state;
+}
+
+// PEF wants a page; a document without one comes back with one empty page.
+BraillePages Expected(BraillePages pages, BrailleFileKind kind)
+{
+    if (pages.empty() && kind == BrailleFileKind::Pef) pages.emplace_back();
+    return Canonical(std::move(pages));
+}
+
+TEST(BrailleFiles, EveryTestDocumentKeepsEveryCellThroughEachKindAndBackToBse)
+{
+    test::TempDir dir;
+    for (const std::string& path : TestDocuments()) {
+        AppState original;
+        ASSERT_EQ(OpenDocument(original, path), std::nullopt) << path;
+        for (std::size_t k = 0; k < std::size(kOtherKinds); ++k) {
+            AppState copy = original;
+            const std::string other = dir.File(std::string("other") + kExtensions[k]);
+            ASSERT_EQ(WriteBrailleFile(copy, other), std::nullopt);
+            AppState back;
+            ASSERT_EQ(OpenDocument(back, other), std::nullopt) << other;
+            ASSERT_EQ(WriteBrailleFile(back, dir.File("back.BSE")), std::nullopt);
+            AppState reread;
+            ASSERT_EQ(OpenDocument(reread, dir.File("back.BSE")), std::nullopt);
+            EXPECT_EQ(DocumentPages(reread), Expected(DocumentPages(original), kOtherKinds[k]))
+                << path << " through " << kExtensions[k];
+        }
+    }
+}
+
+TEST(BrailleFiles, RandomDocumentsKeepEveryCellOfEveryPage)
+{
+    std::mt19937 random(21);
+    for (int run = 0; run < 300; ++run) {
+        const AppState original = RandomDocument(random);
+        for (const BrailleFileKind kind : kOtherKinds) {
+            const ExportImage image = BuildExportImage(original, kind);
+            ASSERT_EQ(image.problem, std::nullopt);
+            const PagesRead read = kind == BrailleFileKind::Brf   ? ParseBrf(image.bytes)
+                                   : kind == BrailleFileKind::Pef ? ParsePef(image.bytes)
+                                                                  : ParseBrailleText(image.bytes);
+            ASSERT_EQ(read.problem, std::nullopt);
+            AppState back;
+            LoadPages(read.pages, DefaultImportPreset(), back);
+            ASSERT_EQ(DocumentPages(back), Expected(DocumentPages(original), kind))
+                << "run " << run << " kind " << static_cast<int>(kind);
+        }
+    }
+}
+
+TEST(LoadPages, MakesAnUnnamedDocumentWhosePagesStartWhereThePageSizeSays)
+{
+    AppState state;
+    state.filePath = "old.BSE";
+    LoadPages({{"AB"}, {"C", "D", "E"}, {}}, DefaultImportPreset(), state);
+    EXPECT_EQ(state.lines, (std::vector<std::string>{"", "AB", "", "", "", "C", "D", "E", ""}));
+    EXPECT_EQ(state.linesPerPage, 4);
+    EXPECT_EQ(state.cellsPerLine, 39);  // the A4 label's capacity
+    EXPECT_FALSE(state.sameDataForAllLabels);
+    EXPECT_EQ(state.filePath, "");
+    EXPECT_TRUE(state.fileOpen);
+    EXPECT_FALSE(state.modified);
+    LoadPages({{"AB", "CD"}}, DefaultImportPreset(), state);
+    EXPECT_TRUE(state.sameDataForAllLabels);
+    EXPECT_EQ(state.linesPerPage, 3);
+}
+
+struct ReadRow {
+    const char* name;
+    std::string bytes;
+    BraillePages pages;
+    const char* problem = nullptr;  // the refusal's start
+};
+
+void ExpectRead(const ReadRow& row, const PagesRead& read)
+{
+    if (row.problem) {
+        ASSERT_TRUE(read.problem.has_value()) << row.name;
+        EXPECT_EQ(read.problem->substr(0, std::string_view(row.problem).size()), row.problem) << row.name << ": " << *read.problem;
+    } else {
+        EXPECT_EQ(read.problem, std::nullopt) << row.name;
+        EXPECT_EQ(read.pages, row.pages) << row.name;
+    }
+}
+
+std::string ManyLines(std::size_t count, std::string_view line) {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) text += std::string(line) + "\n";
+    return text;
+}
+
+TEST(Brf, ReadsLinesAndPagesAndRefusesBytesOutsideTheCellCode)
+{
+    const ReadRow rows[] = {
+        {"empty file", "", {}},
+        {"CR LF and FF", "AB  \r\n\r\nC\r\n\f", {{"AB  ", "", "C"}}},
+        {"LF alone, lower case as upper", "ab\n{|}~`\n", {{"AB", "[\\]^@"}}},
+        {"unended line and page", "A\r\n\fB", {{"A"}, {"B"}}},
+        {"empty pages", "\f\f", {{}, {}}},
+        {"FF inside a line", "A\fB\n\f", {{"A"}, {"B"}}},
+        {"CR that ends nothing", "AB\rC\n", {}, "1 行 3 文字目: 点字のコードにないバイト 0x0D"},
+        {"tab on line 2", "A\r\n \tB", {}, "2 行 2 文字目: 点字のコードにないバイト 0x09"},
+        {"high byte", "\xE2\xA0\x81", {}, "1 行 1 文字目: 点字のコードにないバイト 0xE2"},
+        {"a page of 98 lines", ManyLines(98, "A"), {BraillePage(98, "A")}},
+        {"a page of 99 lines", ManyLines(99, "A"), {}, "99 行目: 1 ページに入る点字は 98 行までです"},
+    };
+    for (const ReadRow& row : rows) ExpectRead(row, ParseBrf(row.bytes));
+    EXPECT_EQ(BuildBrf({{"AB ", ""}, {}, {"C"}}), "AB \r\n\r\n\f\fC\r\n\f");
+}
+
+TEST(BrailleText, ReadsPatternsAndBlanksAndRefusesEveryOtherCharacter)
+{
+    const ReadRow rows[] = {
+        {"patterns, blanks, BOM", "\xEF\xBB\xBF⠁⠃ ⠀\r\n⠿\n\f⠼", {{"AB  ", "="}, {"#"}}},
+        {"letter", "⠁\n⠃a", {}, "2 行 2 文字目「a」: U+0061 は 6 点の点字パターン"},
+        {"eight dots", "⣿", {}, "1 行 1 文字目「⣿」: U+28FF は"},
+        {"tab is not shown", "⠁\t", {}, "1 行 2 文字目: U+0009 は"},
+        {"not UTF-8", "⠁\xFF", {}, "1 行 2 文字目: UTF-8 として読めないバイト 0xFF"},
+    };
+    for (const ReadRow& row : rows) ExpectRead(row, ParseBrailleText(row.bytes));
+    EXPECT_EQ(BuildBrailleText({{"AB ", ""}, {}}), "⠁⠃⠀\n\n\f\f");
+}
+
+std::string Pef(std::string_view body, std::string_view root = "pef xmlns=\"http://www.daisy.org/ns/2008/pef\"")
+{
+    return "<?xml version=\"1.0\"?>\n<" + std::string(root) + " version=\"2008-1\">\n" + std::string(body) + "\n</" +
+           std::string(root.substr(0, root.find(' '))) + ">";
+}
+
+TEST(Pef, ReadsEveryPageOfEveryVolumeAndSectionAndRefusesWhatIsNoCell)
+{
+    const char* const volumes =
+        "<head/><body><volume cols='5' rows='2' rowgap='0' duplex='true'>"
+        "<section><page><row>⠁&#x2803;</row><row/></page></section>"
+        "<section><page><row><![CDATA[⠀⠉]]></row></page><page/></section></volume>"
+        "<volume cols='5' rows='2' rowgap='0' duplex='true'><section><page><row>⠿</row></page></section></volume></body>";
+    const ReadRow rows[] = {
+        {"volumes and sections in order", Pef(volumes), {{"AB", ""}, {" C"}, {}, {"="}}},
+        {"prefixed names", Pef("<p:body><p:volume><p:section><p:page><p:row>⠁</p:row></p:page></p:section></p:volume></p:body>",
+                               "p:pef xmlns:p=\"http://www.daisy.org/ns/2008/pef\""),
+         {{"A"}}},
+        {"foreign elements are not pages", Pef("<body><x:page xmlns:x='urn:x'><row>⠁</row></x:page></body>"), {}},
+        {"not XML", "<pef>\n<body>", {}, "2 行 6 文字目: XML として読めません（Start-end tags mismatch）"},
+        {"another namespace", Pef("<body/>", "pef xmlns=\"urn:other\""), {}, "2 行 1 文字目: PEF の文書ではありません"},
+        {"letter in a row", Pef("<body><volume><section><page>\n <row>⠁&#x2803;a</row>"
+                                "</page></section></volume></body>"),
+         {}, "4 行 16 文字目「a」: U+0061 は 6 点の点字パターン"},
+        {"blank in a row", Pef("<body><volume><section><page><row> </row></page></section></volume></body>"), {},
+         "3 行 35 文字目: U+0020 は"},
+        {"element in a row", Pef("<body><volume><section><page><row><b/></row></page></section></volume></body>"),
+         {}, "3 行 35 文字目: row の中に要素 b があります"},
+        {"99 rows", Pef("<body><volume><section><page>" + ManyLines(99, "<row/>") + "</page></section></volume></body>"),
+         {}, "101 行目: 1 ページに入る点字は 98 行までです"},
+    };
+    for (const ReadRow& row : rows) ExpectRead(row, ParsePef(row.bytes));
+}
+
+// What a PEF validator asks of the file: namespace, version, the two required meta data, the
+// volume's attributes and pages of rows of braille that fit the volume's size.
+void ExpectValidPef(const std::string& xml, const BraillePages& pages)
+{
+    pugi::xml_document document;
+    ASSERT_TRUE(document.load_string(xml.c_str()));
+    const pugi::xml_node pef = document.document_element();
+    EXPECT_STREQ(pef.name(), "pef");
+    EXPECT_STREQ(pef.attribute("xmlns").value(), "http://www.daisy.org/ns/2008/pef");
+    EXPECT_STREQ(pef.attribute("version").value(), "2008-1");
+    EXPECT_STREQ(pef.first_child().name(), "head");
+    const pugi::xml_node meta = pef.child("head").child("meta");
+    EXPECT_STREQ(meta.attribute("xmlns:dc").value(), "http://purl.org/dc/elements/1.1/");
+    EXPECT_STREQ(meta.child("dc:format").text().get(), "application/x-pef+xml");
+    EXPECT_STRNE(meta.child("dc:identifier").text().get(), "");
+    const pugi::xml_node volume = pef.child("body").child("volume");
+    EXPECT_FALSE(volume.next_sibling("volume"));
+    EXPECT_STREQ(volume.attribute("rowgap").value(), "0");
+    EXPECT_STREQ(volume.attribute("duplex").value(), "false");
+    const std::size_t cols = volume.attribute("cols").as_uint(), rows = volume.attribute("rows").as_uint();
+    EXPECT_GE(cols, 1u);
+    EXPECT_GE(rows, 1u);
+    std::size_t pageCount = 0;
+    for (const pugi::xml_node page : volume.child("section").children("page")) {
+        ++pageCount;
+        std::size_t rowCount = 0;
+        for (const pugi::xml_node row : page.children("row")) {
+            ++rowCount;
+            const std::u32string text = DecodeUtf8(row.text().get());
+            EXPECT_LE(text.size(), cols);
+            for (const char32_t c : text) EXPECT_TRUE(c >= U'\u2800' && c <= U'\u28FF') << static_cast<unsigned>(c);
+        }
+        EXPECT_LE(rowCount, rows);
+    }
+    EXPECT_EQ(pageCount, std::max<std::size_t>(pages.size(), 1));
+}
+
+TEST(Pef, WrittenFilesAreValidPefAndTheSameBrailleGivesTheSameFile)
+{
+    const BraillePages samples[] = {{}, {{}}, {{"AB ", ""}, {}, {"=", std::string(40, '#')}}};
+    for (const BraillePages& pages : samples) ExpectValidPef(BuildPef(pages), pages);
+    EXPECT_EQ(BuildPef(samples[2]), BuildPef(samples[2]));
+    EXPECT_NE(BuildPef(samples[1]), BuildPef(samples[2]));
+}
+
+TEST(BrailleFiles, ExportRefusesCellsNoFileHoldsAndKindsGoByExtension)
+{
+    test::TempDir dir;
+    AppState state;
+    NewDocument(state);
+    state.lines = {"hidden \x1A", "AB", "CD\x1A"};
+    EXPECT_EQ(ExportDocument(state, dir.File("a.pef")),
+              "ページ 1 の 2 行 3 マス目: 点字のコードにないバイト 0x1A は書き出せません");
+    EXPECT_EQ(ExportDocument(state, dir.File("a.bse")), kExportExtensionMessage);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
+    state.lines.pop_back();
+    WriteBytes(dir.File("a.BRF"), "old");
+    EXPECT_EQ(ExportDocument(state, dir.File("a.BRF")), std::nullopt);
+    EXPECT_EQ(ReadBytes(dir.File("a.BRF")), "AB\r\n\f");
+    EXPECT_EQ(BrailleFileKindOf("x.Txt"), BrailleFileKind::Text);
+    EXPECT_EQ(BrailleFileKindOf("x.brf.doc"), std::nullopt);
+}
+
+TEST(OpenDocument, ReadsOtherBrailleFilesUnnamedAndKeepsTheDocumentWhenOneIsRefused)
+{
+    test::TempDir dir;
+    WriteBytes(dir.File("a.brf"), "AB\r\n\fCD\r\n\f");
+    AppState state;
+    ASSERT_EQ(OpenDocument(state, dir.File("a.brf")), std::nullopt);
+    EXPECT_EQ(state.lines, (std::vector<std::string>{"", "AB", "", "CD"}));
+    EXPECT_EQ(state.filePath, "");
+    WriteBytes(dir.File("bad.txt"), "⠁x");
+    EXPECT_EQ(OpenDocument(state, dir.File("bad.txt")),
+              dir.File("bad.txt") + "\n\n1 行 2 文字目「x」: U+0078 は 6 点の点字パターン（U+2800 … U+283F）でも空白でもありません");
+    EXPECT_EQ(state.lines.size(), 4u);
+    EXPECT_EQ(OpenDocument(state, dir.File("missing.pef")), dir.File("missing.pef") + "\n\n" + std::string(kOpenFailedMessage));
+}
+
+}  // namespace
+}  // namespace tessra

@@ -1,0 +1,69 @@
+#include "app/CMainFrame.h"
+#include "app/CTessraApp.h"
+#include "document/BrailleFiles.h"
+#include "document/DocumentCommands.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <gtest/gtest.h>
+
+namespace tessra {
+namespace {
+
+using namespace command;
+
+class BrailleFilesUiTest : public testing::Test {
+protected:
+    BrailleFilesUiTest() { InitInstance(frame, state, dir.File("Tessra.ini")); }
+
+    void Trigger(int id) { frame.Actions().Action(id)->trigger(); }
+    QString InDir(const char* name) const { return QString::fromStdString(dir.File(name)); }
+
+    test::TempDir dir;
+    AppState state;
+    test::ScriptedDialogs dialogs;
+    CMainFrame frame{state, dialogs};
+};
+
+TEST_F(BrailleFilesUiTest, OpenReadsABrfUnnamedAndSaveAsksForABseName)
+{
+    test::WriteBytes(dir.File("in.brf"), "AB\r\n\f");
+    dialogs.files = {InDir("in.brf"), InDir("kept.BSE")};
+    Trigger(kOpen);
+    for (const char* pattern : {"*.BSE", "*.brf", "*.pef", "*.txt"})
+        EXPECT_TRUE(dialogs.fileRequests.front().filter.contains(QLatin1String(pattern))) << pattern;
+    EXPECT_EQ(state.lines, (std::vector<std::string>{"", "AB"}));
+    EXPECT_EQ(state.filePath, "");
+    Trigger(kSave);
+    EXPECT_EQ(dialogs.fileRequests.back().defaultSuffix, QStringLiteral("BSE"));
+    EXPECT_EQ(test::ReadBytes(dir.File("kept.BSE")).substr(kBseHeaderSize), "  \r\nAB\r\n\x1A");
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
+}
+
+TEST_F(BrailleFilesUiTest, ExportWritesTheChosenKindAndLeavesTheDocumentAsItWas)
+{
+    Trigger(kExport);
+    EXPECT_EQ(dialogs.messages, QStringList(QString::fromUtf8(kNoDocumentMessage.data())));
+    EXPECT_TRUE(frame.menuBar()->actions().first()->menu()->actions().contains(frame.Actions().Action(kExport)));
+
+    Trigger(kNew);
+    state.lines = {"", "AB"};
+    state.modified = true;
+    dialogs.messages.clear();
+    dialogs.files = {InDir("out.pef"), InDir("out.doc")};
+    Trigger(kExport);
+    Trigger(kExport);
+    EXPECT_EQ(dialogs.fileRequests.front().title, QStringLiteral("書き出し"));
+    EXPECT_EQ(dialogs.fileRequests.front().initialName, QStringLiteral("NoName.brf"));
+    EXPECT_NE(test::ReadBytes(dir.File("out.pef")).find("<row>⠁⠃</row>"), std::string::npos);
+    EXPECT_EQ(dialogs.messages, QStringList(QString::fromUtf8(kExportExtensionMessage.data())));
+    EXPECT_EQ(state.filePath, std::string(kNewDocumentPath));
+    EXPECT_TRUE(state.modified);
+}
+
+}  // namespace
+}  // namespace tessra
