@@ -1,6 +1,7 @@
 #include "app/CMainFrame.h"
 #include "app/CTessraApp.h"
 #include "document/BrailleFiles.h"
+#include "document/BseFile.h"
 #include "document/DocumentCommands.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
