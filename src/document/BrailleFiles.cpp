@@ -20,17 +20,6 @@ std::string Lowered(std::string text)
     return text;
 }
 
-PagesRead ParseImage(std::string_view bytes, BrailleFileKind kind)
-{
-    switch (kind) {
-    case BrailleFileKind::Brf: return ParseBrf(bytes);
-    case BrailleFileKind::Pef: return ParsePef(bytes);
-    case BrailleFileKind::Text: return ParseBrailleText(bytes);
-    case BrailleFileKind::Bse: break;
-    }
-    return {};
-}
-
 }  // namespace
 
 std::optional<BrailleFileKind> BrailleFileKindOf(std::string_view path)
@@ -43,13 +32,24 @@ std::optional<BrailleFileKind> BrailleFileKindOf(std::string_view path)
     return std::nullopt;
 }
 
+PagesRead ParseBrailleFile(std::string_view bytes, BrailleFileKind kind)
+{
+    switch (kind) {
+    case BrailleFileKind::Brf: return ParseBrf(bytes);
+    case BrailleFileKind::Pef: return ParsePef(bytes);
+    case BrailleFileKind::Text: return ParseBrailleText(bytes);
+    case BrailleFileKind::Bse: break;
+    }
+    return {};
+}
+
 std::optional<std::string> ImportBrailleFile(AppState& state, const std::string& path,
                                              BrailleFileKind kind, const Preset& preset)
 {
     const std::optional<std::string> bytes = ReadFileHead(path, kBseSizeLimit);
     if (!bytes) return path + "\n\n" + std::string(kOpenFailedMessage);
     if (bytes->size() >= kBseSizeLimit) return std::string(kTooLargeMessage);
-    PagesRead read = ParseImage(*bytes, kind);
+    PagesRead read = ParseBrailleFile(*bytes, kind);
     if (read.problem) return path + "\n\n" + *read.problem;
     LoadPages(std::move(read.pages), preset, state);
     return std::nullopt;

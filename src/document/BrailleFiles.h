@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "document/BraillePages.h"
 #include "format/Presets.h"
 
 #include <optional>
@@ -14,6 +15,9 @@ namespace tessra {
 enum class BrailleFileKind { Bse, Brf, Pef, Text };
 
 std::optional<BrailleFileKind> BrailleFileKindOf(std::string_view path);
+
+// The pages of a BRF, PEF or text file image, or its refusal.
+PagesRead ParseBrailleFile(std::string_view bytes, BrailleFileKind kind);
 
 // Reads the BRF, PEF or text file at `path` into an unnamed document on `preset`. A file that
 // cannot be read, is too large or is refused leaves `state` as it was; the message is returned.
