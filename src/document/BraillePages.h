@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace tessra {
@@ -28,47 +27,11 @@ BraillePages DocumentPages(const AppState& state);
 // the message that refuses to write it; nothing when every cell can be written.
 std::optional<std::string> FirstForeignCell(const BraillePages& pages);
 
-// Where a refused byte or character stands in the file: line and column from 1.
-struct TextPosition {
-    long long line = 1;
-    long long column = 1;
-};
-// The position of byte `offset` of a UTF-8 text, columns counted in characters.
-TextPosition PositionInText(std::string_view text, std::size_t offset);
-// "L 行 C 文字目" and, when given, 「character」.
-std::string PlaceMessage(TextPosition place, std::string_view character = {});
-
 // What a reader of another braille file gives: the pages, or the refusal naming line and column.
 struct PagesRead {
     BraillePages pages;
     std::optional<std::string> problem;
 };
-
-// Collects pages from a text whose lines end with LF (or CR LF) and whose pages end with FF; a
-// line or page not ended at the file's end is kept. Shared by BRF and Unicode braille text.
-class PageCollector {
-public:
-    void Cell(unsigned char cell);
-    // Ends the line; the message when the page gets more lines than a BSE page holds.
-    std::optional<std::string> EndLine(long long fileLine);
-    std::optional<std::string> EndPage(long long fileLine);
-    PagesRead Finish(long long fileLine);
-
-private:
-    BraillePages pages_;
-    BraillePage page_;
-    std::string line_;
-    bool lineOpen_ = false;
-    bool pageOpen_ = false;
-};
-
-// The refusal of a character that is no cell: its place, the character when it can be shown, its
-// code and why it is refused ("… ではありません").
-std::string CharacterRefusal(TextPosition place, char32_t code, std::string_view utf8,
-                             std::string_view reason);
-
-// The message for a page with one line too many, at `fileLine`.
-std::string TooManyPageLines(long long fileLine);
 
 // The preset a file of another kind is laid out on unless the user names one: the A4 sheet.
 const Preset& DefaultImportPreset();

@@ -1,9 +1,9 @@
 #include "document/BrailleText.h"
 
 #include "display/BrailleUnicode.h"
+#include "document/PageCollector.h"
+#include "document/ReadRefusals.h"
 #include "format/Utf8Text.h"
-
-#include <cstdio>
 
 namespace tessra {
 namespace {
@@ -16,9 +16,8 @@ std::string Refusal(TextPosition place, std::string_view text, const Utf8Char& c
 {
     if (character.valid)
         return CharacterRefusal(place, character.code, text.substr(0, character.length), kReason);
-    char byte[8];
-    std::snprintf(byte, sizeof byte, "0x%02X", static_cast<unsigned char>(text[0]));
-    return PlaceMessage(place) + ": UTF-8 として読めないバイト " + byte + " です";
+    return PlaceMessage(place) + ": UTF-8 として読めないバイト " +
+           ByteText(static_cast<unsigned char>(text[0])) + " です";
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "document/BrfFile.h"
 
 #include "display/BrailleUnicode.h"
-
-#include <cstdio>
+#include "document/PageCollector.h"
+#include "document/ReadRefusals.h"
 
 namespace tessra {
 namespace {
@@ -11,9 +11,7 @@ constexpr char kFormFeed = '\f';
 
 std::string ByteRefusal(TextPosition place, unsigned char byte)
 {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", byte);
-    return PlaceMessage(place) + ": 点字のコードにないバイト " + text + " です";
+    return PlaceMessage(place) + ": 点字のコードにないバイト " + ByteText(byte) + " です";
 }
 
 }  // namespace

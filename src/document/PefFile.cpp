@@ -1,6 +1,7 @@
 #include "document/PefFile.h"
 
 #include "display/BrailleUnicode.h"
+#include "document/ReadRefusals.h"
 #include "format/Utf8Text.h"
 
 #include <pugixml.hpp>
