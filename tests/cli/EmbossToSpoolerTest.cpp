@@ -5,6 +5,8 @@
 
 #include <cups/cups.h>
 
+#include <algorithm>
+
 namespace tessra {
 namespace {
 
@@ -54,8 +56,13 @@ TEST_F(EmbossToSpoolerTest, QueueReceivesTheOutputStreamByteForByte)
     ASSERT_TRUE(CreateSettingsFile(settings) && SavePrinterSelection(chosen));
     // 名刺(4): LP24, 5 x 2
     const AppState cards = test::PerLabelDocument(Catalogue()[12], 4, {"", "ABC", "", "#AB", "", "\"*W", "DE", "", "", "Q"});
+    // 25 pages from label 4: labels 4 to 10, then two more sheets, the last one half used.
+    std::vector<std::string> pages;
+    for (char letter = 'A'; letter < 'A' + 25; ++letter) pages.insert(pages.end(), {"", std::string(1, letter)});
+    const AppState longList = test::PerLabelDocument(Catalogue()[12], 2, pages);
     const struct { const char* queue; AppState document; QStringList options; } rows[] = {
         {"ZEN-10", cards, {"--printer", "ZEN-10", "--copies", "3"}},
+        {"ZEN-10", longList, {"--printer", "ZEN-10", "--start", "4"}},
         {"ZEN-10R", cards, {"--printer", "ZEN-10R", "--copies", "2", "--thick-paper", "--front-eject"}},
         {"ZEN-10R", test::A4Document(), {"--printer", "ZEN-10R", "--left", "9.5", "--vertical", "-1.5"}},
         {"ZEN-10R", test::A4Document(), {}},  // the settings' printer, sending on a terminal
@@ -67,6 +74,7 @@ TEST_F(EmbossToSpoolerTest, QueueReceivesTheOutputStreamByteForByte)
         ASSERT_EQ(std::tuple(output.exitCode, sent.exitCode), std::tuple(0, 0)) << output.err << sent.err;
         EXPECT_EQ(sent.err.find("100%") != std::string::npos, row.options.isEmpty()) << sent.err;
         EXPECT_EQ(Received(row.queue), output.out) << row.queue << ' ' << row.options.join(' ').toStdString();
+        if (row.options.contains("--start")) EXPECT_EQ(std::count(output.out.begin(), output.out.end(), '\x0C'), 3);
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -72,6 +73,39 @@ TEST(SheetWalk, PerLabelDataGivesEachLabelItsOwnPage)
     for (const LinePlace& line : walk.lines) shown.emplace_back(line.text);
     EXPECT_EQ(shown, (std::vector<std::string>{"a1", "a2", "b1", "b2", "c1"}));
     EXPECT_DOUBLE_EQ(walk.cells.back().paper.y, 15 + 297);  // label 2 is the one below label 0
+}
+
+// Pages from the start label on, over as many sheets as the last page with a cell needs; the view
+// shows one sheet at a time and turns only to sheets that exist.
+TEST(SheetWalk, StartLabelSkipsLabelsAndPagesRunOnOverFurtherSheets)
+{
+    AppState state = A4State({"", "a", "", "b", "", "c", "", "d", "", "  "});
+    state.format.rows = 1;
+    state.format.columns = 3;
+    state.linesPerPage = 2;
+    state.sameDataForAllLabels = false;
+    state.startLabel = 3;
+    struct Labels final : SheetVisitor {
+        std::string seen;
+        void BeginLabel(const LabelPlace& label) override
+        {
+            seen += std::to_string(label.sheet) + (label.skipped ? "-" : label.text.count ? "+" : ".");
+        }
+        void BeginLine(const LinePlace& line) override { seen += line.text; }
+    } labels;
+    WalkEverySheet(state, labels);
+    EXPECT_EQ(labels.seen, "0-0-0+a1+b1+c1+d");  // the blank fifth page would begin a third sheet
+
+    state.shownSheet = 7;
+    EXPECT_EQ(ShownSheet(state, PlanSheets(state)), 1);
+    EXPECT_FALSE(TurnSheet(state, +1));
+    EXPECT_TRUE(TurnSheet(state, -1) && state.shownSheet == 0 && !TurnSheet(state, -1));
+    state.startLabel = 4;  // no label of the sheet: as 1
+    EXPECT_EQ(PlanSheets(state).skippedLabels, 0);
+    state.sameDataForAllLabels = true;
+    state.startLabel = 2;
+    const SheetPlan same = PlanSheets(state);
+    EXPECT_EQ(std::tuple(same.sheets, same.PageOf(0, 0), same.PageOf(0, 2)), std::tuple(1, kNoPage, 0));
 }
 
 TEST(SheetWalk, HugeLayoutsStayBounded)
