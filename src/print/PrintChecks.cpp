@@ -1,6 +1,7 @@
 #include "print/PrintChecks.h"
 
 #include "display/SheetGeometry.h"
+#include "display/SheetPages.h"
 #include "print/JobEncoder.h"
 
 #include <algorithm>
@@ -55,7 +56,7 @@ std::optional<PrintRefusal> CheckCopies(int copies)
     return std::nullopt;
 }
 
-std::optional<int> ParseCopies(std::string_view text)
+std::optional<int> ParseWholeNumber(std::string_view text)
 {
     const auto isBlank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
@@ -69,6 +70,14 @@ std::optional<int> ParseCopies(std::string_view text)
         magnitude = std::min<long long>(magnitude * 10 + (c - '0'), INT_MAX);
     }
     return static_cast<int>(negative ? -magnitude : magnitude);
+}
+
+std::optional<PrintRefusal> CheckStartLabel(const SheetFormat& format, std::optional<int> startLabel)
+{
+    if (startLabel && StartLabelOnSheet(format, *startLabel)) return std::nullopt;
+    return PrintRefusal{PrintCheck::StartLabelOffSheet,
+                        "開始ラベルは 1 ～ " + std::to_string(LabelsPerSheet(format)) +
+                            " の範囲内にしてください"};
 }
 
 void ShowWholeSheet(AppState& state)
