@@ -3,8 +3,11 @@
 #include "app/SettingsRecord.h"
 #include "print/BraillePrintCommand.h"
 #include "print/CPrintProgressDialog.h"
+#include "print/MemorySink.h"
 
 #include <QLabel>
+
+#include <algorithm>
 
 namespace tessra {
 namespace {
@@ -103,6 +106,10 @@ TEST_F(PrintDialogTest, EveryRefusalShowsItsMessageAndSendsNothing)
         {"copies 1001", [](AppState&, QWidget& d) { Edit(d, "印刷部数")->setText("1001"); }, "印刷部数は 1000 部以下にしてください"},
         {"copies not a number", [](AppState&, QWidget& d) { Edit(d, "印刷部数")->setText("x"); }, "印刷部数は整数で入力してください"},
         {"refused position", [](AppState&, QWidget& d) { Edit(d, "左余白")->setText("7.99"); }, "左余白は 8.0 ～ 12.0 ㎜に してください"},
+        {"start label off the sheet", [](AppState&, QWidget& d) { Edit(d, "開始ラベル")->setText("2"); },
+         "開始ラベルは 1 ～ 1 の範囲内にしてください"},
+        {"start label empty", [](AppState&, QWidget& d) { Edit(d, "開始ラベル")->clear(); },
+         "開始ラベルは 1 ～ 1 の範囲内にしてください"},
         {"margin that makes cells red", [](AppState&, QWidget& d) { Edit(d, "左余白")->setText("12"); },
          "印字出来ない部分があります\n赤い点字表示が無いように修正してください"},
     };
@@ -119,6 +126,32 @@ TEST_F(PrintDialogTest, EveryRefusalShowsItsMessageAndSendsNothing)
         EXPECT_EQ(test::ReadBytes(device), "") << row.name;
         EXPECT_EQ(state.zoom == mode::kZoom0, std::string(row.message).starts_with("印字")) << row.name;
     }
+}
+
+// Typing the start label moves the hatching at once; the job begins at that label.
+TEST_F(PrintDialogTest, StartLabelIsTypedShownAndEmbossedFrom)
+{
+    state = test::PerLabelDocument(Catalogue()[9], 2, {"", "A", "", "B"});  // 5 x 2
+    state.fileOpen = true;
+    state.printerName = device;
+    state.printerModel = mode::kZen10;
+    int repaints = 0;
+    auto dialog = std::make_unique<CBraillePrintDialog>(state, PrintDialogServices{dialogs, [&] { ++repaints; }});
+    dialog->show();
+    QLineEdit* start = Edit(*dialog, "開始ラベル");
+    EXPECT_EQ(start->text(), QStringLiteral("1"));
+    start->selectAll();
+    QTest::keyClicks(start, "10");
+    EXPECT_EQ(std::tuple(state.startLabel, repaints), std::tuple(10, 2));  // 1, then 10
+    ButtonOf(*dialog, "印 刷")->click();
+    ASSERT_TRUE(dialog->JobRunning()) << dialogs.messages.join(' ').toStdString();
+    dialog.reset();
+    MemorySink expected;
+    NoProgress none;
+    EncodePrintJob(state, {}, expected, none);
+    const std::string sent = test::ReadBytes(device);
+    EXPECT_EQ(sent, std::string(expected.bytes.begin(), expected.bytes.end()));
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), '\x0C'), 2);  // A on label 10, B on the next sheet
 }
 
 TEST_F(PrintDialogTest, ClosingDuringAJobWaitsForItsLastByte)
