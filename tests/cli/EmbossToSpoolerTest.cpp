@@ -57,9 +57,7 @@ TEST_F(EmbossToSpoolerTest, QueueReceivesTheOutputStreamByteForByte)
     // 名刺(4): LP24, 5 x 2
     const AppState cards = test::PerLabelDocument(Catalogue()[12], 4, {"", "ABC", "", "#AB", "", "\"*W", "DE", "", "", "Q"});
     // 25 pages from label 4: labels 4 to 10, then two more sheets, the last one half used.
-    std::vector<std::string> pages;
-    for (char letter = 'A'; letter < 'A' + 25; ++letter) pages.insert(pages.end(), {"", std::string(1, letter)});
-    const AppState longList = test::PerLabelDocument(Catalogue()[12], 2, pages);
+    const AppState longList = test::PerLabelDocument(Catalogue()[12], 2, test::LetterPages(25));
     const struct { const char* queue; AppState document; QStringList options; } rows[] = {
         {"ZEN-10", cards, {"--printer", "ZEN-10", "--copies", "3"}},
         {"ZEN-10", longList, {"--printer", "ZEN-10", "--start", "4"}},

@@ -75,12 +75,10 @@ TEST(SheetWalk, PerLabelDataGivesEachLabelItsOwnPage)
     EXPECT_DOUBLE_EQ(walk.cells.back().paper.y, 15 + 297);  // label 2 is the one below label 0
 }
 
-// Pages from the start label on, over as many sheets as the last page with a cell needs; the view
-// shows one sheet at a time and turns only to sheets that exist.
+// Pages from the start label on, over as many sheets as the last page with a cell needs.
 TEST(SheetWalk, StartLabelSkipsLabelsAndPagesRunOnOverFurtherSheets)
 {
     AppState state = A4State({"", "a", "", "b", "", "c", "", "d", "", "  "});
-    state.format.rows = 1;
     state.format.columns = 3;
     state.linesPerPage = 2;
     state.sameDataForAllLabels = false;
@@ -95,11 +93,6 @@ TEST(SheetWalk, StartLabelSkipsLabelsAndPagesRunOnOverFurtherSheets)
     } labels;
     WalkEverySheet(state, labels);
     EXPECT_EQ(labels.seen, "0-0-0+a1+b1+c1+d");  // the blank fifth page would begin a third sheet
-
-    state.shownSheet = 7;
-    EXPECT_EQ(ShownSheet(state, PlanSheets(state)), 1);
-    EXPECT_FALSE(TurnSheet(state, +1));
-    EXPECT_TRUE(TurnSheet(state, -1) && state.shownSheet == 0 && !TurnSheet(state, -1));
     state.startLabel = 4;  // no label of the sheet: as 1
     EXPECT_EQ(PlanSheets(state).skippedLabels, 0);
     state.sameDataForAllLabels = true;
