@@ -224,6 +224,21 @@ bool AllCellsPrintable(const AppState& state)
     return CountUnprintable(state) == 0;
 }
 
+std::optional<long long> FirstSheetWithUnprintableCell(const AppState& state)
+{
+    struct FirstFinder final : SheetVisitor {
+        long long sheet = 0;
+        std::optional<long long> first;
+        void BeginLabel(const LabelPlace& label) override { sheet = label.sheet; }
+        void Cell(const CellPlace& cell) override
+        {
+            if (!cell.printable && !first) first = sheet;
+        }
+    } finder;
+    WalkEverySheet(state, finder);
+    return finder.first;
+}
+
 void WalkLabelView(const AppState& state, const ZoomStep& step, int clientWidth,
                    SheetVisitor& visitor)
 {

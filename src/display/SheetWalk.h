@@ -8,6 +8,7 @@
 #include "display/ZoomStep.h"
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace tessra {
@@ -83,6 +84,9 @@ SheetWalkResult WalkEverySheet(const AppState& state, SheetVisitor& visitor);
 // Over every sheet: what the print job would meet.
 long long CountUnprintable(const AppState& state);
 bool AllCellsPrintable(const AppState& state);
+
+// The first sheet (from 0) with a cell the embosser cannot reach, or none.
+std::optional<long long> FirstSheetWithUnprintableCell(const AppState& state);
 
 // The label view: one label with page 0, whatever the data mode, every line of the page and every
 // cell of the padded line; what lies beyond the capacity is marked excess. On single-sheet

@@ -2,6 +2,7 @@
 
 #include "display/SheetGeometry.h"
 #include "display/SheetPages.h"
+#include "display/SheetWalk.h"
 #include "print/JobEncoder.h"
 
 #include <algorithm>
@@ -83,6 +84,7 @@ std::optional<PrintRefusal> CheckStartLabel(const SheetFormat& format, std::opti
 void ShowWholeSheet(AppState& state)
 {
     state.zoom = mode::kZoom0;
+    if (const auto sheet = FirstSheetWithUnprintableCell(state)) state.shownSheet = *sheet;
 }
 
 }  // namespace tessra

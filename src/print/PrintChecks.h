@@ -49,8 +49,8 @@ inline std::optional<int> ParseCopies(std::string_view text) { return ParseWhole
 // The start label as typed (nothing when it is no number): one of the sheet's labels.
 std::optional<PrintRefusal> CheckStartLabel(const SheetFormat& format, std::optional<int> startLabel);
 
-// A refusal for the sheet's cells or fit is shown on the whole sheet, at the smallest scale, so
-// that what is wrong can be seen; the caller repaints.
+// A refusal for the sheet's cells or fit is shown on the whole sheet, at the smallest scale, and
+// on the first sheet with a red cell, so that what is wrong can be seen; the caller repaints.
 void ShowWholeSheet(AppState& state);
 
 }  // namespace tessra
