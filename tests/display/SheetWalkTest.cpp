@@ -5,7 +5,6 @@
 
 #include <climits>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -95,10 +94,6 @@ TEST(SheetWalk, StartLabelSkipsLabelsAndPagesRunOnOverFurtherSheets)
     EXPECT_EQ(labels.seen, "0-0-0+a1+b1+c1+d");  // the blank fifth page would begin a third sheet
     state.startLabel = 4;  // no label of the sheet: as 1
     EXPECT_EQ(PlanSheets(state).skippedLabels, 0);
-    state.sameDataForAllLabels = true;
-    state.startLabel = 2;
-    const SheetPlan same = PlanSheets(state);
-    EXPECT_EQ(std::tuple(same.sheets, same.PageOf(0, 0), same.PageOf(0, 2)), std::tuple(1, kNoPage, 0));
 }
 
 TEST(SheetWalk, HugeLayoutsStayBounded)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ranges>
 #include <tuple>
 
 namespace tessra {
@@ -29,9 +30,10 @@ const SheetFormat kFourLabels = {.rows = 2, .columns = 2, .labelWidth = 100, .la
 // Margins 10 and 15 mm, no corrections; page 0 on every label, or each label its own page of
 // two lines.
 AppState Job(std::vector<std::string> lines, SheetFormat format = kA4,
-             const char* model = mode::kZen10, bool ownPages = false)
+             const char* model = mode::kZen10, bool ownPages = false, int startLabel = 1)
 {
     AppState state;
+    state.startLabel = startLabel;
     state.printerModel = model;
     state.leftMargin = 10;
     state.topMargin = 15;
@@ -120,20 +122,14 @@ TEST(JobEncoder, Streams)
 // Start label 1 and pages that fit the sheet: today's stream, also when blank pages follow.
 TEST(JobEncoder, StartAtLabelOneKeepsTodaysStreams)
 {
-    std::vector<Row> rows = TodaysRows();
-    for (Row& row : rows) std::get<AppState>(row).startLabel = 1;
-    ExpectStreams(rows);
-    for (Row& row : rows) {
-        AppState& state = std::get<AppState>(row);
-        state.lines.resize(state.lines.size() + 2 * 9, "   ");
+    for (const int blankPages : {0, 9}) {
+        std::vector<Row> rows = TodaysRows();
+        for (AppState& state : rows | std::views::elements<1>) {
+            state.startLabel = 1;
+            state.lines.resize(state.lines.size() + 2 * blankPages, "   ");
+        }
+        ExpectStreams(rows);
     }
-    ExpectStreams(rows);
-}
-
-AppState StartingAt(int startLabel, AppState state)
-{
-    state.startLabel = startLabel;
-    return state;
 }
 
 const std::string kThirdLabel = "1B 1B 47 1D 20 60 2A 42 0D ";   // X 10, Y 115
@@ -143,12 +139,12 @@ TEST(JobEncoder, StartLabelAndFurtherSheets)
 {
     const std::vector<std::string> fivePages = {"", "A", "", "B", "", "C", "", "D", "", "E", "", " "};
     ExpectStreams({
-        {"same data from label 2", StartingAt(2, Job({"", "A"}, kTwoLabels)), {}, 0,
+        {"same data from label 2", Job({"", "A"}, kTwoLabels, mode::kZen10, false, 2), {}, 0,
          kStart + kSecondColumn + "41 0D 0C " + kEnd, {0, 50}},
-        {"own pages from label 3", StartingAt(3, Job({"", "A", "", "B"}, kFourLabels, mode::kZen10, true)),
+        {"own pages from label 3", Job({"", "A", "", "B"}, kFourLabels, mode::kZen10, true, 3),
          {}, 0, kStart + kThirdLabel + "41 0D " + kFourthLabel + "42 0D 0C " + kEnd, {0, 25, 50, 75}},
         // Labels 2, 1 + 2, 1 + 2 of three sheets; the blank sixth page would begin a fourth.
-        {"second and third sheet", StartingAt(2, Job(fivePages, kTwoLabels, mode::kZen10, true)), {}, 0,
+        {"second and third sheet", Job(fivePages, kTwoLabels, mode::kZen10, true, 2), {}, 0,
          kStart + kSecondColumn + "41 0D 0C " + kAtOrigin + "42 0D " + kSecondColumn + "43 0D 0C " +
          kAtOrigin + "44 0D " + kSecondColumn + "45 0D 0C " + kEnd, {0, 16, 33, 50, 66, 83}},
         {"copies of two sheets, each ejected", Job({"", "A", "", "B", "", "C"}, kTwoLabels, mode::kZen10R, true),
