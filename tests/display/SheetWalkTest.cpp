@@ -84,10 +84,7 @@ TEST(SheetWalk, StartLabelSkipsLabelsAndPagesRunOnOverFurtherSheets)
     state.startLabel = 3;
     struct Labels final : SheetVisitor {
         std::string seen;
-        void BeginLabel(const LabelPlace& label) override
-        {
-            seen += std::to_string(label.sheet) + (label.skipped ? "-" : label.text.count ? "+" : ".");
-        }
+        void BeginLabel(const LabelPlace& l) override { seen += std::to_string(l.sheet) + (l.skipped ? "-" : "+"); }
         void BeginLine(const LinePlace& line) override { seen += line.text; }
     } labels;
     WalkEverySheet(state, labels);

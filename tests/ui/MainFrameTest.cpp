@@ -246,10 +246,9 @@ TEST_F(MainFrameTest, SheetCommandsTurnTheSheetShownAndTheStatusBarNamesIt)
     state.linesPerPage = 2;
     state.sameDataForAllLabels = false;
     frame.View().RepaintNow();
-    const auto* pane = frame.findChild<QLabel*>(QStringLiteral("sheetPane"));
-    ASSERT_TRUE(pane);
     const auto shown = [&] {
-        return pane->text().toStdString() + (frame.Actions().Action(kPreviousSheet)->isEnabled() ? " <" : "") +
+        return frame.findChild<QLabel*>(QStringLiteral("sheetPane"))->text().toStdString() +
+               (frame.Actions().Action(kPreviousSheet)->isEnabled() ? " <" : "") +
                (frame.Actions().Action(kNextSheet)->isEnabled() ? " >" : "");
     };
     EXPECT_EQ(shown(), "シート 1 / 3 >");
