@@ -74,25 +74,6 @@ TEST(SheetWalk, PerLabelDataGivesEachLabelItsOwnPage)
     EXPECT_DOUBLE_EQ(walk.cells.back().paper.y, 15 + 297);  // label 2 is the one below label 0
 }
 
-// Pages from the start label on, over as many sheets as the last page with a cell needs.
-TEST(SheetWalk, StartLabelSkipsLabelsAndPagesRunOnOverFurtherSheets)
-{
-    AppState state = A4State({"", "a", "", "b", "", "c", "", "d", "", "  "});
-    state.format.columns = 3;
-    state.linesPerPage = 2;
-    state.sameDataForAllLabels = false;
-    state.startLabel = 3;
-    struct Labels final : SheetVisitor {
-        std::string seen;
-        void BeginLabel(const LabelPlace& l) override { seen += std::to_string(l.sheet) + (l.skipped ? "-" : "+"); }
-        void BeginLine(const LinePlace& line) override { seen += line.text; }
-    } labels;
-    WalkEverySheet(state, labels);
-    EXPECT_EQ(labels.seen, "0-0-0+a1+b1+c1+d");  // the blank fifth page would begin a third sheet
-    state.startLabel = 4;  // no label of the sheet: as 1
-    EXPECT_EQ(PlanSheets(state).skippedLabels, 0);
-}
-
 TEST(SheetWalk, HugeLayoutsStayBounded)
 {
     AppState state = A4State({"", std::string(1000, 'A')});

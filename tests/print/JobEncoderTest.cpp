@@ -119,13 +119,14 @@ TEST(JobEncoder, Streams)
     ExpectStreams(TodaysRows());
 }
 
-// Start label 1 and pages that fit the sheet: today's stream, also when blank pages follow.
+// Start label 1 and pages that fit the sheet: today's stream, also when blank pages follow. A
+// start label that is no label of the sheet counts as 1.
 TEST(JobEncoder, StartAtLabelOneKeepsTodaysStreams)
 {
-    for (const int blankPages : {0, 9}) {
+    for (const auto& [startLabel, blankPages] : {std::pair{1, 0}, {1, 9}, {0, 0}, {5, 9}}) {
         std::vector<Row> rows = TodaysRows();
         for (AppState& state : rows | std::views::elements<1>) {
-            state.startLabel = 1;
+            state.startLabel = startLabel;
             state.lines.resize(state.lines.size() + 2 * blankPages, "   ");
         }
         ExpectStreams(rows);
