@@ -104,7 +104,6 @@ TEST_F(CommandLineTest, StartLabelAndFurtherSheetsInEverySubcommand)
     const QString cards = Save(test::PerLabelDocument(Catalogue()[9], 2, test::LetterPages(12)), "cards.BSE");  // 5 x 2
     const auto read = Tessra({"read", cards, "--braille"});
     EXPECT_NE(read.out.find("[11]\n⠅\n[12]\n⠇\n[13]\n[14]\n"), std::string::npos) << read.out;  // K and L on sheet 2
-    EXPECT_EQ(Tessra({"read", cards, "--label", "12", "--braille"}).out, "[12]\n⠇\n");
 
     const QStringList emboss{"emboss", cards, "--output", "-", "--model", "ZEN10"};
     const auto plain = Tessra(emboss), fromOne = Tessra(emboss + QStringList{"--start", "1"});

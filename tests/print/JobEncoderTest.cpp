@@ -139,6 +139,8 @@ const std::string kFourthLabel = "1B 1B 47 1D 29 6B 2A 42 0D ";  // X 110, Y 115
 TEST(JobEncoder, StartLabelAndFurtherSheets)
 {
     const std::vector<std::string> fivePages = {"", "A", "", "B", "", "C", "", "D", "", "E", "", " "};
+    const std::string twoSheets = kAtOrigin + "41 0D " + kSecondColumn + "42 0D 1B 1B 46 42 46 0C " + kAtOrigin +
+                                  "43 0D 1B 1B 46 42 46 0C ";
     ExpectStreams({
         {"same data from label 2", Job({"", "A"}, kTwoLabels, mode::kZen10, false, 2), {}, 0,
          kStart + kSecondColumn + "41 0D 0C " + kEnd, {0, 50}},
@@ -149,10 +151,8 @@ TEST(JobEncoder, StartLabelAndFurtherSheets)
          kStart + kSecondColumn + "41 0D 0C " + kAtOrigin + "42 0D " + kSecondColumn + "43 0D 0C " +
          kAtOrigin + "44 0D " + kSecondColumn + "45 0D 0C " + kEnd, {0, 16, 33, 50, 66, 83}},
         {"copies of two sheets, each ejected", Job({"", "A", "", "B", "", "C"}, kTwoLabels, mode::kZen10R, true),
-         {2, false, true}, 0, kStart + kSetUpR + "1B 1B 46 4D 31 " +
-         kAtOrigin + "41 0D " + kSecondColumn + "42 0D 1B 1B 46 42 46 0C " + kAtOrigin + "43 0D 1B 1B 46 42 46 0C " +
-         kAtOrigin + "41 0D " + kSecondColumn + "42 0D 1B 1B 46 42 46 0C " + kAtOrigin + "43 0D 1B 1B 46 42 46 0C " +
-         kEnd + "1B 1B 52 52 ", {0, 12, 25, 37, 50, 62, 75, 87}},
+         {2, false, true}, 0, kStart + kSetUpR + "1B 1B 46 4D 31 " + twoSheets + twoSheets + kEnd + "1B 1B 52 52 ",
+         {0, 12, 25, 37, 50, 62, 75, 87}},
         {"cancel on sheet 2", Job(fivePages, kTwoLabels, mode::kZen10, true), {.copies = 2}, 3,
          kStart + kAtOrigin + "41 0D " + kSecondColumn + "42 0D 0C " + kAtOrigin + "43 0D 0C " + kEnd,
          {0, 8, 16}},

@@ -7,6 +7,7 @@
 #include "document/DocumentCommands.h"
 #include "display/SheetWalk.h"
 #include "format/FormatBar.h"
+#include "cli/CliTestSupport.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
@@ -242,9 +243,7 @@ TEST_F(MainFrameTest, ViewCommandsRepaintBeforeTheyReturn)
 TEST_F(MainFrameTest, SheetCommandsTurnTheSheetShownAndTheStatusBarNamesIt)
 {
     Trigger(kNew);
-    state.lines = {"", "A", "", "B", "", "C"};
-    state.linesPerPage = 2;
-    state.sameDataForAllLabels = false;
+    std::tie(state.lines, state.linesPerPage, state.sameDataForAllLabels) = std::tuple(test::LetterPages(3), 2, false);
     frame.View().RepaintNow();
     const auto shown = [&] {
         return frame.findChild<QLabel*>(QStringLiteral("sheetPane"))->text().toStdString() +

@@ -127,22 +127,17 @@ TEST_F(PrintDialogTest, EveryRefusalShowsItsMessageAndSendsNothing)
 // Typing the start label moves the hatching at once; the job begins at that label.
 TEST_F(PrintDialogTest, StartLabelIsTypedShownAndEmbossedFrom)
 {
-    state = test::PerLabelDocument(Catalogue()[9], 2, {"", "A", "", "B"});  // 5 x 2
-    state.fileOpen = true;
-    state.printerName = device;
-    state.printerModel = mode::kZen10;
+    state.format = test::PerLabelDocument(Catalogue()[9], 2, {}).format;  // 5 x 2
+    std::tie(state.lines, state.linesPerPage, state.sameDataForAllLabels) = std::tuple(test::LetterPages(2), 2, false);
     int repaints = 0;
     auto dialog = std::make_unique<CBraillePrintDialog>(state, PrintDialogServices{dialogs, [&] { ++repaints; }});
-    QLineEdit* start = Edit(*dialog, "開始ラベル");
-    EXPECT_EQ(start->text(), QStringLiteral("1"));
-    start->selectAll();
-    QTest::keyClicks(start, "10");
+    Edit(*dialog, "開始ラベル")->selectAll();
+    QTest::keyClicks(Edit(*dialog, "開始ラベル"), "10");
     EXPECT_EQ(std::tuple(state.startLabel, repaints), std::tuple(10, 2));  // 1, then 10
     ButtonOf(*dialog, "印 刷")->click();
     dialog.reset();  // waits for the job
     MemorySink expected;
-    NoProgress none;
-    EncodePrintJob(state, {}, expected, none);
+    EncodePrintJob(state, {1, true, true}, expected, *std::make_unique<NoProgress>());  // the fixture's ZEN-10R options
     EXPECT_EQ(test::ReadBytes(device), std::string(expected.bytes.begin(), expected.bytes.end()));
 }
 
