@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <ranges>
 #include <tuple>
 
 namespace tessra {
@@ -125,7 +124,8 @@ TEST(JobEncoder, StartAtLabelOneKeepsTodaysStreams)
 {
     for (const auto& [startLabel, blankPages] : {std::pair{1, 0}, {1, 9}, {0, 0}, {5, 9}}) {
         std::vector<Row> rows = TodaysRows();
-        for (AppState& state : rows | std::views::elements<1>) {
+        for (Row& row : rows) {
+            AppState& state = std::get<AppState>(row);
             state.startLabel = startLabel;
             state.lines.resize(state.lines.size() + 2 * blankPages, "   ");
         }
