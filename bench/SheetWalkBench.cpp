@@ -66,5 +66,18 @@ void BM_CountUnprintableA4SizedLabels(benchmark::State& run)
 }
 BENCHMARK(BM_CountUnprintableA4SizedLabels)->Unit(benchmark::kMillisecond);
 
+// The sheet count is worked out on every repaint; a document just under the size limit, of blank
+// pages only, makes it look at every page.
+void BM_PlanSheetsOfBlankPages(benchmark::State& run)
+{
+    AppState state = FullGrid(91, 55);
+    state.sameDataForAllLabels = false;
+    state.linesPerPage = 2;
+    state.lines.assign(999'000 / 20, std::string(18, ' '));
+    for (auto _ : run) benchmark::DoNotOptimize(PlanSheets(state).sheets);
+    run.counters["pages"] = static_cast<double>(state.lines.size() / 2);
+}
+BENCHMARK(BM_PlanSheetsOfBlankPages)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace tessra

@@ -1,5 +1,6 @@
-// Any format, document, print position, copies and cancel point: the encoder must stay defined,
-// bounded, and always frame the stream with the start and end sequences.
+// Any format, document, print position, start label, copies and cancel point: the encoder must
+// stay defined, bounded, and always frame the stream with the start and end sequences, the last
+// sheet ended by its form feed.
 #include "print/JobEncoder.h"
 #include "print/PrintPosition.h"
 #include "FuzzedSheet.h"
@@ -67,6 +68,7 @@ AppState StateFrom(FuzzedDataProvider& data)
     state.verticalCorrection = fuzz::Length(data);
     state.sameDataForAllLabels = data.ConsumeBool();
     state.linesPerPage = data.ConsumeIntegralInRange(-1, 40);
+    state.startLabel = data.ConsumeIntegralInRange(-1, 9802);
     while (data.remaining_bytes() > 0) state.lines.push_back(data.ConsumeRandomLengthString(200));
     return state;
 }
@@ -94,5 +96,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     if (tail.size() < end.size() || tail.compare(tail.size() - end.size(), end.size(), end) != 0) {
         std::abort();
     }
+    // Every copy ends its sheets with a form feed, and a cancel ends the sheet under way.
+    if (options.copies > 0 && (tail.size() <= end.size() || tail[tail.size() - end.size() - 1] != '\x0C'))
+        std::abort();
     return 0;
 }

@@ -55,7 +55,7 @@ void CheckReadings(std::string_view text, const tessra::AppState& state)
     const tessra::LabelSources texts = tessra::SplitLabels(text);
     Require(state.sameDataForAllLabels == !texts.separated);
     LabelReadings readings(state);
-    tessra::WalkSheet(state, readings);
+    tessra::WalkEverySheet(state, readings);
     const tessra::LabelSource blank;
     for (std::size_t k = 0; k < readings.labels.size(); ++k) {
         const std::size_t t = texts.separated ? k : 0;

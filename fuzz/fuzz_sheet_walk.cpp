@@ -1,5 +1,6 @@
 // Any format, document, margins and view: both walks must stay defined and bounded, and the
-// sheet walk must count exactly the cells it hands out as unprintable, whatever the view.
+// sheet walks (the shown sheet and every sheet) must count exactly the cells they hand out as
+// unprintable, whatever the view, start label and shown sheet.
 #include "display/SheetWalk.h"
 #include "FuzzedSheet.h"
 
@@ -24,6 +25,8 @@ AppState StateFrom(FuzzedDataProvider& data)
     state.cellsPerLine = data.ConsumeIntegralInRange(-9, 99);
     state.linesPerPage = data.ConsumeIntegralInRange(-9, 99);
     state.selectedPresetKey = data.ConsumeRandomLengthString(60);
+    state.startLabel = data.ConsumeIntegralInRange(-1, 9802);
+    state.shownSheet = data.ConsumeIntegral<long long>();
     while (data.remaining_bytes() > 0) state.lines.push_back(data.ConsumeRandomLengthString(200));
     return state;
 }
@@ -60,7 +63,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     CheckingVisitor sheet;
     const SheetWalkResult result = WalkSheet(state, step, clientWidth, sheet);
     if (result.unprintableCells != sheet.unprintable) std::abort();
-    if (result.unprintableCells != CountUnprintable(state)) std::abort();
+    CheckingVisitor everySheet;
+    const SheetWalkResult job = WalkEverySheet(state, everySheet);
+    if (job.unprintableCells != everySheet.unprintable) std::abort();
+    if (job.unprintableCells != CountUnprintable(state) || job.unprintableCells < 0) std::abort();
 
     CheckingVisitor label;
     WalkLabelView(state, step, clientWidth, label);

@@ -30,6 +30,7 @@ struct AppState {
     double verticalCorrection = 0;
     bool frontEject = false;
     bool thickPaper = false;
+    int startLabel = 1;  // the label the job begins at, from 1; chosen per run, never saved
 
     // Document.
     bool fileOpen = false;
@@ -47,6 +48,7 @@ struct AppState {
     std::string displayMode;  // "Braille" or "Japanease"
     std::string viewMode;     // "Sheet" or "Label"
     std::string zoom;         // "Zoom_0" .. "Zoom_3"
+    long long shownSheet = 0;  // the sheet the sheet view shows, from 0
     bool allCellsPrintable = false;
 
     // Sheet format and its texts.

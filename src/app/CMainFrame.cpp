@@ -3,6 +3,7 @@
 #include "app/HelpWindows.h"
 #include "app/StatusBar.h"
 #include "display/CTessraView.h"
+#include "display/SheetPages.h"
 #include "document/DocumentCommands.h"
 #include "document/ExportCommand.h"
 #include "format/FormatBar.h"
@@ -56,6 +57,8 @@ void CMainFrame::CreateBars()
 
     view_ = new CTessraView(state_, this);
     setCentralWidget(view_);
+    // Every change the view shows ends in its drawing: the sheet pane and commands follow it.
+    view_->viewport()->installEventFilter(this);
 
     formatBarDock_ = new QDockWidget(QStringLiteral("書式設定バー"), this);
     formatBarDock_->setObjectName(QStringLiteral("formatBarDock"));
@@ -107,6 +110,8 @@ void CMainFrame::BindCommands()
     BindCommand(kZoomOut, [this] { view_->OnZoomOut(); });
     BindCommand(kBrailleDisplay, [this] { view_->OnShowBraille(); });
     BindCommand(kKanaDisplay, [this] { view_->OnShowKana(); });
+    BindCommand(kPreviousSheet, [this] { TurnSheet(-1); });
+    BindCommand(kNextSheet, [this] { TurnSheet(+1); });
 }
 
 void CMainFrame::UpdateCommandStates()
@@ -116,6 +121,28 @@ void CMainFrame::UpdateCommandStates()
     QAction* formatBarItem = actions_.Action(kFormatBarMenu);
     formatBarItem->setEnabled(state_.fileOpen);
     formatBarItem->setChecked(state_.fileOpen && !formatBarDock_->isHidden());
+}
+
+void CMainFrame::TurnSheet(int direction)
+{
+    if (state_.fileOpen && state_.viewMode == mode::kSheet && tessra::TurnSheet(state_, direction))
+        view_->RepaintNow();
+}
+
+void CMainFrame::ShowSheetState()
+{
+    const bool shown = state_.fileOpen && state_.viewMode == mode::kSheet;
+    const SheetPlan plan = PlanSheets(state_);
+    const long long sheet = ShownSheet(state_, plan);
+    statusBar_->ShowSheet(sheet + 1, shown ? plan.sheets : 0);
+    actions_.Action(kPreviousSheet)->setEnabled(shown && sheet > 0);
+    actions_.Action(kNextSheet)->setEnabled(shown && sheet + 1 < plan.sheets);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint && watched == view_->viewport()) ShowSheetState();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::ToggleFormatBar()

@@ -45,12 +45,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateBars();
     void BindCommands();
     void SetFormatBarShown(bool shown);
     void DocumentChanged();
+    void TurnSheet(int direction);
+    void ShowSheetState();
     void BindCommand(int id, std::function<void()> handler);
 
     AppState& state_;

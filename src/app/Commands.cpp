@@ -32,6 +32,8 @@ const CommandSpec kCommands[] = {
     {kToolBar, "ﾂｰﾙ ﾊﾞｰ(&T)", nullptr, "ﾂｰﾙ ﾊﾞｰの 表示/非表示", nullptr, nullptr, true},
     {kStatusBar, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", nullptr, "ｽﾃｰﾀｽ ﾊﾞｰの 表示/非表示", nullptr, nullptr, true},
     {kFormatBarMenu, "書式設定バー", nullptr, nullptr, nullptr, nullptr, true},
+    {kPreviousSheet, "前のシート", "Ctrl+PgUp", "前のシートを表示する", nullptr, nullptr},
+    {kNextSheet, "次のシート", "Ctrl+PgDown", "次のシートを表示する", nullptr, nullptr},
     {kDimensionHelpMenu, "寸法の説明", nullptr, "寸法の説明", nullptr, nullptr},
     {kAbout, "Tessra のﾊﾞｰｼﾞｮﾝ情報(&A)...", nullptr, "ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示",
      nullptr, nullptr},
@@ -49,7 +51,7 @@ const CommandSpec kCommands[] = {
 
 const int kFileMenu[] = {kNew, kOpen, kSave, kSaveAs, kExport, kSeparator, kBraillePrint, kSeparator, kExit};
 const int kEditMenu[] = {kUndo, kSeparator, kCut, kCopy, kPaste};
-const int kViewMenu[] = {kToolBar, kStatusBar, kFormatBarMenu};
+const int kViewMenu[] = {kToolBar, kStatusBar, kFormatBarMenu, kSeparator, kPreviousSheet, kNextSheet};
 const int kHelpMenu[] = {kDimensionHelpMenu, kSeparator, kAbout};
 
 const MenuSpec kMenus[] = {

@@ -29,6 +29,10 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent), idle_(new QLabel(QSt
     setObjectName(QStringLiteral("statusBar"));
     idle_->setObjectName(QStringLiteral("messagePane"));
     addWidget(idle_, 1);
+    sheet_ = new QLabel(this);
+    sheet_->setObjectName(QStringLiteral("sheetPane"));
+    sheet_->setAccessibleName(QStringLiteral("シート"));
+    addPermanentWidget(sheet_);
     for (std::size_t i = 0; i < indicators_.size(); ++i) {
         indicators_[i] = IndicatorPane(kIndicatorTexts[i], this);
         addPermanentWidget(indicators_[i]);
@@ -42,6 +46,11 @@ void StatusBar::ShowLocks(const KeyboardLocks& locks)
     const std::array<bool, 4> on = {locks.kana, locks.caps, locks.num, locks.scroll};
     for (std::size_t i = 0; i < indicators_.size(); ++i)
         indicators_[i]->setText(on[i] ? QString::fromUtf8(kIndicatorTexts[i]) : QString());
+}
+
+void StatusBar::ShowSheet(long long sheet, long long sheets)
+{
+    sheet_->setText(sheets > 0 ? QStringLiteral("シート %1 / %2").arg(sheet).arg(sheets) : QString());
 }
 
 bool StatusBar::eventFilter(QObject* watched, QEvent* event)

@@ -10,19 +10,22 @@ class QLabel;
 
 namespace tessra {
 
-// The message pane with its idle text, then the ｶﾅ, CAP, NUM and SCRL indicators, each showing
-// its text while its lock is on.
+// The message pane with its idle text, the sheet the view shows, then the ｶﾅ, CAP, NUM and SCRL
+// indicators, each showing its text while its lock is on.
 class StatusBar final : public QStatusBar {
 public:
     explicit StatusBar(QWidget* parent);
 
     void ShowLocks(const KeyboardLocks& locks);
+    // "シート S / K" while the sheet view shows sheet S of K; nothing when `sheets` is 0.
+    void ShowSheet(long long sheet, long long sheets);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLabel* idle_;
+    QLabel* sheet_;
     std::array<QLabel*, 4> indicators_{};
 };
 

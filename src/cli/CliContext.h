@@ -27,6 +27,9 @@ int UsageError(const CliContext& context, const QString& reason);
 // The value of a whole-number option, or a usage error (returned in `exitCode`).
 bool WholeNumberOption(const CliContext& context, const QString& name, int& value, int& exitCode);
 
+// --start N: the state's start label, or a usage error when N is no label of the sheet.
+bool StartLabelOption(CliContext& context, int& exitCode);
+
 int RunEmboss(CliContext& context);
 int RunRead(CliContext& context);
 int RunCheck(CliContext& context);

@@ -3,6 +3,7 @@
 #include "app/SettingsRecord.h"
 #include "app/Version.h"
 #include "cli/CliContext.h"
+#include "display/SheetPages.h"
 #include "document/DocumentCommands.h"
 #include "platform/SettingsLocation.h"
 
@@ -22,6 +23,10 @@ struct Subcommand {
     void (*addOptions)(QCommandLineParser&);
 };
 
+const QCommandLineOption kStartOption(
+    "start", "Begin at label N of the first sheet (1 to rows x columns); the labels before it get nothing.",
+    "N", "1");
+
 void AddEmbossOptions(QCommandLineParser& parser)
 {
     parser.addOptions({
@@ -29,6 +34,7 @@ void AddEmbossOptions(QCommandLineParser& parser)
         {"printer", "Print queue, device path or socket://HOST[:PORT] to send to.", "NAME"},
         {"model", "Model to encode for: ZEN10 or ZEN10R.", "MODEL"},
         {"copies", "Copies, 1 to 1000.", "N", "1"},
+        kStartOption,
         {"thick-paper", "Thick paper (ZEN10R only)."},
         {"front-eject", "Eject to the front (ZEN10R only)."},
         {"left", "Left margin for this run, mm.", "MM"},
@@ -55,6 +61,8 @@ void AddRenderOptions(QCommandLineParser& parser)
         {"zoom", "Zoom step, 0 (smallest) to 3.", "N", "1"},
         {"kana", "Draw the kana reading instead of braille dots."},
         {"width", "Width of the view's client area in pixels.", "PX", "800"},
+        {"sheet", "Draw sheet S of the job (from 1).", "S", "1"},
+        kStartOption,
     });
 }
 
@@ -77,7 +85,10 @@ void AddConvertOptions(QCommandLineParser& parser)
                       "Preset key to lay BRF, PEF or text out on (default: the A4 sheet).", "KEY"});
 }
 
-void AddNoOptions(QCommandLineParser&) {}
+void AddCheckOptions(QCommandLineParser& parser)
+{
+    parser.addOption(kStartOption);
+}
 
 const Subcommand kSubcommands[] = {
     {"emboss", "Emboss the document, or write its embosser stream.",
@@ -85,7 +96,7 @@ const Subcommand kSubcommands[] = {
     {"read", "Print the kana reading of every label.", "The BSE document to read.", RunRead,
      AddReadOptions},
     {"check", "Tell whether the labels fit and which cells cannot be embossed.",
-     "The BSE document to check.", RunCheck, AddNoOptions},
+     "The BSE document to check.", RunCheck, AddCheckOptions},
     {"render", "Draw the sheet or one label as the view shows it, into a PNG or PDF.",
      "The BSE document to draw.", RunRender, AddRenderOptions},
     {"compose", "Write a new document from kana text.", nullptr, RunCompose, AddComposeOptions},
@@ -237,6 +248,20 @@ bool WholeNumberOption(const CliContext& context, const QString& name, int& valu
     value = context.parser.value(name).trimmed().toInt(&ok);
     if (!ok) exitCode = UsageError(context, QStringLiteral("--%1 needs a whole number.").arg(name));
     return ok;
+}
+
+bool StartLabelOption(CliContext& context, int& exitCode)
+{
+    if (!context.parser.isSet(kStartOption)) return true;
+    int start = 1;
+    if (!WholeNumberOption(context, kStartOption.names().first(), start, exitCode)) return false;
+    if (!StartLabelOnSheet(context.state.format, start)) {
+        exitCode = UsageError(context, QStringLiteral("--start must lie between 1 and %1.")
+                                           .arg(LabelsPerSheet(context.state.format)));
+        return false;
+    }
+    context.state.startLabel = start;
+    return true;
 }
 
 }  // namespace tessra

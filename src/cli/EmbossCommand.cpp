@@ -135,6 +135,8 @@ int RunEmboss(CliContext& context)
     const auto copies = ParseCopies(parser.value("copies").toStdString());
     if (!copies) return UsageError(context, QStringLiteral("--copies needs a whole number."));
     options.copies = *copies;
+    int exitCode = kExitOk;
+    if (!StartLabelOption(context, exitCode)) return exitCode;
 
     ChoosePrinter(parser, state);
     options.thickPaper = parser.isSet("thick-paper") && ModelTakesOptions(state.printerModel);

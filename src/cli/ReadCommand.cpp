@@ -1,6 +1,6 @@
 #include "cli/CliContext.h"
 
-#include "display/SheetGeometry.h"
+#include "display/SheetPages.h"
 #include "display/SheetReading.h"
 
 namespace tessra {
@@ -13,8 +13,8 @@ int RunRead(CliContext& context)
         int label = 0;
         int exitCode = kExitOk;
         if (!WholeNumberOption(context, "label", label, exitCode)) return exitCode;
-        const long long labels =
-            static_cast<long long>(GridRows(context.state.format)) * GridColumns(context.state.format);
+        const SheetPlan plan = PlanSheets(context.state);
+        const long long labels = plan.labelsPerSheet * plan.sheets;
         if (label < 1 || label > labels)
             return UsageError(context, QStringLiteral("--label must lie between 1 and %1.").arg(labels));
         options.onlyLabel = label - 1;

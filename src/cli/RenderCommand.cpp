@@ -1,6 +1,7 @@
 #include "cli/CliContext.h"
 
 #include "app/FileIo.h"
+#include "display/SheetPages.h"
 #include "display/ViewPicture.h"
 
 #include <QFile>
@@ -72,6 +73,20 @@ bool ZoomOption(const CliContext& context, int& zoom, int& exitCode)
     return false;
 }
 
+// --sheet S: one of the job's sheets, from the start label on.
+bool SheetOption(CliContext& context, int& exitCode)
+{
+    int sheet = 1;
+    if (!WholeNumberOption(context, "sheet", sheet, exitCode)) return false;
+    const long long sheets = PlanSheets(context.state).sheets;
+    if (sheet < 1 || sheet > sheets) {
+        exitCode = UsageError(context, QStringLiteral("--sheet must lie between 1 and %1.").arg(sheets));
+        return false;
+    }
+    context.state.shownSheet = sheet - 1;
+    return true;
+}
+
 }  // namespace
 
 int RunRender(CliContext& context)
@@ -94,6 +109,7 @@ int RunRender(CliContext& context)
                           QStringLiteral("--width must lie between 1 and %1.").arg(kLargestPictureSide));
 
     AppState& state = context.state;
+    if (!StartLabelOption(context, exitCode) || !SheetOption(context, exitCode)) return exitCode;
     state.viewMode = view == "sheet" ? mode::kSheet : mode::kLabel;
     state.zoom = std::string("Zoom_") + char('0' + zoom);
     state.displayMode = parser.isSet("kana") ? mode::kKana : mode::kBraille;

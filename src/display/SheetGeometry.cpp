@@ -79,8 +79,13 @@ SheetFit LabelsFitSheet(const SheetFormat& f)
 LabelText LabelLines(std::size_t documentLines, int linesPerPage, bool sameDataForAllLabels,
                      long long labelIndex, long long lineLimit)
 {
-    if (linesPerPage <= 1 || lineLimit < 1 || labelIndex < 0) return {};
-    const long long page = sameDataForAllLabels ? 0 : labelIndex;
+    if (labelIndex < 0) return {};
+    return PageLines(documentLines, linesPerPage, sameDataForAllLabels ? 0 : labelIndex, lineLimit);
+}
+
+LabelText PageLines(std::size_t documentLines, int linesPerPage, long long page, long long lineLimit)
+{
+    if (linesPerPage <= 1 || lineLimit < 1 || page < 0) return {};
     const auto lines = static_cast<long long>(documentLines);
     if (page > lines / linesPerPage) return {};  // also keeps the product below from overflowing
     const long long first = page * linesPerPage;  // line 0 of the page, never shown

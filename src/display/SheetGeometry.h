@@ -58,4 +58,7 @@ struct LabelText {
 LabelText LabelLines(std::size_t documentLines, int linesPerPage, bool sameDataForAllLabels,
                      long long labelIndex, long long lineLimit);
 
+// The same for page `page` (from 0); a negative page shows nothing.
+LabelText PageLines(std::size_t documentLines, int linesPerPage, long long page, long long lineLimit);
+
 }  // namespace tessra

@@ -18,6 +18,7 @@ const QColor kPrintableAreaLine{255, 0, 0};
 const QColor kMillimetreGrid{200, 200, 200};
 const QColor kInk{0, 0, 0};
 const QColor kUnprintableCell{255, 80, 80};
+const QColor kSkippedLabelHatch{160, 160, 160};
 
 // Rulers and grids of absurdly large labels (a damaged format) stop here instead of running on.
 constexpr double kLongestRulerMm = 100000;
@@ -68,6 +69,7 @@ public:
     void BeginLabel(const LabelPlace& label) override
     {
         if (drawsLabels_) OutlinedRect(painter_, Grown(label.screen), kLabelFill);
+        if (drawsLabels_ && label.skipped) HatchInside(label.screen);
         reader_.ResetForLabel();
     }
 
@@ -96,6 +98,14 @@ private:
     static ScreenRect Grown(ScreenRect r)
     {
         return {r.left, r.top, r.right + 1, r.bottom + 1};
+    }
+
+    // A label before the start label: grey hatching inside its outline.
+    void HatchInside(const ScreenRect& r)
+    {
+        if (r.right - r.left < 2 || r.bottom - r.top < 2) return;
+        painter_.fillRect(QRect(r.left + 1, r.top + 1, r.right - r.left - 1, r.bottom - r.top - 1),
+                          QBrush(kSkippedLabelHatch, Qt::BDiagPattern));
     }
 
     void SetInk(const QColor& colour)

@@ -14,14 +14,19 @@ namespace {
 
 class ReadingPrinter final : public SheetVisitor {
 public:
-    ReadingPrinter(std::ostream& out, ReadingOptions options) : out_(out), options_(options) {}
+    ReadingPrinter(std::ostream& out, ReadingOptions options, long long labelsPerSheet)
+        : out_(out), options_(options), labelsPerSheet_(labelsPerSheet)
+    {
+    }
 
     void BeginLabel(const LabelPlace& label) override
     {
-        printing_ = options_.onlyLabel < 0 || label.index == options_.onlyLabel;
+        const long long number = label.sheet * labelsPerSheet_ + label.index;
+        printing_ = (options_.onlyLabel < 0 || number == options_.onlyLabel) &&
+                    (options_.onlySheet < 0 || label.sheet == options_.onlySheet);
         if (!printing_) return;
         reader_.ResetForLabel();
-        out_ << '[' << label.index + 1 << "]\n";
+        out_ << '[' << number + 1 << "]\n";
     }
 
     void BeginLine(const LinePlace& line) override
@@ -38,6 +43,7 @@ public:
 private:
     std::ostream& out_;
     ReadingOptions options_;
+    const long long labelsPerSheet_;
     bool printing_ = false;
     KanaReader reader_;
     std::string padded_;
@@ -47,14 +53,14 @@ private:
 
 void WriteSheetReading(std::ostream& out, const AppState& state, ReadingOptions options)
 {
-    ReadingPrinter printer(out, options);
-    WalkSheet(state, printer);
+    ReadingPrinter printer(out, options, LabelsPerSheet(state.format));
+    WalkEverySheet(state, printer);
 }
 
 std::string LabelViewReading(const AppState& state)
 {
     std::ostringstream out;
-    ReadingPrinter printer(out, {});
+    ReadingPrinter printer(out, {}, 1);
     ZoomStep step;
     ApplyZoom(mode::kZoom0, step);
     WalkLabelView(state, step, 0, printer);
@@ -67,7 +73,9 @@ std::string ShownReading(const AppState& state)
     if (state.viewMode == mode::kLabel) return LabelViewReading(state);
     if (state.viewMode != mode::kSheet) return {};
     std::ostringstream out;
-    WriteSheetReading(out, state);
+    ReadingOptions shown;
+    shown.onlySheet = ShownSheet(state, PlanSheets(state));
+    WriteSheetReading(out, state, shown);
     return out.str();
 }
 

@@ -50,33 +50,36 @@ CellPlace CellPlaceFor(const LinePlace& line)
 
 class SheetWalker {
 public:
-    SheetWalker(const AppState& state, const ZoomStep& step, int clientWidth, SheetVisitor& visitor)
-        : state_(state), format_(state.format), step_(step), visitor_(visitor),
+    SheetWalker(const AppState& state, const SheetPlan& plan, const ZoomStep& step,
+                int clientWidth, SheetVisitor& visitor)
+        : state_(state), format_(state.format), plan_(plan), step_(step), visitor_(visitor),
           origin_(SheetViewOrigin(format_, step, clientWidth)),
           margins_{state.leftMargin, state.topMargin, state.bottomMargin},
           cellsPerLabelLine_(CellsPerLabelLine(format_)), linesPerLabel_(LinesPerLabel(format_))
     {
     }
 
-    SheetWalkResult Walk()
+    SheetWalkResult Walk(long long sheet)
     {
         const int columns = GridColumns(format_);
         for (int row = 0; row < GridRows(format_); ++row) {
-            for (int column = 0; column < columns; ++column) WalkLabel(row, column, columns);
+            for (int column = 0; column < columns; ++column) WalkLabel(sheet, row, column, columns);
         }
         return result_;
     }
 
 private:
-    void WalkLabel(int row, int column, int columns)
+    void WalkLabel(long long sheet, int row, int column, int columns)
     {
         LabelPlace label;
         label.index = static_cast<long long>(row) * columns + column;
+        label.sheet = sheet;
+        label.skipped = plan_.Skipped(sheet, label.index);
         label.row = row;
         label.column = column;
         label.screen = LabelOnScreen(format_, step_, origin_, row, column);
-        label.text = LabelLines(state_.lines.size(), state_.linesPerPage,
-                                state_.sameDataForAllLabels, label.index, linesPerLabel_);
+        label.text = PageLines(state_.lines.size(), state_.linesPerPage,
+                               plan_.PageOf(sheet, label.index), linesPerLabel_);
         visitor_.BeginLabel(label);
         for (int line = 1; line <= label.text.count; ++line) WalkLine(label, line);
     }
@@ -102,6 +105,7 @@ private:
 
     const AppState& state_;
     const SheetFormat& format_;
+    const SheetPlan& plan_;
     const ZoomStep& step_;
     SheetVisitor& visitor_;
     const ScreenPoint origin_;
@@ -195,23 +199,44 @@ ZoomStep SmallestStep()
 SheetWalkResult WalkSheet(const AppState& state, const ZoomStep& step, int clientWidth,
                           SheetVisitor& visitor)
 {
-    return SheetWalker(state, step, clientWidth, visitor).Walk();
+    const SheetPlan plan = PlanSheets(state);
+    return SheetWalker(state, plan, step, clientWidth, visitor).Walk(ShownSheet(state, plan));
 }
 
-SheetWalkResult WalkSheet(const AppState& state, SheetVisitor& visitor)
+SheetWalkResult WalkEverySheet(const AppState& state, SheetVisitor& visitor)
 {
-    return WalkSheet(state, SmallestStep(), 0, visitor);
+    const SheetPlan plan = PlanSheets(state);
+    const ZoomStep step = SmallestStep();
+    SheetWalker walker(state, plan, step, 0, visitor);
+    SheetWalkResult result;
+    for (long long sheet = 0; sheet < plan.sheets; ++sheet) result = walker.Walk(sheet);
+    return result;  // the walker counts on over the sheets
 }
 
 long long CountUnprintable(const AppState& state)
 {
     SheetVisitor nothingDrawn;
-    return WalkSheet(state, nothingDrawn).unprintableCells;
+    return WalkEverySheet(state, nothingDrawn).unprintableCells;
 }
 
 bool AllCellsPrintable(const AppState& state)
 {
     return CountUnprintable(state) == 0;
+}
+
+std::optional<long long> FirstSheetWithUnprintableCell(const AppState& state)
+{
+    struct FirstFinder final : SheetVisitor {
+        long long sheet = 0;
+        std::optional<long long> first;
+        void BeginLabel(const LabelPlace& label) override { sheet = label.sheet; }
+        void Cell(const CellPlace& cell) override
+        {
+            if (!cell.printable && !first) first = sheet;
+        }
+    } finder;
+    WalkEverySheet(state, finder);
+    return finder.first;
 }
 
 void WalkLabelView(const AppState& state, const ZoomStep& step, int clientWidth,

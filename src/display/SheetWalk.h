@@ -4,9 +4,11 @@
 #include "display/PrintableArea.h"
 #include "display/ScreenLayout.h"
 #include "display/SheetGeometry.h"
+#include "display/SheetPages.h"
 #include "display/ZoomStep.h"
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace tessra {
@@ -16,7 +18,9 @@ namespace tessra {
 // drawn red, what is counted and what is read are the same cells.
 
 struct LabelPlace {
-    long long index = 0;  // reading order, from 0
+    long long index = 0;  // reading order on its sheet, from 0
+    long long sheet = 0;  // from 0
+    bool skipped = false;  // before the start label: left untouched
     int row = 0;
     int column = 0;
     ScreenRect screen;
@@ -66,17 +70,23 @@ struct SheetWalkResult {
     bool AllCellsPrintable() const { return unprintableCells == 0; }
 };
 
-// The sheet view: labels in reading order, each with the lines of its page that it can hold, each
-// line padded and cut at the label's capacity. A cell is printable by the print-position margins.
-// Screen positions are those of `step` in a client area `clientWidth` pixels wide.
+// The sheet view of the shown sheet: labels in reading order, each with the lines of its page
+// that it can hold, each line padded and cut at the label's capacity. A cell is printable by the
+// print-position margins. Screen positions are those of `step` in a client area `clientWidth`
+// pixels wide.
 SheetWalkResult WalkSheet(const AppState& state, const ZoomStep& step, int clientWidth,
                           SheetVisitor& visitor);
 
-// The same walk where nothing is drawn; screen positions are those of the smallest step.
-SheetWalkResult WalkSheet(const AppState& state, SheetVisitor& visitor);
+// The same walk over every sheet of the job in order, where nothing is drawn; screen positions
+// are those of the smallest step.
+SheetWalkResult WalkEverySheet(const AppState& state, SheetVisitor& visitor);
 
+// Over every sheet: what the print job would meet.
 long long CountUnprintable(const AppState& state);
 bool AllCellsPrintable(const AppState& state);
+
+// The first sheet (from 0) with a cell the embosser cannot reach, or none.
+std::optional<long long> FirstSheetWithUnprintableCell(const AppState& state);
 
 // The label view: one label with page 0, whatever the data mode, every line of the page and every
 // cell of the padded line; what lies beyond the capacity is marked excess. On single-sheet

@@ -32,6 +32,7 @@ void NewDocument(AppState& state)
     FormatBarShown(state);
     state.viewMode = mode::kSheet;
     state.zoom = mode::kZoom0;
+    state.shownSheet = 0;
     state.fileOpen = true;
     state.sameDataForAllLabels = true;
     state.modified = false;
@@ -53,6 +54,7 @@ std::optional<std::string> OpenDocument(AppState& state, const std::string& path
     LoadStoredFormat(state);
     state.fileOpen = true;
     state.modified = false;
+    state.shownSheet = 0;  // a document is first shown from its first sheet
     state.sameDataForAllLabels = state.format.formatDataMode == 0;
     return message;
 }

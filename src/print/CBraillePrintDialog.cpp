@@ -1,6 +1,7 @@
 #include "print/CBraillePrintDialog.h"
 
 #include "app/SettingsRecord.h"
+#include "display/SheetPages.h"
 #include "display/SheetWalk.h"
 #include "platform/Dialogs.h"
 #include "platform/PrinterList.h"
@@ -170,6 +171,30 @@ QGroupBox* CBraillePrintDialog::BuildCopiesGroup()
     return copiesGroup;
 }
 
+// The labels before it stay untouched, so a partly used sheet can be used up; the view hatches
+// them while the number is typed.
+QGroupBox* CBraillePrintDialog::BuildStartGroup()
+{
+    auto* startGroup = new QGroupBox(QStringLiteral("開始ラベル"), this);
+    const QString range = QStringLiteral("( 1 ～ %1 )").arg(LabelsPerSheet(state_.format));
+    startLabel_ = NamedEdit(QStringLiteral("開始ラベル"), range, startGroup);
+    startLabel_->setAlignment(Qt::AlignRight);
+    startLabel_->setMaximumWidth(70);
+    startLabel_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), startLabel_));
+    connect(startLabel_, &QLineEdit::textEdited, this, [this] {
+        const auto start = ParseWholeNumber(startLabel_->text().toStdString());
+        if (CheckStartLabel(state_.format, start)) return;
+        state_.startLabel = *start;
+        services_.repaintView();
+    });
+    auto* startRow = new QHBoxLayout(startGroup);
+    startRow->addWidget(startLabel_);
+    startRow->addWidget(new QLabel(QStringLiteral("番目"), startGroup));
+    startRow->addWidget(new QLabel(range, startGroup));
+    startRow->addStretch();
+    return startGroup;
+}
+
 void CBraillePrintDialog::BuildLayout()
 {
     // Made in reading order, which is the tab order.
@@ -177,6 +202,7 @@ void CBraillePrintDialog::BuildLayout()
     QGroupBox* positionGroup = BuildPositionGroup();
     QGroupBox* optionGroup = BuildOptionGroup();
     QGroupBox* copiesGroup = BuildCopiesGroup();
+    QGroupBox* startGroup = BuildStartGroup();
     print_ = Button(QStringLiteral("印 刷"), this);
     connect(print_, &QPushButton::clicked, this, &CBraillePrintDialog::Print);
     auto* cancel = Button(QStringLiteral("ｷｬﾝｾﾙ"), this);
@@ -189,6 +215,7 @@ void CBraillePrintDialog::BuildLayout()
     auto* right = new QVBoxLayout;
     right->addWidget(optionGroup);
     right->addWidget(copiesGroup);
+    right->addWidget(startGroup);
     right->addStretch();
     right->addLayout(buttons);
     auto* middle = new QHBoxLayout;
@@ -212,6 +239,7 @@ void CBraillePrintDialog::FillFields()
     const PositionTexts texts = PositionTextsOf(state_);
     for (std::size_t i = 0; i < kPositionFieldCount; ++i) position_[i]->setText(Utf8(texts[i]));
     copies_->setText(QStringLiteral("1"));
+    startLabel_->setText(QString::number(PlanSheets(state_).skippedLabels + 1));
 }
 
 void CBraillePrintDialog::SetUpOptionBoxes()
@@ -277,11 +305,28 @@ std::optional<int> CBraillePrintDialog::ReadCopies()
     return copies;
 }
 
+bool CBraillePrintDialog::ApplyStartLabel()
+{
+    const auto start = ParseWholeNumber(startLabel_->text().toStdString());
+    if (const auto refusal = CheckStartLabel(state_.format, start)) {
+        ShowMessage(refusal->message);
+        startLabel_->setFocus();
+        return false;
+    }
+    if (state_.startLabel != *start) {
+        state_.startLabel = *start;
+        services_.repaintView();
+    }
+    return true;
+}
+
 void CBraillePrintDialog::Print()
 {
     if (runner_.Running()) return;
     // A refused position stops here, so nothing is embossed at a position the dialog does not show.
     if (positionEdited_ && !ApplyPrintPosition()) return;
+    // Which labels get pages decides which cells are checked below.
+    if (!ApplyStartLabel()) return;
     // The cells as the current margins place them, not as the last drawing found them.
     if (const auto refusal = CheckPrinterReady(state_, AllCellsPrintable(state_), true)) {
         if (refusal->check == PrintCheck::UnprintableCells) {

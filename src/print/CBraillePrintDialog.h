@@ -31,8 +31,9 @@ struct PrintDialogServices {
     ChoosePrinterFn choosePrinter = ChoosePrinterFromSpooler;
 };
 
-// テッスラ　点字印刷: the printer, the print position, the options and the copies, and the
-// print button that checks them and starts the job. Fields come from the state on construction.
+// テッスラ　点字印刷: the printer, the print position, the options, the copies and the start
+// label, and the print button that checks them and starts the job. Fields come from the state on
+// construction.
 class CBraillePrintDialog final : public QDialog {
 public:
     CBraillePrintDialog(AppState& state, PrintDialogServices services, QWidget* parent = nullptr);
@@ -61,11 +62,13 @@ private:
     QGroupBox* BuildPositionGroup();
     QGroupBox* BuildOptionGroup();
     QGroupBox* BuildCopiesGroup();
+    QGroupBox* BuildStartGroup();
     void FillFields();
     void SetUpOptionBoxes();
     void ShowNotice();
     void ShowMessage(const std::string& utf8Text);
     std::optional<int> ReadCopies();
+    bool ApplyStartLabel();
     void RunPrintJob(int copies);
     void JobFinished(const std::optional<TransportFailure>& failure);
 
@@ -81,6 +84,7 @@ private:
     QCheckBox* thickPaper_;
     QCheckBox* frontEject_;
     QLineEdit* copies_;
+    QLineEdit* startLabel_;
     QPushButton* print_;
     QLabel* notice_;
 };

@@ -1,6 +1,7 @@
 #include "print/JobEncoder.h"
 
 #include "display/SheetGeometry.h"
+#include "display/SheetPages.h"
 #include "format/NumberText.h"
 
 #include <algorithm>
@@ -48,11 +49,6 @@ void Send(ByteSink& sink, std::string_view bytes)
     for (const char byte : bytes) sink.SendByte(static_cast<std::uint8_t>(byte));
 }
 
-bool HasNonBlankCell(std::string_view cells)
-{
-    return cells.find_first_not_of(' ') != std::string_view::npos;
-}
-
 // Sends the labels of one sheet; the capacities and the pitch are fixed for the whole job.
 class LabelWriter {
 public:
@@ -68,12 +64,13 @@ public:
     {
     }
 
-    // False when the user cancelled after one of its lines.
-    bool SendLabel(int row, int column, long long labelIndex)
+    // The label at (row, column) with page `page` (none for kNoPage); false when the user
+    // cancelled after one of its lines.
+    bool SendLabel(int row, int column, long long page)
     {
-        const LabelText text = LabelLines(state_.lines.size(), state_.linesPerPage,
-                                          state_.sameDataForAllLabels, labelIndex, linesPerLabel_);
-        const int usedLines = LastUsedLine(text);
+        const LabelText text =
+            PageLines(state_.lines.size(), state_.linesPerPage, page, linesPerLabel_);
+        const int usedLines = EmbossedLineCount(state_, text);
         for (int i = 0; i < usedLines; ++i) {
             SendLine(row, column, i, state_.lines[text.firstLine + static_cast<std::size_t>(i)]);
             if (progress_.TakeCancelRequest()) return false;
@@ -83,16 +80,6 @@ public:
 
 private:
     std::string_view Cells(std::string_view line) const { return line.substr(0, cellsPerLine_); }
-
-    // Blank lines after it are not sent; blank lines before it are.
-    int LastUsedLine(const LabelText& text) const
-    {
-        for (int k = text.count; k > 0; --k) {
-            const std::size_t line = text.firstLine + static_cast<std::size_t>(k - 1);
-            if (HasNonBlankCell(Cells(state_.lines[line]))) return k;
-        }
-        return 0;
-    }
 
     void SendLine(int row, int column, int i, std::string_view line)
     {
@@ -172,21 +159,25 @@ void EncodePrintJob(const AppState& state, const PrintOptions& options, ByteSink
         Send(sink, options.thickPaper ? kThickPaperOn : kThickPaperOff);
     }
 
-    const int rows = GridRows(state.format);
+    // Progress counts every label of every sheet and copy, skipped ones too.
     const int columns = GridColumns(state.format);
-    const long long labelsPerSheet = static_cast<long long>(rows) * columns;
-    const long long labelsOfJob = labelsPerSheet * std::max(options.copies, 0);
+    const SheetPlan plan = PlanSheets(state);
+    const long long labelsOfCopy = plan.labelsPerSheet * plan.sheets;
+    const long long labelsOfJob = labelsOfCopy * std::max(options.copies, 0);
     LabelWriter writer(state, sink, progress);
     bool cancelled = false;
+    long long labelsDone = 0;
     for (int copy = 0; copy < options.copies && !cancelled; ++copy) {
-        for (long long n = 0; n < labelsPerSheet && !cancelled; ++n) {
-            progress.SetProgressPos(
-                static_cast<int>((copy * labelsPerSheet + n) * 100 / labelsOfJob));
-            cancelled = !writer.SendLabel(static_cast<int>(n / columns),
-                                          static_cast<int>(n % columns), n);
+        // A cancel ends the sheet under way, as a finished one ends.
+        for (long long sheet = 0; sheet < plan.sheets && !cancelled; ++sheet) {
+            for (long long n = 0; n < plan.labelsPerSheet && !cancelled; ++n, ++labelsDone) {
+                progress.SetProgressPos(static_cast<int>(labelsDone * 100 / labelsOfJob));
+                cancelled = !writer.SendLabel(static_cast<int>(n / columns),
+                                              static_cast<int>(n % columns), plan.PageOf(sheet, n));
+            }
+            if (zen10r && options.frontEject) Send(sink, kFrontEjection);
+            sink.SendByte(kFormFeed);
         }
-        if (zen10r && options.frontEject) Send(sink, kFrontEjection);
-        sink.SendByte(kFormFeed);
     }
 
     Send(sink, kEndSequence);

@@ -34,10 +34,10 @@ std::array<std::uint8_t, kPositionCommandSize> PositionCommand(EmbosserUnits uni
 
 void SendPosition(const AppState& state, int xMm, int yMm, ByteSink& sink);
 
-// The whole embosser stream of one job, byte by byte into `sink`: every copy is one sheet of the
-// document's labels. Reads the document, format and print position from `state` and changes
-// nothing. Ends early, but always with the sheet's form feed and the end sequence, when
-// `progress` reports a cancel request.
+// The whole embosser stream of one job, byte by byte into `sink`: every copy is the job's sheets
+// in order, from the start label on. Reads the document, format, start label and print position
+// from `state` and changes nothing. Ends early, but always with the sheet's form feed and the end
+// sequence, when `progress` reports a cancel request.
 void EncodePrintJob(const AppState& state, const PrintOptions& options, ByteSink& sink,
                     JobProgress& progress);
 

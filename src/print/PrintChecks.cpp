@@ -1,6 +1,8 @@
 #include "print/PrintChecks.h"
 
 #include "display/SheetGeometry.h"
+#include "display/SheetPages.h"
+#include "display/SheetWalk.h"
 #include "print/JobEncoder.h"
 
 #include <algorithm>
@@ -55,7 +57,7 @@ std::optional<PrintRefusal> CheckCopies(int copies)
     return std::nullopt;
 }
 
-std::optional<int> ParseCopies(std::string_view text)
+std::optional<int> ParseWholeNumber(std::string_view text)
 {
     const auto isBlank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
@@ -71,9 +73,18 @@ std::optional<int> ParseCopies(std::string_view text)
     return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
+std::optional<PrintRefusal> CheckStartLabel(const SheetFormat& format, std::optional<int> startLabel)
+{
+    if (startLabel && StartLabelOnSheet(format, *startLabel)) return std::nullopt;
+    return PrintRefusal{PrintCheck::StartLabelOffSheet,
+                        "開始ラベルは 1 ～ " + std::to_string(LabelsPerSheet(format)) +
+                            " の範囲内にしてください"};
+}
+
 void ShowWholeSheet(AppState& state)
 {
     state.zoom = mode::kZoom0;
+    if (const auto sheet = FirstSheetWithUnprintableCell(state)) state.shownSheet = *sheet;
 }
 
 }  // namespace tessra

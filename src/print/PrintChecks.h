@@ -20,6 +20,7 @@ enum class PrintCheck {
     NotZen10,
     TooFewCopies,
     TooManyCopies,
+    StartLabelOffSheet,
 };
 
 struct PrintRefusal {
@@ -38,12 +39,18 @@ std::optional<PrintRefusal> CheckPrinterReady(const AppState& state, bool allCel
 
 std::optional<PrintRefusal> CheckCopies(int copies);
 
-// The copies as typed: a whole number with an optional sign and surrounding blanks, nothing for
-// any other text. Digits beyond the int range saturate, so that CheckCopies names the limit.
-std::optional<int> ParseCopies(std::string_view text);
+// A whole number as typed: an optional sign and surrounding blanks, nothing for any other text.
+// Digits beyond the int range saturate, so that a range check names the limit.
+std::optional<int> ParseWholeNumber(std::string_view text);
 
-// A refusal for the sheet's cells or fit is shown on the whole sheet, at the smallest scale, so
-// that what is wrong can be seen; the caller repaints.
+// The copies as typed.
+inline std::optional<int> ParseCopies(std::string_view text) { return ParseWholeNumber(text); }
+
+// The start label as typed (nothing when it is no number): one of the sheet's labels.
+std::optional<PrintRefusal> CheckStartLabel(const SheetFormat& format, std::optional<int> startLabel);
+
+// A refusal for the sheet's cells or fit is shown on the whole sheet, at the smallest scale, and
+// on the first sheet with a red cell, so that what is wrong can be seen; the caller repaints.
 void ShowWholeSheet(AppState& state);
 
 }  // namespace tessra

@@ -40,6 +40,14 @@ inline AppState PerLabelDocument(const Preset& preset, int linesPerPage, std::ve
     return state;
 }
 
+// Document lines of `pages` pages of one line each: 'A' on page 0, 'B' on page 1 and so on.
+inline std::vector<std::string> LetterPages(int pages)
+{
+    std::vector<std::string> lines;
+    for (int k = 0; k < pages; ++k) lines.insert(lines.end(), {"", std::string(1, char('A' + k))});
+    return lines;
+}
+
 // Runs subcommands in-process, each test with its own directory and settings record.
 class CliTest : public testing::Test {
 protected:

@@ -99,6 +99,41 @@ TEST_F(CommandLineTest, ComposeWritesALabelThatReadsBackAndEmbossesAndRefusesEve
               std::string::npos);
 }
 
+TEST_F(CommandLineTest, StartLabelAndFurtherSheetsInEverySubcommand)
+{
+    const QString cards = Save(test::PerLabelDocument(Catalogue()[9], 2, test::LetterPages(12)), "cards.BSE");  // 5 x 2
+    const auto read = Tessra({"read", cards, "--braille"});
+    EXPECT_NE(read.out.find("[11]\n⠅\n[12]\n⠇\n[13]\n[14]\n"), std::string::npos) << read.out;  // K and L on sheet 2
+
+    const QStringList emboss{"emboss", cards, "--output", "-", "--model", "ZEN10"};
+    const auto plain = Tessra(emboss), fromOne = Tessra(emboss + QStringList{"--start", "1"});
+    EXPECT_TRUE(plain.exitCode == 0 && plain.out == fromOne.out) << plain.err;
+    const auto fromNine = Tessra(emboss + QStringList{"--start", "9"}).out;
+    EXPECT_TRUE(fromNine.find("A\x0D") < fromNine.find("B\x0D") && fromNine.find("\x0C") < fromNine.find("C\x0D"));
+
+    // The second page of a single A4 label holds two cells below the bottom limit, on sheet 2.
+    AppState twoSheets = test::PerLabelDocument(Catalogue()[0], 28, std::vector<std::string>(56, " "));
+    ParseFormatString(preset::kDefaultFormat, twoSheets.format);
+    twoSheets.lines[29] = "A";
+    twoSheets.lines[28 + 27] = "AB";
+    const QString a4 = Save(twoSheets, "a4.BSE");
+    const auto check = Tessra({"check", a4, "--start", "1"});
+    EXPECT_EQ(std::tie(check.exitCode, check.out), std::tuple(1, "fits\nunprintable: 2\n"
+                                                                 "sheet 2 label 1 line 27 cell 1 x 10.00 y 280.20\n"
+                                                                 "sheet 2 label 1 line 27 cell 2 x 15.08 y 280.20\n"));
+    const QString png = QString::fromStdString(dir.File("sheet.png"));
+    EXPECT_EQ(Tessra({"render", a4, "--output", png, "--sheet", "2", "--kana"}).exitCode, 0);
+
+    for (const QStringList& arguments : std::initializer_list<QStringList>{
+             {"emboss", cards, "--output", "-", "--start", "11"}, {"check", cards, "--start", "0"},
+             {"check", a4, "--start", "2"}, {"render", cards, "--output", png, "--start", "x"},
+             {"render", a4, "--output", png, "--sheet", "3"}, {"read", cards, "--label", "21"},
+             {"read", cards, "--start", "2"}}) {
+        const auto run = Tessra(arguments);
+        EXPECT_TRUE(run.exitCode == 2 && run.out.empty() && !run.err.empty()) << arguments.join(' ').toStdString();
+    }
+}
+
 TEST_F(CommandLineTest, UsageErrorsExitWith2AndAnUnreadableFileWith1)
 {
     const QString doc = Save(A4Document());

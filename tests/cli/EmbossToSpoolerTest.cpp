@@ -54,8 +54,11 @@ TEST_F(EmbossToSpoolerTest, QueueReceivesTheOutputStreamByteForByte)
     ASSERT_TRUE(CreateSettingsFile(settings) && SavePrinterSelection(chosen));
     // 名刺(4): LP24, 5 x 2
     const AppState cards = test::PerLabelDocument(Catalogue()[12], 4, {"", "ABC", "", "#AB", "", "\"*W", "DE", "", "", "Q"});
+    // 25 pages from label 4: labels 4 to 10, then two more sheets, the last one half used.
+    const AppState longList = test::PerLabelDocument(Catalogue()[12], 2, test::LetterPages(25));
     const struct { const char* queue; AppState document; QStringList options; } rows[] = {
         {"ZEN-10", cards, {"--printer", "ZEN-10", "--copies", "3"}},
+        {"ZEN-10", longList, {"--printer", "ZEN-10", "--start", "4"}},
         {"ZEN-10R", cards, {"--printer", "ZEN-10R", "--copies", "2", "--thick-paper", "--front-eject"}},
         {"ZEN-10R", test::A4Document(), {"--printer", "ZEN-10R", "--left", "9.5", "--vertical", "-1.5"}},
         {"ZEN-10R", test::A4Document(), {}},  // the settings' printer, sending on a terminal

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -66,6 +67,18 @@ int Count(const QImage& image, QRect box, QRgb colour)
 int Ink(const QImage& image, QRect box)
 {
     return box.width() * box.height() - Count(image, box, kWhite);
+}
+
+// Labels before the start label are hatched, and only on the first sheet.
+TEST(SheetPainter, SkippedLabelsAreHatchedInGrey)
+{
+    AppState state = A4State({"", "A", "", "B"});
+    state.format.columns = 2;
+    std::tie(state.linesPerPage, state.sameDataForAllLabels, state.startLabel) = std::tuple(2, false, 2);
+    for (const long long sheet : {0, 1}) {
+        state.shownSheet = sheet;
+        EXPECT_EQ(Count(Paint(state, 600, {1000, 700}).image, {20, 20, 200, 200}, qRgb(160, 160, 160)) > 100, sheet == 0);
+    }
 }
 
 TEST(SheetPainter, WithoutADocumentOnlyTheBackgroundRemains)

@@ -31,7 +31,7 @@ struct Walk final : SheetVisitor {
     std::vector<CellPlace> cells;
     int unprintable = 0;
 
-    explicit Walk(const AppState& state) { WalkSheet(state, *this); }
+    explicit Walk(const AppState& state) { WalkEverySheet(state, *this); }
     Walk(const AppState& state, const ZoomStep& step) { WalkLabelView(state, step, 600, *this); }
     void BeginLabel(const LabelPlace&) override { ++labels; }
     void BeginLine(const LinePlace& line) override { lines.push_back(line); }

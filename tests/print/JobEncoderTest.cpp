@@ -29,9 +29,10 @@ const SheetFormat kFourLabels = {.rows = 2, .columns = 2, .labelWidth = 100, .la
 // Margins 10 and 15 mm, no corrections; page 0 on every label, or each label its own page of
 // two lines.
 AppState Job(std::vector<std::string> lines, SheetFormat format = kA4,
-             const char* model = mode::kZen10, bool ownPages = false)
+             const char* model = mode::kZen10, bool ownPages = false, int startLabel = 1)
 {
     AppState state;
+    state.startLabel = startLabel;
     state.printerModel = model;
     state.leftMargin = 10;
     state.topMargin = 15;
@@ -71,9 +72,9 @@ Row LineFeeds(const char* lineCode, const std::string& selection)
     return {lineCode, state, {}, 0, hex + "0C " + kEnd, {0}};
 }
 
-TEST(JobEncoder, Streams)
+std::vector<Row> TodaysRows()
 {
-    const Row rows[] = {
+    return {
         LineFeeds("LP35", "1B 1B 46 30 37 "), LineFeeds("LP24", "1B 1B 50 36 "),
         LineFeeds("LP18", "1B 1B 46 31 34 "), LineFeeds("LP22", "1B 1B 46 30 30 "),
         // Two cells a line at X = 11 (11.5 truncated), Y = 15, 25, 36, 46, 57; blanks are sent
@@ -99,6 +100,10 @@ TEST(JobEncoder, Streams)
          "41 0D 1B 1B 46 30 30 0A 42 0D " + kSecondColumn + "41 0D 1B 1B 46 42 46 0C " + kEnd +
          "1B 1B 52 52 ", {0, 16}},
     };
+}
+
+void ExpectStreams(const std::vector<Row>& rows)
+{
     for (const auto& [name, state, options, cancelAfter, expected, positions] : rows) {
         Recorder progress(cancelAfter);
         MemorySink sink;
@@ -106,6 +111,52 @@ TEST(JobEncoder, Streams)
         EXPECT_EQ(Hex(sink.bytes), expected) << name;
         EXPECT_EQ(progress.positions, positions) << name;
     }
+}
+
+TEST(JobEncoder, Streams)
+{
+    ExpectStreams(TodaysRows());
+}
+
+// Start label 1 and pages that fit the sheet: today's stream, also when blank pages follow. A
+// start label that is no label of the sheet counts as 1.
+TEST(JobEncoder, StartAtLabelOneKeepsTodaysStreams)
+{
+    for (const auto& [startLabel, blankPages] : {std::pair{1, 0}, {1, 9}, {0, 0}, {5, 9}}) {
+        std::vector<Row> rows = TodaysRows();
+        for (Row& row : rows) {
+            AppState& state = std::get<AppState>(row);
+            state.startLabel = startLabel;
+            state.lines.resize(state.lines.size() + 2 * blankPages, "   ");
+        }
+        ExpectStreams(rows);
+    }
+}
+
+const std::string kThirdLabel = "1B 1B 47 1D 20 60 2A 42 0D ";   // X 10, Y 115
+const std::string kFourthLabel = "1B 1B 47 1D 29 6B 2A 42 0D ";  // X 110, Y 115
+
+TEST(JobEncoder, StartLabelAndFurtherSheets)
+{
+    const std::vector<std::string> fivePages = {"", "A", "", "B", "", "C", "", "D", "", "E", "", " "};
+    const std::string twoSheets = kAtOrigin + "41 0D " + kSecondColumn + "42 0D 1B 1B 46 42 46 0C " + kAtOrigin +
+                                  "43 0D 1B 1B 46 42 46 0C ";
+    ExpectStreams({
+        {"same data from label 2", Job({"", "A"}, kTwoLabels, mode::kZen10, false, 2), {}, 0,
+         kStart + kSecondColumn + "41 0D 0C " + kEnd, {0, 50}},
+        {"own pages from label 3", Job({"", "A", "", "B"}, kFourLabels, mode::kZen10, true, 3),
+         {}, 0, kStart + kThirdLabel + "41 0D " + kFourthLabel + "42 0D 0C " + kEnd, {0, 25, 50, 75}},
+        // Labels 2, 1 + 2, 1 + 2 of three sheets; the blank sixth page would begin a fourth.
+        {"second and third sheet", Job(fivePages, kTwoLabels, mode::kZen10, true, 2), {}, 0,
+         kStart + kSecondColumn + "41 0D 0C " + kAtOrigin + "42 0D " + kSecondColumn + "43 0D 0C " +
+         kAtOrigin + "44 0D " + kSecondColumn + "45 0D 0C " + kEnd, {0, 16, 33, 50, 66, 83}},
+        {"copies of two sheets, each ejected", Job({"", "A", "", "B", "", "C"}, kTwoLabels, mode::kZen10R, true),
+         {2, false, true}, 0, kStart + kSetUpR + "1B 1B 46 4D 31 " + twoSheets + twoSheets + kEnd + "1B 1B 52 52 ",
+         {0, 12, 25, 37, 50, 62, 75, 87}},
+        {"cancel on sheet 2", Job(fivePages, kTwoLabels, mode::kZen10, true), {.copies = 2}, 3,
+         kStart + kAtOrigin + "41 0D " + kSecondColumn + "42 0D 0C " + kAtOrigin + "43 0D 0C " + kEnd,
+         {0, 8, 16}},
+    });
 }
 
 TEST(JobEncoder, PositionCommand)

@@ -7,6 +7,7 @@
 #include "document/DocumentCommands.h"
 #include "display/SheetWalk.h"
 #include "format/FormatBar.h"
+#include "cli/CliTestSupport.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <QDockWidget>
 #include <QFile>
+#include <QLabel>
 #include <QTest>
 #include <QToolBar>
 
@@ -235,6 +237,27 @@ TEST_F(MainFrameTest, ViewCommandsRepaintBeforeTheyReturn)
     EXPECT_EQ(state.displayMode, "Japanease");
     Trigger(kBrailleDisplay);
     EXPECT_EQ(state.displayMode, "Braille");
+}
+
+// Three pages of per-label data on the one A4 label: three sheets, shown one at a time.
+TEST_F(MainFrameTest, SheetCommandsTurnTheSheetShownAndTheStatusBarNamesIt)
+{
+    Trigger(kNew);
+    std::tie(state.lines, state.linesPerPage, state.sameDataForAllLabels) = std::tuple(test::LetterPages(3), 2, false);
+    frame.View().RepaintNow();
+    const auto shown = [&] {
+        return frame.findChild<QLabel*>(QStringLiteral("sheetPane"))->text().toStdString() +
+               (frame.Actions().Action(kPreviousSheet)->isEnabled() ? " <" : "") +
+               (frame.Actions().Action(kNextSheet)->isEnabled() ? " >" : "");
+    };
+    EXPECT_EQ(shown(), "シート 1 / 3 >");
+    for (int i = 0; i < 3; ++i) Trigger(kNextSheet);
+    EXPECT_EQ(shown(), "シート 3 / 3 <");
+    EXPECT_EQ(frame.View().accessibleDescription(), QStringLiteral("[3]\nう\n"));  // page 2, C read as kana
+    Trigger(kPreviousSheet);
+    EXPECT_EQ(shown(), "シート 2 / 3 < >");
+    Trigger(kNew);
+    EXPECT_EQ(std::tuple(state.shownSheet, shown()), std::tuple(0, "シート 1 / 1"));
 }
 
 TEST_F(MainFrameTest, DoubleClickSwitchesToTheLabelOnlyInsideALabel)

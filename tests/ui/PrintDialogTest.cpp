@@ -3,6 +3,7 @@
 #include "app/SettingsRecord.h"
 #include "print/BraillePrintCommand.h"
 #include "print/CPrintProgressDialog.h"
+#include "print/MemorySink.h"
 
 #include <QLabel>
 
@@ -103,6 +104,8 @@ TEST_F(PrintDialogTest, EveryRefusalShowsItsMessageAndSendsNothing)
         {"copies 1001", [](AppState&, QWidget& d) { Edit(d, "印刷部数")->setText("1001"); }, "印刷部数は 1000 部以下にしてください"},
         {"copies not a number", [](AppState&, QWidget& d) { Edit(d, "印刷部数")->setText("x"); }, "印刷部数は整数で入力してください"},
         {"refused position", [](AppState&, QWidget& d) { Edit(d, "左余白")->setText("7.99"); }, "左余白は 8.0 ～ 12.0 ㎜に してください"},
+        {"start label off the sheet", [](AppState&, QWidget& d) { Edit(d, "開始ラベル")->setText("2"); },
+         "開始ラベルは 1 ～ 1 の範囲内にしてください"},
         {"margin that makes cells red", [](AppState&, QWidget& d) { Edit(d, "左余白")->setText("12"); },
          "印字出来ない部分があります\n赤い点字表示が無いように修正してください"},
     };
@@ -119,6 +122,23 @@ TEST_F(PrintDialogTest, EveryRefusalShowsItsMessageAndSendsNothing)
         EXPECT_EQ(test::ReadBytes(device), "") << row.name;
         EXPECT_EQ(state.zoom == mode::kZoom0, std::string(row.message).starts_with("印字")) << row.name;
     }
+}
+
+// Typing the start label moves the hatching at once; the job begins at that label.
+TEST_F(PrintDialogTest, StartLabelIsTypedShownAndEmbossedFrom)
+{
+    state.format = test::PerLabelDocument(Catalogue()[9], 2, {}).format;  // 5 x 2
+    std::tie(state.lines, state.linesPerPage, state.sameDataForAllLabels) = std::tuple(test::LetterPages(2), 2, false);
+    int repaints = 0;
+    auto dialog = std::make_unique<CBraillePrintDialog>(state, PrintDialogServices{dialogs, [&] { ++repaints; }});
+    Edit(*dialog, "開始ラベル")->selectAll();
+    QTest::keyClicks(Edit(*dialog, "開始ラベル"), "10");
+    EXPECT_EQ(std::tuple(state.startLabel, repaints), std::tuple(10, 2));  // 1, then 10
+    ButtonOf(*dialog, "印 刷")->click();
+    dialog.reset();  // waits for the job
+    MemorySink expected;
+    EncodePrintJob(state, {1, true, true}, expected, *std::make_unique<NoProgress>());  // the fixture's ZEN-10R options
+    EXPECT_EQ(test::ReadBytes(device), std::string(expected.bytes.begin(), expected.bytes.end()));
 }
 
 TEST_F(PrintDialogTest, ClosingDuringAJobWaitsForItsLastByte)
