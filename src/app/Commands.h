@@ -39,8 +39,8 @@ inline constexpr int kZoomOut = 32773;
 inline constexpr int kLabelView = 32775;
 inline constexpr int kBrailleDisplay = 32783;
 inline constexpr int kKanaDisplay = 32787;
-inline constexpr int kPreviousSheet = 32790;
-inline constexpr int kNextSheet = 32791;
+inline constexpr int kPreviousSheet = 32792;
+inline constexpr int kNextSheet = 32793;
 inline constexpr int kSeparator = 0;
 }  // namespace command
 
