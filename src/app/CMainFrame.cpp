@@ -60,7 +60,8 @@ void CMainFrame::CreateBars()
     formatBarDock_->setObjectName(QStringLiteral("formatBarDock"));
     formatBarDock_->setAllowedAreas(Qt::RightDockWidgetArea);
     formatBarDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
-    formatBar_ = new FormatBar(state_, [this] { view_->RepaintNow(); });
+    formatBar_ = new FormatBar(state_, [this] { view_->RepaintNow(); },
+                               [this](const QString& text) { statusBar_->showMessage(text); });
     // A short window scrolls the bar rather than cutting its fields.
     auto* scroller = new QScrollArea;
     scroller->setWidget(formatBar_);

@@ -1,6 +1,7 @@
 #include "print/JobEncoder.h"
 
 #include "display/SheetGeometry.h"
+#include "format/LinePitch.h"
 #include "format/NumberText.h"
 
 #include <algorithm>
@@ -16,10 +17,6 @@ constexpr std::string_view kSetUp2 = "\x1B\x1B" "FF0";
 constexpr std::string_view kSetUp3 = "\x1B\x1B" "FB0";
 constexpr std::string_view kThickPaperOn = "\x1B\x1B" "FM3";
 constexpr std::string_view kThickPaperOff = "\x1B\x1B" "FM1";
-constexpr std::string_view kPitchLp35 = "\x1B\x1B" "F07";
-constexpr std::string_view kPitchLp24 = "\x1B\x1B" "P6";
-constexpr std::string_view kPitchLp18 = "\x1B\x1B" "F14";
-constexpr std::string_view kPitchOther = "\x1B\x1B" "F00";
 constexpr std::string_view kFrontEjection = "\x1B\x1B" "FBF";
 constexpr std::string_view kEndSequence = "\x1B\x1B" "F00";
 constexpr std::string_view kEndSequenceZen10R = "\x1B\x1B" "RR";
@@ -37,10 +34,8 @@ constexpr int kPitchRepeat = 15;
 
 std::string_view PitchSelection(const std::string& lineCode)
 {
-    if (lineCode == "LP35") return kPitchLp35;
-    if (lineCode == "LP24") return kPitchLp24;
-    if (lineCode == "LP18") return kPitchLp18;
-    return kPitchOther;
+    const LinePitch* row = FindLinePitch(lineCode);
+    return row ? row->selection : kPitchSelectionOther;
 }
 
 void Send(ByteSink& sink, std::string_view bytes)
