@@ -63,7 +63,7 @@ public:
     {
     }
 
-    // False when the user cancelled after one of its lines.
+    // False when the user cancelled after one of its lines, or the sink failed.
     bool SendLabel(int row, int column, long long labelIndex)
     {
         const LabelText text = LabelLines(state_.lines.size(), state_.linesPerPage,
@@ -71,7 +71,7 @@ public:
         const int usedLines = LastUsedLine(text);
         for (int i = 0; i < usedLines; ++i) {
             SendLine(row, column, i, state_.lines[text.firstLine + static_cast<std::size_t>(i)]);
-            if (progress_.TakeCancelRequest()) return false;
+            if (sink_.Failed() || progress_.TakeCancelRequest()) return false;
         }
         return true;
     }
@@ -101,6 +101,8 @@ private:
         sink_.SendByte(kEndOfLine);
     }
 
+    // Not CellOnPaper: the embosser adds X3 before X1 (Y3 last), and another order of the
+    // same sums can land a truncated millimetre elsewhere.
     int LineX(int column) const
     {
         return TruncToInt((format_.x2 + format_.labelWidth) * column + format_.x3 + format_.x1);
