@@ -55,7 +55,11 @@ void CMainFrame::CreateBars()
 
     view_ = new CTessraView(state_, this);
     setCentralWidget(view_);
+}
 
+// Made at its first showing: the hidden bar's forty widgets would only delay the first paint.
+void CMainFrame::CreateFormatBar()
+{
     formatBarDock_ = new QDockWidget(QStringLiteral("書式設定バー"), this);
     formatBarDock_->setObjectName(QStringLiteral("formatBarDock"));
     formatBarDock_->setAllowedAreas(Qt::RightDockWidgetArea);
@@ -73,6 +77,23 @@ void CMainFrame::CreateBars()
     formatBarDock_->setWidget(scroller);
     addDockWidget(Qt::RightDockWidgetArea, formatBarDock_);
     formatBarDock_->hide();
+}
+
+QDockWidget& CMainFrame::FormatBarDock()
+{
+    if (!formatBarDock_) CreateFormatBar();
+    return *formatBarDock_;
+}
+
+FormatBar& CMainFrame::FormatBarContents()
+{
+    if (!formatBar_) CreateFormatBar();
+    return *formatBar_;
+}
+
+bool CMainFrame::FormatBarShown() const
+{
+    return formatBarDock_ && !formatBarDock_->isHidden();
 }
 
 void CMainFrame::BindCommand(int id, std::function<void()> handler)
@@ -114,12 +135,12 @@ void CMainFrame::UpdateCommandStates()
     actions_.Action(kStatusBar)->setChecked(!statusBar_->isHidden());
     QAction* formatBarItem = actions_.Action(kFormatBarMenu);
     formatBarItem->setEnabled(state_.fileOpen);
-    formatBarItem->setChecked(state_.fileOpen && !formatBarDock_->isHidden());
+    formatBarItem->setChecked(state_.fileOpen && FormatBarShown());
 }
 
 void CMainFrame::ToggleFormatBar()
 {
-    if (!formatBarDock_->isHidden()) {
+    if (FormatBarShown()) {
         formatBarDock_->hide();
         FormatBarHidden(state_);
     } else {
@@ -135,7 +156,8 @@ void CMainFrame::ToggleFormatBar()
 // File New shows the bar with the new document's selection; File Open hides it.
 void CMainFrame::SetFormatBarShown(bool shown)
 {
-    formatBarDock_->setVisible(shown);
+    if (!shown && !formatBarDock_) return;
+    FormatBarDock().setVisible(shown);
     if (shown) formatBar_->ShowSelection();
 }
 
