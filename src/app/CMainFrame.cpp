@@ -59,12 +59,17 @@ void CMainFrame::CreateBars()
     setCentralWidget(view_);
     // Every change the view shows ends in its drawing: the sheet pane and commands follow it.
     view_->viewport()->installEventFilter(this);
+}
 
+// Made at its first showing: the hidden bar's forty widgets would only delay the first paint.
+void CMainFrame::CreateFormatBar()
+{
     formatBarDock_ = new QDockWidget(QStringLiteral("書式設定バー"), this);
     formatBarDock_->setObjectName(QStringLiteral("formatBarDock"));
     formatBarDock_->setAllowedAreas(Qt::RightDockWidgetArea);
     formatBarDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
-    formatBar_ = new FormatBar(state_, [this] { view_->RepaintNow(); });
+    formatBar_ = new FormatBar(state_, [this] { view_->RepaintNow(); },
+                               [this](const QString& text) { statusBar_->showMessage(text); });
     // A short window scrolls the bar rather than cutting its fields.
     auto* scroller = new QScrollArea;
     scroller->setWidget(formatBar_);
@@ -76,6 +81,23 @@ void CMainFrame::CreateBars()
     formatBarDock_->setWidget(scroller);
     addDockWidget(Qt::RightDockWidgetArea, formatBarDock_);
     formatBarDock_->hide();
+}
+
+QDockWidget& CMainFrame::FormatBarDock()
+{
+    if (!formatBarDock_) CreateFormatBar();
+    return *formatBarDock_;
+}
+
+FormatBar& CMainFrame::FormatBarContents()
+{
+    if (!formatBar_) CreateFormatBar();
+    return *formatBar_;
+}
+
+bool CMainFrame::FormatBarShown() const
+{
+    return formatBarDock_ && !formatBarDock_->isHidden();
 }
 
 void CMainFrame::BindCommand(int id, std::function<void()> handler)
@@ -120,7 +142,7 @@ void CMainFrame::UpdateCommandStates()
     actions_.Action(kStatusBar)->setChecked(!statusBar_->isHidden());
     QAction* formatBarItem = actions_.Action(kFormatBarMenu);
     formatBarItem->setEnabled(state_.fileOpen);
-    formatBarItem->setChecked(state_.fileOpen && !formatBarDock_->isHidden());
+    formatBarItem->setChecked(state_.fileOpen && FormatBarShown());
 }
 
 void CMainFrame::TurnSheet(int direction)
@@ -147,7 +169,7 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 
 void CMainFrame::ToggleFormatBar()
 {
-    if (!formatBarDock_->isHidden()) {
+    if (FormatBarShown()) {
         formatBarDock_->hide();
         FormatBarHidden(state_);
     } else {
@@ -163,7 +185,8 @@ void CMainFrame::ToggleFormatBar()
 // File New shows the bar with the new document's selection; File Open hides it.
 void CMainFrame::SetFormatBarShown(bool shown)
 {
-    formatBarDock_->setVisible(shown);
+    if (!shown && !formatBarDock_) return;
+    FormatBarDock().setVisible(shown);
     if (shown) formatBar_->ShowSelection();
 }
 

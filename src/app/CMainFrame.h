@@ -29,8 +29,8 @@ public:
     CTessraView& View() { return *view_; }
     FileCommands& Files() { return files_; }
     CommandActions& Actions() { return actions_; }
-    QDockWidget& FormatBarDock() { return *formatBarDock_; }
-    FormatBar& FormatBarContents() { return *formatBar_; }
+    QDockWidget& FormatBarDock();
+    FormatBar& FormatBarContents();
     QToolBar& ToolBar() { return *toolBar_; }
     // Made at its first showing: its figure is the slowest part of the window to build.
     DimensionHelpWindow& DimensionHelp();
@@ -49,6 +49,8 @@ protected:
 
 private:
     void CreateBars();
+    void CreateFormatBar();
+    bool FormatBarShown() const;
     void BindCommands();
     void SetFormatBarShown(bool shown);
     void DocumentChanged();

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QTimer>
 
 namespace tessra {
 namespace {
@@ -37,8 +38,17 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent), idle_(new QLabel(QSt
         indicators_[i] = IndicatorPane(kIndicatorTexts[i], this);
         addPermanentWidget(indicators_[i]);
     }
-    ShowLocks(CurrentKeyboardLocks());
     qApp->installEventFilter(this);
+}
+
+void StatusBar::paintEvent(QPaintEvent* event)
+{
+    QStatusBar::paintEvent(event);
+    // Asking the display server for the locks takes about ten round trips: after the window's
+    // first paint, not before it.
+    if (locksAsked_) return;
+    locksAsked_ = true;
+    QTimer::singleShot(0, this, [this] { ShowLocks(CurrentKeyboardLocks()); });
 }
 
 void StatusBar::ShowLocks(const KeyboardLocks& locks)

@@ -11,7 +11,7 @@ class QLabel;
 namespace tessra {
 
 // The message pane with its idle text, the sheet the view shows, then the ｶﾅ, CAP, NUM and SCRL
-// indicators, each showing its text while its lock is on.
+// indicators, each showing its text while its lock is on (asked for once the bar is first painted).
 class StatusBar final : public QStatusBar {
 public:
     explicit StatusBar(QWidget* parent);
@@ -22,11 +22,13 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QLabel* idle_;
     QLabel* sheet_;
     std::array<QLabel*, 4> indicators_{};
+    bool locksAsked_ = false;
 };
 
 }  // namespace tessra

@@ -92,7 +92,8 @@ int WriteStream(CliContext& context, const PrintOptions& options)
     StreamSink sink(out);
     NoProgress progress;
     EncodePrintJob(context.state, options, sink, progress);
-    if (!sink.Flush() || (!toStandardOutput && (file.close(), file.fail()))) {
+    sink.Flush();
+    if (sink.Failed() || (!toStandardOutput && (file.close(), file.fail()))) {
         PrintMessage(context.streams, path + "\n\n" + std::string(kSaveFailedMessage));
         return kExitRefused;
     }
@@ -112,7 +113,7 @@ int SendToPrinter(CliContext& context, const PrintOptions& options)
     TerminalProgress progress(context.streams.err, context.streams.errIsTerminal);
     const auto failure = RunTransport(destination, state.filePath, [&](ByteSink& sink) {
         EncodePrintJob(state, options, sink, progress);
-        progress.Finish();
+        if (!sink.Failed()) progress.Finish();
     });
     if (failure) {
         PrintMessage(context.streams, failure->message);

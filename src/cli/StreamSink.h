@@ -14,17 +14,18 @@ public:
 
     void SendByte(std::uint8_t byte) override
     {
+        if (Failed()) return;
         buffer_[used_++] = static_cast<char>(byte);
         if (used_ == buffer_.size()) Flush();
     }
 
-    // Writes what is buffered; false once any write has failed.
-    bool Flush()
+    // Writes what is buffered; a failed write marks the sink failed.
+    void Flush()
     {
         out_.write(buffer_.data(), static_cast<std::streamsize>(used_));
         used_ = 0;
         out_.flush();
-        return static_cast<bool>(out_);
+        if (!out_) SetFailed();
     }
 
 private:

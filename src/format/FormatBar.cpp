@@ -1,6 +1,5 @@
 #include "format/FormatBar.h"
 
-#include "format/FormatString.h"
 #include "format/Presets.h"
 #include "platform/TextCodec.h"
 
@@ -20,24 +19,24 @@ namespace {
 struct FieldLook {
     FormatField field;
     const char* beside;  // the text at the field's left
-    const char* range;   // the text under it
+    const char* range;   // the text under it, around the ends of the field's range
     bool millimetres;
 };
 
 constexpr FieldLook kFieldLooks[] = {
-    {FormatField::SheetWidth, "幅", "( 20.0～235.0)", true},
-    {FormatField::SheetHeight, "高さ", "( 50.0～330.0)", true},
-    {FormatField::LabelWidth, "幅W", "( 10.0～235.0)", true},
-    {FormatField::LabelHeight, "高さH", "( 10.0～330.0)", true},
-    {FormatField::Rows, "行数", "(1～25)", false},
-    {FormatField::Columns, "列数", "(1～5)", false},
-    {FormatField::X1, "X1", "( 0.0～235.0)", true},
-    {FormatField::Y1, "Y1", "( 0.0～330.0)", true},
-    {FormatField::X2, "X2", "( 0.0～235.0)", true},
-    {FormatField::Y2, "Y2", "( 0.0～330.0)", true},
-    {FormatField::X3, "X3", "( 0.0～( W-4) )", true},
-    {FormatField::Y3, "Y3", "( 0.0～(H-6) )", true},
-    {FormatField::LinePitch, "Y4", "( 6.0～330.0 )", true},
+    {FormatField::SheetWidth, "幅", "( %1～%2)", true},
+    {FormatField::SheetHeight, "高さ", "( %1～%2)", true},
+    {FormatField::LabelWidth, "幅W", "( %1～%2)", true},
+    {FormatField::LabelHeight, "高さH", "( %1～%2)", true},
+    {FormatField::Rows, "行数", "(%1～%2)", false},
+    {FormatField::Columns, "列数", "(%1～%2)", false},
+    {FormatField::X1, "X1", "( %1～%2)", true},
+    {FormatField::Y1, "Y1", "( %1～%2)", true},
+    {FormatField::X2, "X2", "( %1～%2)", true},
+    {FormatField::Y2, "Y2", "( %1～%2)", true},
+    {FormatField::X3, "X3", "( %1～( %2) )", true},
+    {FormatField::Y3, "Y3", "( %1～(%2) )", true},
+    {FormatField::LinePitch, "Y4", "( %1～%2 )", true},
 };
 
 const FieldLook& LookOf(FormatField field)
@@ -57,48 +56,29 @@ constexpr FormatField kShowOrder[] = {
     FormatField::X1, FormatField::X2, FormatField::Y1, FormatField::Y2,
     FormatField::LabelWidth, FormatField::LabelHeight, FormatField::X3, FormatField::Y3};
 
-struct PitchLook {
-    FixedPitch pitch;
-    const char* text;
-    const char* switchSetting;  // the embosser's line-spacing switch, under the button
-};
-
-constexpr PitchLook kPitchLooks[] = {
-    {FixedPitch::LP35, "35", "( 0 )"},
-    {FixedPitch::LP24, "24", ""},
-    {FixedPitch::LP22, "22", "( 1 )"},
-    {FixedPitch::LP18, "18", "( 2 )"},
-};
-
 QString FieldText(const AppState& state, FormatField field)
 {
-    const SheetFormat& f = state.format;
-    switch (field) {
-    case FormatField::SheetWidth: return QString::fromStdString(LengthText(f.sheetWidth));
-    case FormatField::SheetHeight: return QString::fromStdString(LengthText(f.sheetHeight));
-    case FormatField::LabelWidth: return QString::fromStdString(LengthText(f.labelWidth));
-    case FormatField::LabelHeight: return QString::fromStdString(LengthText(f.labelHeight));
-    case FormatField::Rows: return QString::number(f.rows);
-    case FormatField::Columns: return QString::number(f.columns);
-    case FormatField::X1: return QString::fromStdString(LengthText(f.x1));
-    case FormatField::Y1: return QString::fromStdString(LengthText(f.y1));
-    case FormatField::X2: return QString::fromStdString(LengthText(f.x2));
-    case FormatField::Y2: return QString::fromStdString(LengthText(f.y2));
-    case FormatField::X3: return QString::fromStdString(LengthText(f.x3));
-    case FormatField::Y3: return QString::fromStdString(LengthText(f.y3));
-    case FormatField::LinePitch: return QString::fromStdString(LengthText(f.linePitch));
-    }
-    return {};
+    return QString::fromStdString(FieldValueText(field, FieldValue(state.format, field)));
+}
+
+QString Ascii(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString RangeText(const FieldLook& look)
+{
+    const RangeEndTexts ends = RangeEndsOf(look.field);
+    return QString::fromUtf8(look.range)
+        .arg(QString::fromStdString(ends.lowest), QString::fromStdString(ends.highest));
 }
 
 // Which fixed-pitch button a line code checks; no code means the pitch is given in millimetres.
 std::optional<FixedPitch> PitchOfCode(const std::string& code)
 {
     if (code.empty()) return std::nullopt;
-    if (code == "LP35") return FixedPitch::LP35;
-    if (code == "LP24") return FixedPitch::LP24;
-    if (code == "LP18") return FixedPitch::LP18;
-    return FixedPitch::LP22;
+    const LinePitch* row = FindLinePitch(code);
+    return row ? row->pitch : FixedPitch::LP22;
 }
 
 QString Shown(std::string_view cp932)
@@ -127,8 +107,9 @@ void NameList(QComboBox& list, const QString& name, const char* objectName)
 
 }  // namespace
 
-FormatBar::FormatBar(AppState& state, std::function<void()> repaint, QWidget* parent)
-    : QWidget(parent), state_(state), repaint_(std::move(repaint))
+FormatBar::FormatBar(AppState& state, std::function<void()> repaint,
+                     std::function<void(const QString&)> tell, QWidget* parent)
+    : QWidget(parent), state_(state), repaint_(std::move(repaint)), tell_(std::move(tell))
 {
     setObjectName("formatBar");
     auto* column = new QVBoxLayout(this);
@@ -171,7 +152,7 @@ void FormatBar::AddField(QGridLayout& grid, int row, int column, const QString& 
     const FieldLook& look = LookOf(field);
     auto* beside = new QLabel(QString::fromUtf8(look.beside));
     auto* edit = new QLineEdit;
-    auto* range = new QLabel(QString::fromUtf8(look.range));
+    auto* range = new QLabel(RangeText(look));
     edit->setAlignment(Qt::AlignRight);
     edit->setMaxLength(32);
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("0000.00") + 16);
@@ -191,6 +172,8 @@ void FormatBar::AddField(QGridLayout& grid, int row, int column, const QString& 
     fields_[static_cast<int>(field)] = edit;
     connect(edit, &QLineEdit::textChanged, this,
             [this, field](const QString& text) { OnFieldTextChanged(field, text); });
+    connect(edit, &QLineEdit::editingFinished, this,
+            [this, field] { OnFieldEditingFinished(field); });
 }
 
 QGroupBox* FormatBar::PairGroup(const char* title, std::initializer_list<FormatField> fields)
@@ -235,12 +218,14 @@ QGroupBox* FormatBar::PitchGroup()
     grid->addWidget(new QLabel("(行間ｽｲｯﾁ)"), 3, 0, Qt::AlignRight);
     auto* fixedRow = new QHBoxLayout;
     auto* switchRow = new QHBoxLayout;
-    for (const PitchLook& look : kPitchLooks) {
-        auto* button = new QRadioButton(look.text);
-        button->setObjectName(QStringLiteral("pitch%1").arg(look.text));
-        auto* setting = new QLabel(look.switchSetting);
+    for (const LinePitch& look : kLinePitches) {
+        const QString text = Ascii(look.buttonText);
+        const QString switchSetting = Ascii(look.switchSetting);
+        auto* button = new QRadioButton(text);
+        button->setObjectName(QStringLiteral("pitch") + text);
+        auto* setting = new QLabel(switchSetting);
         setting->setAlignment(Qt::AlignCenter);
-        button->setAccessibleDescription(QString::fromUtf8(look.switchSetting));
+        button->setAccessibleDescription(switchSetting);
         fixedRow->addWidget(button);
         switchRow->addWidget(setting);
         buttons->addButton(button);
@@ -376,9 +361,24 @@ void FormatBar::OnFieldTextChanged(FormatField field, const QString& text)
     repaint_();
 }
 
+// The per-keystroke rule may have ignored what the field shows: the field shows the value in use
+// again, and the user is told why.
+void FormatBar::OnFieldEditingFinished(FormatField field)
+{
+    QLineEdit& edit = Field(field);
+    const std::optional<FieldResync> resync = ResyncField(
+        state_, field, edit.text().toStdString(), edit.accessibleName().toStdString());
+    if (!resync) return;
+    {
+        const QSignalBlocker blocker(edit);
+        edit.setText(QString::fromStdString(resync->text));
+    }
+    if (tell_) tell_(QString::fromStdString(resync->reason));
+}
+
 void FormatBar::OnFixedPitch(FixedPitch pitch)
 {
-    WriteField(FormatField::LinePitch, QString::fromUtf8(FixedPitchText(pitch).data()));
+    WriteField(FormatField::LinePitch, Ascii(FixedPitchText(pitch)));
     ApplyFixedPitch(state_, pitch);
     Field(FormatField::LinePitch).setEnabled(false);
     repaint_();

@@ -22,8 +22,9 @@ namespace tessra {
 // show what the state holds and which fields may be edited.
 class FormatBar final : public QWidget {
 public:
-    // `repaint` redraws the view at once from the state.
-    FormatBar(AppState& state, std::function<void()> repaint, QWidget* parent = nullptr);
+    // `repaint` redraws the view at once from the state; `tell` shows a message in the status bar.
+    FormatBar(AppState& state, std::function<void()> repaint,
+              std::function<void(const QString&)> tell = {}, QWidget* parent = nullptr);
 
     // Selects the lists' entries for the selected preset key and shows the format in the fields,
     // as showing the bar and File New do. Leaves the document unmodified.
@@ -47,6 +48,7 @@ private:
     void OnKindActivated(int kindIndex);
     void OnSizeActivated();
     void OnFieldTextChanged(FormatField field, const QString& text);
+    void OnFieldEditingFinished(FormatField field);
     void OnFixedPitch(FixedPitch pitch);
     void OnCustomPitch();
     void OnDataMode(bool sameForAllLabels);
@@ -59,6 +61,7 @@ private:
 
     AppState& state_;
     std::function<void()> repaint_;
+    std::function<void(const QString&)> tell_;
     QComboBox* kindList_ = nullptr;
     QComboBox* sizeList_ = nullptr;
     std::array<QLineEdit*, 13> fields_{};

@@ -1,6 +1,8 @@
 #include "format/FormatBarRules.h"
 
+#include "display/SheetGeometry.h"
 #include "format/Cp932Text.h"
+#include "format/FormatString.h"
 #include "format/NumberText.h"
 #include "format/Presets.h"
 
@@ -9,11 +11,15 @@ namespace {
 
 constexpr double kLowestCustomPitch = 6.0;
 
+// Which label side bounds a field from above, less the room one cell needs.
+enum class LabelBound { None, Width, Height };
+
 struct FieldRule {
     bool integer;
     bool guarded;  // a layout field: edited only under a user-defined size
     double lowest;
-    double highest;
+    double highest;  // with a label bound: what the label side is reduced by
+    LabelBound bound = LabelBound::None;
 };
 
 FieldRule RuleOf(FormatField field)
@@ -29,14 +35,15 @@ FieldRule RuleOf(FormatField field)
     case FormatField::X2: return {false, true, 0.0, 235.0};
     case FormatField::Y1:
     case FormatField::Y2: return {false, true, 0.0, 330.0};
-    case FormatField::X3:
-    case FormatField::Y3: return {false, false, 0.0, 0.0};  // bounded by the label: RangeOf
+    case FormatField::X3: return {false, false, 0.0, kCellFitWidthMm, LabelBound::Width};
+    case FormatField::Y3: return {false, false, 0.0, kCellFitHeightMm, LabelBound::Height};
     case FormatField::LinePitch: return {false, false, 6.0, 330.0};
     }
     return {false, true, 0.0, 0.0};
 }
 
-double* LengthIn(SheetFormat& f, FormatField field)
+template <class Format>
+auto LengthIn(Format& f, FormatField field) -> decltype(&f.sheetWidth)
 {
     switch (field) {
     case FormatField::SheetWidth: return &f.sheetWidth;
@@ -75,12 +82,57 @@ FieldChange StoreSheetSize(AppState& state, FormatField field, double value)
 
 }  // namespace
 
+double FieldValue(const SheetFormat& f, FormatField field)
+{
+    if (field == FormatField::Rows) return f.rows;
+    if (field == FormatField::Columns) return f.columns;
+    return *LengthIn(f, field);
+}
+
 FieldRange RangeOf(const AppState& state, FormatField field)
 {
-    if (field == FormatField::X3) return {0.0, state.format.labelWidth - 4.0};
-    if (field == FormatField::Y3) return {0.0, state.format.labelHeight - 6.0};
     const FieldRule rule = RuleOf(field);
+    switch (rule.bound) {
+    case LabelBound::Width: return {rule.lowest, state.format.labelWidth - rule.highest};
+    case LabelBound::Height: return {rule.lowest, state.format.labelHeight - rule.highest};
+    case LabelBound::None: break;
+    }
     return {rule.lowest, rule.highest};
+}
+
+std::string FieldValueText(FormatField field, double value)
+{
+    if (RuleOf(field).integer) return std::to_string(static_cast<int>(value));
+    return LengthText(value);
+}
+
+RangeEndTexts RangeEndsOf(FormatField field)
+{
+    const FieldRule rule = RuleOf(field);
+    const std::string lowest = FieldValueText(field, rule.lowest);
+    const std::string reduction = std::to_string(static_cast<int>(rule.highest));
+    switch (rule.bound) {
+    case LabelBound::Width: return {lowest, "W-" + reduction};
+    case LabelBound::Height: return {lowest, "H-" + reduction};
+    case LabelBound::None: break;
+    }
+    return {lowest, FieldValueText(field, rule.highest)};
+}
+
+std::optional<FieldResync> ResyncField(const AppState& state, FormatField field,
+                                       std::string_view text, std::string_view fieldName)
+{
+    const double inUse = FieldValue(state.format, field);
+    const std::string inUseText = FieldValueText(field, inUse);
+    const std::optional<double> typed = ValueOf(RuleOf(field), text);
+    if (text == inUseText || (typed && *typed == inUse)) return std::nullopt;
+
+    const FieldRange range = RangeOf(state, field);
+    const char* unit = RuleOf(field).integer ? " " : " ㎜ ";
+    return FieldResync{inUseText, std::string(fieldName) + "は " +
+                                      FieldValueText(field, range.lowest) + " ～ " +
+                                      FieldValueText(field, range.highest) + unit +
+                                      "の範囲内にしてください"};
 }
 
 FieldChange ApplyFieldText(AppState& state, FormatField field, std::string_view text)
@@ -104,39 +156,14 @@ FieldChange ApplyFieldText(AppState& state, FormatField field, std::string_view 
     return {true, {}};
 }
 
-namespace {
-
-struct FixedPitchRow {
-    FixedPitch pitch;
-    std::string_view text;
-    double exact;
-    const char* code;
-};
-
-constexpr FixedPitchRow kFixedPitches[] = {
-    {FixedPitch::LP35, "6.4", 6.408849013, "LP35"},
-    {FixedPitch::LP24, "9.5", 9.487609814, "LP24"},
-    {FixedPitch::LP22, "10.2", 10.24159205, "LP22"},
-    {FixedPitch::LP18, "12.8", 12.81769803, "LP18"},
-};
-
-const FixedPitchRow& RowOf(FixedPitch pitch)
-{
-    for (const FixedPitchRow& row : kFixedPitches)
-        if (row.pitch == pitch) return row;
-    return kFixedPitches[2];
-}
-
-}  // namespace
-
 std::string_view FixedPitchText(FixedPitch pitch)
 {
-    return RowOf(pitch).text;
+    return LinePitchOf(pitch).rounded;
 }
 
 void ApplyFixedPitch(AppState& state, FixedPitch pitch)
 {
-    const FixedPitchRow& row = RowOf(pitch);
+    const LinePitch& row = LinePitchOf(pitch);
     state.format.linePitch = row.exact;
     state.format.lineCode = row.code;
     state.modified = true;

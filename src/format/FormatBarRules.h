@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "format/LinePitch.h"
 
 #include <optional>
 #include <string>
@@ -35,8 +36,27 @@ struct FieldRange {
 };
 FieldRange RangeOf(const AppState& state, FormatField field);
 
-// The four fixed line pitches with the embosser's codes.
-enum class FixedPitch { LP35, LP24, LP22, LP18 };
+// The two ends of a field's range as the bar's range text writes them: "20.0" and "235.0",
+// "1" and "25"; X3 and Y3 name their label side ("W-4", "H-6").
+struct RangeEndTexts {
+    std::string lowest;
+    std::string highest;
+};
+RangeEndTexts RangeEndsOf(FormatField field);
+
+// The value a field stands for, and the value as the bar shows it ("235.0", "5").
+double FieldValue(const SheetFormat& format, FormatField field);
+std::string FieldValueText(FormatField field, double value);
+
+// When the editing of a field ends and its text does not give the value in use (a value the
+// field rule ignored): the text showing the value in use, and the reason, in UTF-8, naming
+// the field by `fieldName` and its range as it stands. Nothing when the field shows the value.
+struct FieldResync {
+    std::string text;
+    std::string reason;
+};
+std::optional<FieldResync> ResyncField(const AppState& state, FormatField field,
+                                       std::string_view text, std::string_view fieldName);
 
 // The rounded text the pitch field shows for a fixed pitch ("6.4", "9.5", "10.2", "12.8").
 std::string_view FixedPitchText(FixedPitch pitch);

@@ -1,24 +1,15 @@
 #include "format/FormatString.h"
 
 #include "format/Cp932Text.h"
+#include "format/LinePitch.h"
 #include "format/NumberText.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdio>
 
 namespace tessra {
 namespace {
-
-struct LineCode {
-    std::string_view code;
-    std::string_view tenths;
-};
-
-// The pitch is formed from its tenths times 0.1, exactly as any other field is read.
-constexpr std::array<LineCode, 4> kLineCodes{{
-    {"LP35", "64"}, {"LP24", "95"}, {"LP22", "102"}, {"LP18", "128"}}};
 
 // Removes every '_' and '.', stepping over double-byte characters whose trail byte may be either.
 std::string WithoutSeparators(std::string_view text)
@@ -80,11 +71,11 @@ std::string FixedField(std::string_view text, std::size_t at, std::size_t width)
     return field;
 }
 
+// The pitch is formed from its tenths times 0.1, exactly as any other field is read.
 double LinePitchOfCode(std::string_view code)
 {
-    for (const LineCode& lp : kLineCodes)
-        if (lp.code == code) return TextToDouble(lp.tenths) * 0.1;
-    return 0;
+    const LinePitch* row = FindLinePitch(code);
+    return row ? TextToDouble(row->tenths) * 0.1 : 0;
 }
 
 void ParseFormatString(std::string_view text, SheetFormat& f)
@@ -107,9 +98,7 @@ void ParseFormatString(std::string_view text, SheetFormat& f)
     f.y3 = fields.Tenths(4);
 
     const std::string pitch = fields.Next(4);
-    const auto code = std::find_if(kLineCodes.begin(), kLineCodes.end(),
-                                   [&](const LineCode& lp) { return lp.code == pitch; });
-    if (code != kLineCodes.end()) {
+    if (const LinePitch* code = FindLinePitch(pitch)) {
         f.lineCode = std::string(code->code);
         f.linePitch = LinePitchOfCode(code->code);
     } else {

@@ -19,20 +19,21 @@ CupsHttp ConnectToSpooler(const std::optional<SpoolerServer>& server,
                           std::chrono::milliseconds connectTimeout,
                           std::chrono::milliseconds ioTimeout)
 {
-    const std::string host = server ? server->host : std::string(cupsServer());
-    const int port = server ? server->port : ippPort();
-    CupsHttp http(httpConnect2(host.c_str(), port, nullptr, AF_UNSPEC, cupsEncryption(), 1,
+    if (!Cups()) return nullptr;
+    const std::string host = server ? server->host : std::string(Cups()->cupsServer());
+    const int port = server ? server->port : Cups()->ippPort();
+    CupsHttp http(Cups()->httpConnect2(host.c_str(), port, nullptr, AF_UNSPEC, Cups()->cupsEncryption(), 1,
                                ClampedMilliseconds(connectTimeout), nullptr));
-    if (http) httpSetTimeout(http.get(), ClampedMilliseconds(ioTimeout) / 1000.0, nullptr, nullptr);
+    if (http) Cups()->httpSetTimeout(http.get(), ClampedMilliseconds(ioTimeout) / 1000.0, nullptr, nullptr);
     return http;
 }
 
 std::optional<std::string> QueueUri(std::string_view queue)
 {
-    if (queue.empty() || queue.find('\0') != std::string_view::npos) return std::nullopt;
+    if (!Cups() || queue.empty() || queue.find('\0') != std::string_view::npos) return std::nullopt;
     char uri[HTTP_MAX_URI];
     const std::string name(queue);
-    const http_uri_status_t status = httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr,
+    const http_uri_status_t status = Cups()->httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr,
                                                       "localhost", 0, "/printers/%s", name.c_str());
     if (status < HTTP_URI_STATUS_OK) return std::nullopt;
     return std::string(uri);

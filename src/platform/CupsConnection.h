@@ -2,7 +2,7 @@
 
 #include "platform/PrintDestination.h"
 
-#include <cups/cups.h>
+#include "platform/CupsLibrary.h"
 
 #include <chrono>
 #include <memory>
@@ -13,23 +13,25 @@
 namespace tessra {
 
 struct HttpCloser {
-    void operator()(http_t* http) const { httpClose(http); }
+    void operator()(http_t* http) const { Cups()->httpClose(http); }
 };
 using CupsHttp = std::unique_ptr<http_t, HttpCloser>;
 
 struct IppDeleter {
-    void operator()(ipp_t* ipp) const { ippDelete(ipp); }
+    void operator()(ipp_t* ipp) const { Cups()->ippDelete(ipp); }
 };
 using IppMessage = std::unique_ptr<ipp_t, IppDeleter>;
 
 // A connection to the given scheduler, or to the user's default one, on which every later wait
-// is bounded by ioTimeout; null when it cannot be reached within connectTimeout.
+// is bounded by ioTimeout; null when it cannot be reached within connectTimeout or libcups is
+// missing. Every other use of Cups() comes after a connection.
 CupsHttp ConnectToSpooler(const std::optional<SpoolerServer>& server,
                           std::chrono::milliseconds connectTimeout,
                           std::chrono::milliseconds ioTimeout);
 
 // The printer-uri of a queue; nothing for a name that cannot be one (empty, holding a NUL byte,
-// or too long for a URI), so that no other queue is ever addressed by a cut-off name.
+// or too long for a URI), so that no other queue is ever addressed by a cut-off name; nothing
+// without libcups.
 std::optional<std::string> QueueUri(std::string_view queue);
 
 // The resource path of a queue URI, for the HTTP request line.

@@ -8,9 +8,6 @@ namespace {
 
 constexpr std::chrono::milliseconds kParallelPortPause{2};
 
-// Thrown by SendByte to end the stream at the first failed write.
-struct WriteFailed {};
-
 class PrinterSink final : public ByteSink {
 public:
     PrinterSink(PrinterConnection& printer, bool pauseAfterEachByte, Sleeper& sleeper)
@@ -20,7 +17,11 @@ public:
 
     void SendByte(std::uint8_t byte) override
     {
-        if (!printer_.Write({&byte, 1})) throw WriteFailed{};
+        if (Failed()) return;
+        if (!printer_.Write({&byte, 1})) {
+            SetFailed();
+            return;
+        }
         if (pauseAfterEachByte_) sleeper_.Pause(kParallelPortPause);
     }
 
@@ -57,11 +58,8 @@ std::optional<TransportFailure> RunTransport(const PrintDestination& destination
     if (!printer->StartDocument(documentName)) return Failure(kPrintFailedMessage);
 
     PrinterSink sink(*printer, PortPausesAfterEachByte(destination.portName), sleeper);
-    try {
-        produceStream(sink);
-    } catch (const WriteFailed&) {
-        return Failure(kPrintFailedMessage);
-    }
+    produceStream(sink);
+    if (sink.Failed()) return Failure(kPrintFailedMessage);
     if (!printer->EndDocument()) return Failure(kPrintFailedMessage);
     return std::nullopt;
 }

@@ -27,10 +27,11 @@ inline constexpr const char* kTransportFailureCaption = "Error";
 //
 // Returns the failure to show, or nothing when the whole stream went out. A printer that cannot
 // be opened gives kOpenPrinterFailedMessage; a document that cannot be started, a write that
-// fails (it stops the stream: produceStream must let the exception pass) or an end that fails
-// give kPrintFailedMessage. On every way out, exceptions from produceStream included, the
-// printer is closed, and a spooler job that was not ended is cancelled, so that no cut-off
-// stream is embossed.
+// fails or an end that fails
+// give kPrintFailedMessage. After a failed write the sink drops every byte and says Failed():
+// produceStream should ask it and stop. On every way out, exceptions from produceStream
+// included, the printer is closed, and a spooler job that was not ended is cancelled, so that
+// no cut-off stream is embossed.
 std::optional<TransportFailure> RunTransport(const PrintDestination& destination,
                                              const std::string& documentName,
                                              const std::function<void(ByteSink&)>& produceStream,

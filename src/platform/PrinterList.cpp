@@ -15,7 +15,7 @@ PrinterEntry EntryFor(const cups_dest_t& dest)
     PrinterEntry entry;
     entry.queue = dest.name;
     entry.name = Utf8ToCp932(entry.queue);
-    const char* deviceUri = cupsGetOption("device-uri", dest.num_options, dest.options);
+    const char* deviceUri = Cups()->cupsGetOption("device-uri", dest.num_options, dest.options);
     entry.port = PortFromDeviceUri(deviceUri ? deviceUri : "");
     entry.model = DerivePrinterModel(entry.name);
     return entry;
@@ -29,13 +29,13 @@ std::vector<PrinterEntry> ListPrinters(const std::optional<SpoolerServer>& serve
     const CupsHttp http = ConnectToSpooler(server, timeout, timeout);
     if (!http) return {};
     cups_dest_t* dests = nullptr;
-    const int count = cupsGetDests2(http.get(), &dests);
+    const int count = Cups()->cupsGetDests2(http.get(), &dests);
     std::vector<PrinterEntry> printers;
     for (int i = 0; i < count; ++i) {
         // Instances are the user's option sets for a queue, not printers of their own.
         if (!dests[i].instance) printers.push_back(EntryFor(dests[i]));
     }
-    cupsFreeDests(count, dests);
+    Cups()->cupsFreeDests(count, dests);
     return printers;
 }
 

@@ -7,24 +7,24 @@ namespace {
 
 IppMessage QueueRequest(ipp_op_t operation, const std::string& queueUri)
 {
-    IppMessage request(ippNewRequest(operation));
-    ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, queueUri.c_str());
-    ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    IppMessage request(Cups()->ippNewRequest(operation));
+    Cups()->ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, queueUri.c_str());
+    Cups()->ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, Cups()->cupsUser());
     return request;
 }
 
 IppMessage Send(http_t* http, IppMessage request, const std::string& queueUri)
 {
     // cupsDoRequest takes the request and frees it.
-    IppMessage response(cupsDoRequest(http, request.release(), QueueResource(queueUri).c_str()));
-    if (!IppSucceeded(cupsLastError())) return nullptr;
+    IppMessage response(Cups()->cupsDoRequest(http, request.release(), QueueResource(queueUri).c_str()));
+    if (!IppSucceeded(Cups()->cupsLastError())) return nullptr;
     return response;
 }
 
 bool QueueExists(http_t* http, const std::string& queueUri)
 {
     IppMessage request = QueueRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, queueUri);
-    ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+    Cups()->ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
                  "printer-state");
     return Send(http, std::move(request), queueUri) != nullptr;
 }
@@ -47,7 +47,7 @@ public:
         const std::string title = SpoolerJobName(documentName);
         jobId_ = CreateJob(title);
         if (jobId_ == 0) return false;
-        return cupsStartDocument(http_.get(), queue_.c_str(), jobId_, title.c_str(), CUPS_FORMAT_RAW, 1) ==
+        return Cups()->cupsStartDocument(http_.get(), queue_.c_str(), jobId_, title.c_str(), CUPS_FORMAT_RAW, 1) ==
                HTTP_STATUS_CONTINUE;
     }
 
@@ -56,12 +56,12 @@ public:
         // An empty write would end the chunked request, and with it the document.
         if (bytes.empty()) return true;
         const auto* data = reinterpret_cast<const char*>(bytes.data());
-        return cupsWriteRequestData(http_.get(), data, bytes.size()) == HTTP_STATUS_CONTINUE;
+        return Cups()->cupsWriteRequestData(http_.get(), data, bytes.size()) == HTTP_STATUS_CONTINUE;
     }
 
     bool EndDocument() override
     {
-        const bool finished = IppSucceeded(cupsFinishDocument(http_.get(), queue_.c_str()));
+        const bool finished = IppSucceeded(Cups()->cupsFinishDocument(http_.get(), queue_.c_str()));
         if (finished) jobId_ = 0;
         return finished;
     }
@@ -70,19 +70,19 @@ private:
     int CreateJob(const std::string& title)
     {
         IppMessage request = QueueRequest(IPP_OP_CREATE_JOB, queueUri_);
-        ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, title.c_str());
+        Cups()->ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, title.c_str());
         const IppMessage response = Send(http_.get(), std::move(request), queueUri_);
         ipp_attribute_t* jobId =
-            response ? ippFindAttribute(response.get(), "job-id", IPP_TAG_INTEGER) : nullptr;
-        return jobId ? ippGetInteger(jobId, 0) : 0;
+            response ? Cups()->ippFindAttribute(response.get(), "job-id", IPP_TAG_INTEGER) : nullptr;
+        return jobId ? Cups()->ippGetInteger(jobId, 0) : 0;
     }
 
     // The request under way cannot be taken back: start afresh and cancel the job, so that an
     // incomplete stream never reaches the embosser.
     void CancelJob()
     {
-        if (httpReconnect2(http_.get(), ClampedMilliseconds(timeout_), nullptr) == 0) {
-            cupsCancelJob2(http_.get(), queue_.c_str(), jobId_, 0);
+        if (Cups()->httpReconnect2(http_.get(), ClampedMilliseconds(timeout_), nullptr) == 0) {
+            Cups()->cupsCancelJob2(http_.get(), queue_.c_str(), jobId_, 0);
         }
         jobId_ = 0;
     }

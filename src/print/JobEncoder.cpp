@@ -2,6 +2,7 @@
 
 #include "display/SheetGeometry.h"
 #include "display/SheetPages.h"
+#include "format/LinePitch.h"
 #include "format/NumberText.h"
 
 #include <algorithm>
@@ -17,10 +18,6 @@ constexpr std::string_view kSetUp2 = "\x1B\x1B" "FF0";
 constexpr std::string_view kSetUp3 = "\x1B\x1B" "FB0";
 constexpr std::string_view kThickPaperOn = "\x1B\x1B" "FM3";
 constexpr std::string_view kThickPaperOff = "\x1B\x1B" "FM1";
-constexpr std::string_view kPitchLp35 = "\x1B\x1B" "F07";
-constexpr std::string_view kPitchLp24 = "\x1B\x1B" "P6";
-constexpr std::string_view kPitchLp18 = "\x1B\x1B" "F14";
-constexpr std::string_view kPitchOther = "\x1B\x1B" "F00";
 constexpr std::string_view kFrontEjection = "\x1B\x1B" "FBF";
 constexpr std::string_view kEndSequence = "\x1B\x1B" "F00";
 constexpr std::string_view kEndSequenceZen10R = "\x1B\x1B" "RR";
@@ -38,10 +35,8 @@ constexpr int kPitchRepeat = 15;
 
 std::string_view PitchSelection(const std::string& lineCode)
 {
-    if (lineCode == "LP35") return kPitchLp35;
-    if (lineCode == "LP24") return kPitchLp24;
-    if (lineCode == "LP18") return kPitchLp18;
-    return kPitchOther;
+    const LinePitch* row = FindLinePitch(lineCode);
+    return row ? row->selection : kPitchSelectionOther;
 }
 
 void Send(ByteSink& sink, std::string_view bytes)
@@ -65,7 +60,7 @@ public:
     }
 
     // The label at (row, column) with page `page` (none for kNoPage); false when the user
-    // cancelled after one of its lines.
+    // cancelled after one of its lines, or the sink failed.
     bool SendLabel(int row, int column, long long page)
     {
         const LabelText text =
@@ -73,7 +68,7 @@ public:
         const int usedLines = EmbossedLineCount(state_, text);
         for (int i = 0; i < usedLines; ++i) {
             SendLine(row, column, i, state_.lines[text.firstLine + static_cast<std::size_t>(i)]);
-            if (progress_.TakeCancelRequest()) return false;
+            if (sink_.Failed() || progress_.TakeCancelRequest()) return false;
         }
         return true;
     }
@@ -93,6 +88,8 @@ private:
         sink_.SendByte(kEndOfLine);
     }
 
+    // Not CellOnPaper: the embosser adds X3 before X1 (Y3 last), and another order of the
+    // same sums can land a truncated millimetre elsewhere.
     int LineX(int column) const
     {
         return TruncToInt((format_.x2 + format_.labelWidth) * column + format_.x3 + format_.x1);

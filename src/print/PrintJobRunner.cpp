@@ -58,6 +58,7 @@ void PrintJobRunner::Work(const PrintJob& job)
                             cancelRequested_);
     const auto failure = RunTransport(job.destination, job.documentName, [&](ByteSink& sink) {
         EncodePrintJob(job.state, job.options, sink, progress);
+        if (sink.Failed()) return;
         progress.SetProgressPos(100);
         sleeper_.Pause(kFinishedPause);
     }, sleeper_);

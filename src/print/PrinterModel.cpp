@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "format/Cp932Text.h"
+#include "format/LinePitch.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -53,7 +54,7 @@ void SetUpOptions(AppState& state)
 
 bool PrintNoticeApplies(std::string_view printerModel, std::string_view lineCode)
 {
-    return printerModel != mode::kZen10R && !lineCode.empty();
+    return printerModel != mode::kZen10R && FindLinePitch(lineCode) != nullptr;
 }
 
 }  // namespace tessra

@@ -1,7 +1,9 @@
 #include "format/FormatBarRules.h"
 
 #include "document/DocumentCommands.h"
+#include "format/FormatString.h"
 #include "format/Presets.h"
+#include "print/PrinterModel.h"
 
 #include <gtest/gtest.h>
 
@@ -112,7 +114,8 @@ TEST(FormatBarRules, SheetSizeOfASingleSheetIsAlsoTheLabelSize)
     EXPECT_TRUE(multi.modified);  // a new sheet size is a change to save on every kind
 }
 
-TEST(FormatBarRules, FixedPitchesAreExactAndTheCustomPitchNeedsSixMillimetres)
+// The format string, the bar, the print dialog's notice and the button all name one pitch.
+TEST(FormatBarRules, FixedPitchesAreExactAndAgreeWhereverTheyAreUsed)
 {
     const struct { FixedPitch pitch; const char* text; double exact; const char* code; } rows[] = {
         {FixedPitch::LP35, "6.4", 6.408849013, "LP35"},
@@ -128,8 +131,20 @@ TEST(FormatBarRules, FixedPitchesAreExactAndTheCustomPitchNeedsSixMillimetres)
         EXPECT_EQ(state.format.linePitch, row.exact);
         EXPECT_EQ(state.format.lineCode, row.code);
         EXPECT_TRUE(state.modified);
-    }
 
+        SheetFormat saved;
+        ParseFormatString(BuildFormatString(state.format, true), saved);
+        EXPECT_EQ(saved.lineCode, row.code);
+        EXPECT_EQ(LengthText(saved.linePitch), row.text);
+        EXPECT_EQ(LengthText(row.exact), row.text);
+        EXPECT_EQ("LP" + std::string(LinePitchOf(row.pitch).buttonText), row.code);
+        EXPECT_TRUE(PrintNoticeApplies(mode::kZen10, row.code));
+    }
+    EXPECT_EQ(std::size(kLinePitches), std::size(rows));
+}
+
+TEST(FormatBarRules, TheCustomPitchNeedsSixMillimetres)
+{
     AppState state = Selected(kMultiUser);
     ApplyFixedPitch(state, FixedPitch::LP22);
     ApplyCustomPitch(state, "10.2");

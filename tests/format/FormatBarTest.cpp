@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -43,9 +44,19 @@ protected:
         return enabled;
     }
 
+    // The user types into a field, key by key, and finishes with Enter.
+    void Type(FormatField field, const QString& text)
+    {
+        QLineEdit& edit = bar.Field(field);
+        edit.clear();
+        QTest::keyClicks(&edit, text);
+        QTest::keyClick(&edit, Qt::Key_Return);
+    }
+
     AppState state;
     int repaints = 0;
-    FormatBar bar{state, [this] { ++repaints; }};
+    QStringList told;
+    FormatBar bar{state, [this] { ++repaints; }, [this](const QString& text) { told << text; }};
 };
 
 TEST_F(FormatBarTest, CatalogueSizesLockTheLayoutAndUserDefinedSizesOpenIt)
@@ -113,6 +124,30 @@ TEST_F(FormatBarTest, TypedValuesGoThroughTheFieldRulesAndRepaint)
     EXPECT_EQ(state.format.linePitch, 10.24159205);  // exact, not the 10.2 the field shows
 }
 
+TEST_F(FormatBarTest, FinishingAFieldShowsTheValueInUseAndSaysWhy)
+{
+    ChooseSize(0, 7);  // 単票紙 ユーザー指定
+    bar.CustomPitchButton().setChecked(true);
+    Type(FormatField::LinePitch, "400");  // 40 was taken on the way
+    EXPECT_EQ(state.format.linePitch, 40);
+    EXPECT_EQ(bar.Field(FormatField::LinePitch).text(), "40.0");
+    Type(FormatField::SheetWidth, "235.01");
+    EXPECT_EQ(state.format.sheetWidth, 235);
+    EXPECT_EQ(bar.Field(FormatField::SheetWidth).text(), "235.0");
+    EXPECT_EQ(told, QStringList({"改行幅 Y4は 6.0 ～ 330.0 ㎜ の範囲内にしてください",
+                                 "シートサイズ 幅は 20.0 ～ 235.0 ㎜ の範囲内にしてください"}));
+
+    // Texts the rules took stay as typed, and X3 names its range as the label stands.
+    Type(FormatField::SheetWidth, "100");
+    Type(FormatField::X3, "12abc");
+    EXPECT_EQ(bar.Field(FormatField::SheetWidth).text(), "100");
+    EXPECT_EQ(bar.Field(FormatField::X3).text(), "12abc");
+    Type(FormatField::X3, "97");
+    EXPECT_EQ(told.size(), 3);
+    EXPECT_EQ(told.last(), "ラベル内文字位置 X3は 0.0 ～ 96.0 ㎜ の範囲内にしてください");
+    EXPECT_EQ(bar.Field(FormatField::X3).text(), "9.0");
+}
+
 TEST_F(FormatBarTest, ALoadedFileIsShownWithItsOwnValues)
 {
     // A file of 名刺(3) whose stored format moved the first column to 12 mm.
@@ -143,10 +178,14 @@ TEST_F(FormatBarTest, EveryFieldIsNamedForScreenReaders)
                            "ラベルサイズ 高さH", "ラベル配置 行数", "ラベル配置 列数",
                            "ラベル配置 X1", "ラベル配置 Y1", "ラベル配置 X2", "ラベル配置 Y2",
                            "ラベル内文字位置 X3", "ラベル内文字位置 Y3", "改行幅 Y4"};
+    const char* ranges[] = {"( 20.0～235.0)", "( 50.0～330.0)", "( 10.0～235.0)",
+                            "( 10.0～330.0)", "(1～25)", "(1～5)", "( 0.0～235.0)",
+                            "( 0.0～330.0)", "( 0.0～235.0)", "( 0.0～330.0)", "( 0.0～( W-4) )",
+                            "( 0.0～(H-6) )", "( 6.0～330.0 )"};
     for (int f = 0; f < 13; ++f) {
         const QLineEdit& field = bar.Field(static_cast<FormatField>(f));
         EXPECT_EQ(field.accessibleName(), QString::fromUtf8(names[f]));
-        EXPECT_TRUE(field.accessibleDescription().startsWith('('));
+        EXPECT_EQ(field.accessibleDescription(), QString::fromUtf8(ranges[f]));
     }
     EXPECT_EQ(bar.KindList().accessibleDescription(), "シート形式 種類");
     EXPECT_EQ(bar.CustomPitchButton().accessibleName(), "寸法指定");

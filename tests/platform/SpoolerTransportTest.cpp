@@ -59,7 +59,7 @@ TEST(SpoolerTransportTest, ListAndJobsFollowTheServerUntilItStopsWithoutHanging)
         EXPECT_EQ(FailureOf(server.Queue(name), StreamOf(AllByteValues())), kOpenFailed) << name.size();
     }
     EXPECT_EQ(FailureOf(server.Queue("ZEN-10"), [&](ByteSink& sink) {
-        for (int sent = 0; sent < 2'000'000; ++sent) {
+        for (int sent = 0; sent < 2'000'000 && !sink.Failed(); ++sent) {
             if (sent == 10'000) server.Stop();
             sink.SendByte(static_cast<std::uint8_t>(sent));
         }

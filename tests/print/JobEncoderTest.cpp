@@ -159,6 +159,28 @@ TEST(JobEncoder, StartLabelAndFurtherSheets)
     });
 }
 
+// Fails on its `failAt`-th byte, as a printer that went away does, and counts what it is offered.
+struct FailingSink final : ByteSink {
+    explicit FailingSink(int failAt) : failAt(failAt) {}
+    void SendByte(std::uint8_t) override
+    {
+        if (++offered == failAt) SetFailed();
+    }
+    int failAt;
+    int offered = 0;
+};
+
+TEST(JobEncoder, AFailedSinkEndsTheJobAfterTheLineUnderWay)
+{
+    // Ten copies of two labels: the failure in the first label's line stops them all.
+    const AppState state = Job({"", "A"}, kTwoLabels);
+    Recorder progress(0);
+    FailingSink sink(5);
+    EncodePrintJob(state, {.copies = 10}, sink, progress);
+    EXPECT_EQ(progress.positions, std::vector<int>{0});
+    EXPECT_EQ(sink.offered, 3 + 9 + 2 + 1 + 5);  // start, position, the line, form feed, end
+}
+
 TEST(JobEncoder, PositionCommand)
 {
     // Left margin, horizontal and vertical correction, X and Y; the top margin is 15.

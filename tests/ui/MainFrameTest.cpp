@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QDockWidget>
 #include <QFile>
 #include <QLabel>
@@ -322,6 +323,9 @@ TEST_F(MainFrameTest, AFormatEditedInTheBarIsSavedReopenedAndCheckedAsTheViewDra
     Choose(bar.SizeList(), 1);  // 名刺(1), then the user-defined entry of the same kind
     Choose(bar.SizeList(), 0);
     bar.Field(FormatField::Rows).setText("3");
+    bar.Field(FormatField::Rows).setText("30");
+    emit bar.Field(FormatField::Rows).editingFinished();
+    EXPECT_EQ(frame.statusBar()->currentMessage(), "ラベル配置 行数は 1 ～ 25 の範囲内にしてください");
     bar.Field(FormatField::X1).setText("1");  // the first column's cells move left of the margin
     bar.Field(FormatField::LabelWidth).setText("80");
     bar.FixedPitchButton(FixedPitch::LP18).setChecked(true);
