@@ -40,7 +40,8 @@ TEST_F(ConvertTest, FormatLaysOutTheBrailleAndOtherCommandsReadTheFilesToo)
     ASSERT_NE(cards, nullptr);
     EXPECT_EQ(state.filePresetKey, PadPresetKey(PresetKey(cards->kind, cards->sizeName)));
     EXPECT_FALSE(state.sameDataForAllLabels);
-    EXPECT_EQ(Tessra({"read", brf, "--braille"}).out, "[1]\n⠁\n");  // the A4 sheet's one label
+    // The A4 sheet has one label: the second page goes on a second sheet.
+    EXPECT_EQ(Tessra({"read", brf, "--braille"}).out, "[1]\n⠁\n[2]\n⠃\n");
 }
 
 TEST_F(ConvertTest, RefusalsNameTheirPlaceAndWriteNothing)
