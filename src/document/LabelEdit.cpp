@@ -1,6 +1,7 @@
 #include "document/LabelEdit.h"
 
 #include "display/EditableText.h"
+#include "display/SheetGeometry.h"
 #include "document/ComposeDocument.h"
 
 #include <algorithm>
@@ -25,7 +26,7 @@ std::size_t FirstLineOfPage(const AppState& state, long long label)
 
 long long LabelPage(const AppState& state, long long label)
 {
-    return state.sameDataForAllLabels ? 0 : std::max(0LL, label);
+    return std::max(0LL, ShownPage(state.sameDataForAllLabels, label));
 }
 
 std::vector<std::string> LabelPageLines(const AppState& state, long long label)
