@@ -3,6 +3,8 @@
 #include "app/HelpWindows.h"
 #include "app/StatusBar.h"
 #include "display/CTessraView.h"
+#include "display/LabelEditor.h"
+#include "display/LabelTextEdit.h"
 #include "document/DocumentCommands.h"
 #include "format/FormatBar.h"
 #include "format/FormatBarState.h"
@@ -15,6 +17,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolBar>
+#include <QUndoStack>
 
 namespace tessra {
 
@@ -35,7 +38,12 @@ CMainFrame::CMainFrame(AppState& state, Dialogs& dialogs)
     UpdateCommandStates();
 }
 
-CMainFrame::~CMainFrame() = default;
+// The docks hide while the window goes; by then the commands they would update are gone.
+CMainFrame::~CMainFrame()
+{
+    labelEditorDock_->disconnect(this);
+    history_->disconnect(this);
+}
 
 void CMainFrame::CreateBars()
 {
@@ -60,7 +68,7 @@ void CMainFrame::CreateBars()
     formatBarDock_->setObjectName(QStringLiteral("formatBarDock"));
     formatBarDock_->setAllowedAreas(Qt::RightDockWidgetArea);
     formatBarDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
-    formatBar_ = new FormatBar(state_, [this] { view_->RepaintNow(); });
+    formatBar_ = new FormatBar(state_, [this] { FormatChanged(); });
     // A short window scrolls the bar rather than cutting its fields.
     auto* scroller = new QScrollArea;
     scroller->setWidget(formatBar_);
@@ -72,6 +80,34 @@ void CMainFrame::CreateBars()
     formatBarDock_->setWidget(scroller);
     addDockWidget(Qt::RightDockWidgetArea, formatBarDock_);
     formatBarDock_->hide();
+    CreateLabelEditor();
+}
+
+void CMainFrame::CreateLabelEditor()
+{
+    history_ = new QUndoStack(this);
+    labelEditorDock_ = new QDockWidget(QStringLiteral("ラベル編集"), this);
+    labelEditorDock_->setObjectName(QStringLiteral("labelEditorDock"));
+    labelEditorDock_->setAccessibleName(QStringLiteral("ラベル編集"));
+    labelEditorDock_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::BottomDockWidgetArea);
+    labelEditorDock_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    labelEditor_ = new LabelEditor(state_, {[this] { LabelEdited(); },
+                                            [this](const QString& message) {
+                                                if (message.isEmpty()) {
+                                                    statusBar_->clearMessage();
+                                                } else {
+                                                    statusBar_->showMessage(message);
+                                                }
+                                            },
+                                            [this](long long label) { view_->ChooseLabel(label); }});
+    labelEditor_->SetHistory(history_);
+    labelEditorDock_->setWidget(labelEditor_);
+    addDockWidget(Qt::LeftDockWidgetArea, labelEditorDock_);
+    labelEditorDock_->hide();
+    connect(labelEditorDock_, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandStates);
+    connect(history_, &QUndoStack::indexChanged, this, &CMainFrame::UpdateCommandStates);
+    view_->OnChosenLabelChanged([this] { labelEditor_->Reload(); });
+    edits_ = std::make_unique<EditCommands>(*labelEditor_, *labelEditorDock_, *history_);
 }
 
 void CMainFrame::BindCommand(int id, std::function<void()> handler)
@@ -96,6 +132,14 @@ void CMainFrame::BindCommands()
     BindCommand(kFormatBarButton, [this] {
         if (state_.fileOpen) ToggleFormatBar();
     });
+    BindCommand(kLabelEditor, [this] { ToggleLabelEditor(); });
+    BindCommand(kUndo, [this] { edits_->Undo(); });
+    BindCommand(kRedo, [this] { edits_->Redo(); });
+    BindCommand(kCut, [this] { edits_->Cut(); });
+    BindCommand(kCopy, [this] { edits_->Copy(); });
+    BindCommand(kPaste, [this] { edits_->Paste(); });
+    BindCommand(kSelectAll, [this] { edits_->SelectAll(); });
+    BindCommand(kSixKeyInput, [this] { edits_->SetSixKeyInput(!edits_->SixKeyInput()); });
     BindCommand(kDimensionHelpMenu, [this] { ShowDimensionHelp(); });
     BindCommand(kDimensionHelpButton, [this] { ShowDimensionHelp(); });
     BindCommand(kAbout, [this] { ShowVersionDialog(); });
@@ -114,6 +158,30 @@ void CMainFrame::UpdateCommandStates()
     QAction* formatBarItem = actions_.Action(kFormatBarMenu);
     formatBarItem->setEnabled(state_.fileOpen);
     formatBarItem->setChecked(state_.fileOpen && !formatBarDock_->isHidden());
+    actions_.Action(kLabelEditor)->setChecked(!labelEditorDock_->isHidden());
+    actions_.Action(kUndo)->setEnabled(edits_->CanUndo());
+    actions_.Action(kRedo)->setEnabled(edits_->CanRedo());
+    for (const int id : {kCut, kCopy, kPaste, kSelectAll, kSixKeyInput}) actions_.Action(id)->setEnabled(state_.fileOpen);
+    actions_.Action(kSixKeyInput)->setChecked(edits_->SixKeyInput());
+}
+
+void CMainFrame::ToggleLabelEditor()
+{
+    labelEditorDock_->setVisible(labelEditorDock_->isHidden());
+    if (!labelEditorDock_->isHidden()) labelEditor_->Text().setFocus();
+    UpdateCommandStates();
+}
+
+void CMainFrame::FormatChanged()
+{
+    view_->RepaintNow();
+    labelEditor_->FormatChanged();
+}
+
+void CMainFrame::LabelEdited()
+{
+    view_->RepaintNow();
+    UpdateCommandStates();
 }
 
 void CMainFrame::ToggleFormatBar()
@@ -138,10 +206,14 @@ void CMainFrame::SetFormatBarShown(bool shown)
     if (shown) formatBar_->ShowSelection();
 }
 
+// New, Open and Save As: a document just read or written has no steps to take back.
 void CMainFrame::DocumentChanged()
 {
     setWindowTitle(QString::fromStdString(DocumentTitle(state_)));
     view_->RepaintNow();
+    if (!state_.modified) history_->clear();
+    labelEditor_->Reload();
+    UpdateCommandStates();
 }
 
 DimensionHelpWindow& CMainFrame::DimensionHelp()

@@ -2,14 +2,17 @@
 
 #include "app/AppState.h"
 #include "app/Commands.h"
+#include "app/EditCommands.h"
 #include "document/FileCommands.h"
 
 #include <QMainWindow>
 
+#include <memory>
 #include <string>
 
 class QDockWidget;
 class QToolBar;
+class QUndoStack;
 
 namespace tessra {
 
@@ -17,6 +20,7 @@ class CTessraView;
 class Dialogs;
 class DimensionHelpWindow;
 class FormatBar;
+class LabelEditor;
 class StatusBar;
 
 // The main window: menu, tool bar, status bar, the docked format bar, the view, and the
@@ -31,11 +35,15 @@ public:
     CommandActions& Actions() { return actions_; }
     QDockWidget& FormatBarDock() { return *formatBarDock_; }
     FormatBar& FormatBarContents() { return *formatBar_; }
+    QDockWidget& LabelEditorDock() { return *labelEditorDock_; }
+    LabelEditor& LabelEditorContents() { return *labelEditor_; }
+    QUndoStack& History() { return *history_; }
     QToolBar& ToolBar() { return *toolBar_; }
     // Made at its first showing: its figure is the slowest part of the window to build.
     DimensionHelpWindow& DimensionHelp();
 
     void ToggleFormatBar();
+    void ToggleLabelEditor();
     void ShowDimensionHelp();
     void ShowVersionDialog();
     void Exit();
@@ -48,6 +56,9 @@ protected:
 
 private:
     void CreateBars();
+    void CreateLabelEditor();
+    void FormatChanged();
+    void LabelEdited();
     void BindCommands();
     void SetFormatBarShown(bool shown);
     void DocumentChanged();
@@ -61,6 +72,10 @@ private:
     StatusBar* statusBar_ = nullptr;
     QDockWidget* formatBarDock_ = nullptr;
     FormatBar* formatBar_ = nullptr;
+    QDockWidget* labelEditorDock_ = nullptr;
+    LabelEditor* labelEditor_ = nullptr;
+    QUndoStack* history_ = nullptr;
+    std::unique_ptr<EditCommands> edits_;
     DimensionHelpWindow* dimensionHelp_ = nullptr;
     FileCommands files_;
 };

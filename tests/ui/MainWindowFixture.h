@@ -3,8 +3,11 @@
 #include "app/CMainFrame.h"
 #include "app/CTessraApp.h"
 #include "display/CTessraView.h"
+#include "display/LabelEditor.h"
 #include "display/ScreenLayout.h"
 #include "document/ComposeDocument.h"
+#include "cli/CommandLine.h"
+#include "document/BseFile.h"
 #include "format/Presets.h"
 #include "platform/TextCodec.h"
 #include "support/ScriptedDialogs.h"
@@ -40,6 +43,8 @@ protected:
     {
         ASSERT_TRUE(ComposeDocument(text, *FindPresetByKey(Utf8ToCp932(kCardsKey)), state).empty());
         frame.View().RepaintNow();
+        frame.LabelEditorContents().Reload();
+        frame.UpdateCommandStates();
     }
 
     QPoint LabelCentre(int row, int column)

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "display/SixKeyChord.h"
+
+#include <QPlainTextEdit>
+
+#include <vector>
+
+namespace tessra {
+
+// The label editor's text field: one text line per braille line, with each line's cell count
+// against the label's capacity at its right, and six-key input when it is switched on.
+class LabelTextEdit final : public QPlainTextEdit {
+public:
+    explicit LabelTextEdit(QWidget* parent = nullptr);
+
+    // Cells each text line takes, and how many a label line holds.
+    void ShowCellCounts(std::vector<int> cells, int capacity);
+    const std::vector<int>& CellCounts() const { return cells_; }
+    int Capacity() const { return capacity_; }
+
+    void SetSixKeyInput(bool on);
+    bool SixKeyInput() const { return sixKey_; }
+
+    QWidget& CountArea() const { return *countArea_; }
+    void PaintCounts(QPaintEvent* event);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    int CountAreaWidth() const;
+    QString CountText(int line) const;
+    void PlaceCountArea();
+    static char DotKey(const QKeyEvent& event);
+
+    QWidget* countArea_;
+    std::vector<int> cells_;
+    int capacity_ = 0;
+    bool sixKey_ = false;
+    SixKeyChord chord_;
+};
+
+}  // namespace tessra
