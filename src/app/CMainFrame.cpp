@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QUndoStack>
 
@@ -99,7 +100,8 @@ void CMainFrame::CreateLabelEditor()
                                                     statusBar_->showMessage(message);
                                                 }
                                             },
-                                            [this](long long label) { view_->ChooseLabel(label); }});
+                                            [this](long long label) { view_->ChooseLabel(label); },
+                                            [this] { RecordFormatStep(); }});
     labelEditor_->SetHistory(history_);
     labelEditorDock_->setWidget(labelEditor_);
     addDockWidget(Qt::LeftDockWidgetArea, labelEditorDock_);
@@ -107,7 +109,8 @@ void CMainFrame::CreateLabelEditor()
     connect(labelEditorDock_, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandStates);
     connect(history_, &QUndoStack::indexChanged, this, &CMainFrame::UpdateCommandStates);
     view_->OnChosenLabelChanged([this] { labelEditor_->Reload(); });
-    edits_ = std::make_unique<EditCommands>(*labelEditor_, *labelEditorDock_, *history_);
+    edits_ = std::make_unique<EditCommands>(*labelEditor_, *labelEditorDock_, *history_,
+                                            [this] { RecordFormatStep(); });
 }
 
 void CMainFrame::BindCommand(int id, std::function<void()> handler)
@@ -172,10 +175,41 @@ void CMainFrame::ToggleLabelEditor()
     UpdateCommandStates();
 }
 
+// One choice in the bar runs several rules, each ending here; the step is made after the last.
 void CMainFrame::FormatChanged()
 {
     view_->RepaintNow();
     labelEditor_->FormatChanged();
+    if (formatApplying_ || formatPending_) return;
+    formatPending_ = true;
+    QTimer::singleShot(0, this, &CMainFrame::RecordFormatStep);
+}
+
+void CMainFrame::RecordFormatStep()
+{
+    if (!formatPending_) return;
+    formatPending_ = false;
+    FormatSnapshot now = TakeFormatSnapshot(state_, *formatBar_);
+    if (now == lastFormat_) return;
+    history_->push(new FormatStep(lastFormat_, now, [this](const FormatSnapshot& s) { ApplyFormat(s); }));
+    lastFormat_ = std::move(now);
+}
+
+void CMainFrame::ApplyFormat(const FormatSnapshot& snapshot)
+{
+    formatApplying_ = true;
+    RestoreFormatSnapshot(snapshot, state_, *formatBar_);
+    lastFormat_ = snapshot;
+    view_->RepaintNow();
+    labelEditor_->FormatChanged();
+    formatApplying_ = false;
+}
+
+// The bar's own showing and hiding and a new document change the format without the user.
+void CMainFrame::ForgetFormatChanges()
+{
+    formatPending_ = false;
+    lastFormat_ = TakeFormatSnapshot(state_, *formatBar_);
 }
 
 void CMainFrame::LabelEdited()
@@ -189,6 +223,7 @@ void CMainFrame::ToggleFormatBar()
     if (!formatBarDock_->isHidden()) {
         formatBarDock_->hide();
         FormatBarHidden(state_);
+        ForgetFormatChanges();
     } else {
         // Showing the bar re-reads the selection, which would call the document unmodified;
         // changes not yet saved must still be asked about at exit.
@@ -204,6 +239,7 @@ void CMainFrame::SetFormatBarShown(bool shown)
 {
     formatBarDock_->setVisible(shown);
     if (shown) formatBar_->ShowSelection();
+    ForgetFormatChanges();
 }
 
 // New, Open and Save As: a document just read or written has no steps to take back.
@@ -212,6 +248,7 @@ void CMainFrame::DocumentChanged()
     setWindowTitle(QString::fromStdString(DocumentTitle(state_)));
     view_->RepaintNow();
     if (!state_.modified) history_->clear();
+    ForgetFormatChanges();
     labelEditor_->Reload();
     UpdateCommandStates();
 }

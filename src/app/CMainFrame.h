@@ -4,6 +4,7 @@
 #include "app/Commands.h"
 #include "app/EditCommands.h"
 #include "document/FileCommands.h"
+#include "format/FormatStep.h"
 
 #include <QMainWindow>
 
@@ -58,6 +59,9 @@ private:
     void CreateBars();
     void CreateLabelEditor();
     void FormatChanged();
+    void RecordFormatStep();
+    void ApplyFormat(const FormatSnapshot& snapshot);
+    void ForgetFormatChanges();
     void LabelEdited();
     void BindCommands();
     void SetFormatBarShown(bool shown);
@@ -76,6 +80,10 @@ private:
     LabelEditor* labelEditor_ = nullptr;
     QUndoStack* history_ = nullptr;
     std::unique_ptr<EditCommands> edits_;
+    // The format as the last step left it; a bar change becomes a step once its rules are done.
+    FormatSnapshot lastFormat_;
+    bool formatPending_ = false;
+    bool formatApplying_ = false;
     DimensionHelpWindow* dimensionHelp_ = nullptr;
     FileCommands files_;
 };

@@ -10,18 +10,21 @@
 
 namespace tessra {
 
-EditCommands::EditCommands(LabelEditor& editor, QDockWidget& dock, QUndoStack& history)
-    : editor_(editor), dock_(dock), history_(history)
+EditCommands::EditCommands(LabelEditor& editor, QDockWidget& dock, QUndoStack& history,
+                           std::function<void()> settle)
+    : editor_(editor), dock_(dock), history_(history), settle_(std::move(settle))
 {
 }
 
 void EditCommands::Undo()
 {
+    settle_();
     history_.undo();
 }
 
 void EditCommands::Redo()
 {
+    settle_();
     history_.redo();
 }
 

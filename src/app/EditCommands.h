@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class QDockWidget;
 class QUndoStack;
 
@@ -11,7 +13,8 @@ class LabelEditor;
 // selection of the label editor's text, which is shown for them when it is hidden.
 class EditCommands {
 public:
-    EditCommands(LabelEditor& editor, QDockWidget& dock, QUndoStack& history);
+    // `settle` makes a format change still under way a step of its own before the history moves.
+    EditCommands(LabelEditor& editor, QDockWidget& dock, QUndoStack& history, std::function<void()> settle);
 
     void Undo();
     void Redo();
@@ -33,6 +36,7 @@ private:
     LabelEditor& editor_;
     QDockWidget& dock_;
     QUndoStack& history_;
+    std::function<void()> settle_;
 };
 
 }  // namespace tessra

@@ -104,6 +104,7 @@ void LabelEditor::Record()
     if (loading_) return;
     TextEditStep::Side now = Current();
     if (history_ && now.text != last_.text) {
+        if (hooks_.beforeStep) hooks_.beforeStep();
         const long long label = state_.chosenLabel;
         history_->push(new TextEditStep(last_, now, typing_, joinsTyping_ && !endTyping_,
                                         [this, label](const TextEditStep::Side& side) { Apply(label, side); }));

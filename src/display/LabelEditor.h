@@ -26,6 +26,7 @@ public:
         std::function<void()> documentEdited;                 // repaint the view at once
         std::function<void(const QString&)> showMessage;      // the status bar; empty clears
         std::function<void(long long label)> chooseLabel;     // the view's chosen label
+        std::function<void()> beforeStep;                     // a text step is about to be made
     };
 
     LabelEditor(AppState& state, Hooks hooks, QWidget* parent = nullptr);

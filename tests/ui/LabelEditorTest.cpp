@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDockWidget>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTextBlock>
@@ -169,6 +170,41 @@ TEST_F(LabelEditorTest, UndoAndRedoTakeTypingAsOneStepAcrossLabels)
 
     Trigger(kNew);
     EXPECT_EQ(history.count(), 0) << "a new document has no history";
+}
+
+TEST_F(LabelEditorTest, FormatBarChangesAreStepsBetweenTheTextSteps)
+{
+    Trigger(kNew);
+    FormatBar& bar = frame.FormatBarContents();
+    const SheetFormat a4 = state.format;
+    EXPECT_EQ(frame.History().count(), 0) << "showing the bar for New is no change of the user's";
+    ChooseFormat(1, QStringLiteral("名刺(1) 10面 ｾﾝﾀｰ"));
+    const SheetFormat cards = state.format;
+    Type("あ");
+    bar.DataButton(false).click();
+    QCoreApplication::processEvents();  // the user's next action comes from the event loop
+    QLineEdit& x3 = bar.Field(FormatField::X3);
+    x3.setText("1");
+    QCoreApplication::processEvents();
+    x3.setText("12");
+    QCoreApplication::processEvents();
+    Trigger(kUndo);
+    EXPECT_EQ(state.format.x3, cards.x3) << "both keys typed into X3 are one step";
+    EXPECT_EQ(x3.text(), QString::number(cards.x3, 'f', 1));
+    EXPECT_FALSE(state.sameDataForAllLabels);
+    Trigger(kUndo);
+    EXPECT_TRUE(state.sameDataForAllLabels);
+    EXPECT_TRUE(bar.DataButton(true).isChecked());
+    Trigger(kUndo);
+    EXPECT_EQ(Reading(0), "[1]\n");
+    Trigger(kUndo);
+    EXPECT_EQ(state.format, a4);
+    EXPECT_EQ(bar.KindList().currentIndex(), 0);
+    EXPECT_TRUE(state.modified);
+    for (int i = 0; i < 4; ++i) Trigger(kRedo);
+    EXPECT_EQ(state.format.x3, 12.0);
+    EXPECT_EQ(bar.SizeList().currentText().startsWith(QStringLiteral("名刺(1)")), true);
+    EXPECT_EQ(Reading(0), "[1]\nあ\n");
 }
 
 TEST_F(LabelEditorTest, ClipboardCopiesTheLabelsTextAndPastingComposesIt)
