@@ -29,9 +29,17 @@ int CodePointLength(const QString& line, int position)
 }  // namespace
 
 LabelEditor::LabelEditor(AppState& state, Hooks hooks, QWidget* parent)
-    : QWidget(parent), state_(state), hooks_(std::move(hooks)), text_(new LabelTextEdit), message_(new QLabel)
+    : QWidget(parent),
+      state_(state),
+      hooks_(std::move(hooks)),
+      heading_(new QLabel),
+      text_(new LabelTextEdit),
+      message_(new QLabel)
 {
     setObjectName(QStringLiteral("labelEditor"));
+    heading_->setObjectName(QStringLiteral("labelEditorHeading"));
+    heading_->setAccessibleName(QStringLiteral("編集するラベル"));
+    heading_->setBuddy(text_);
     message_->setObjectName(QStringLiteral("labelEditorMessage"));
     message_->setAccessibleName(QStringLiteral("ラベル編集のメッセージ"));
     message_->setWordWrap(true);
@@ -41,6 +49,7 @@ LabelEditor::LabelEditor(AppState& state, Hooks hooks, QWidget* parent)
     message_->setPalette(warning);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(heading_);
     layout->addWidget(text_, 1);
     layout->addWidget(message_);
     // The history is the window's, shared with the format bar; the field keeps none of its own.
@@ -70,13 +79,30 @@ void LabelEditor::Reload()
     last_ = Current();
     endTyping_ = true;
     text_->setReadOnly(!state_.fileOpen);
+    ShowHeading();
     text_->setExtraSelections({});
     message_->clear();
     ShowCounts(edit_->Compose(TextLines()));
 }
 
+// Which label the text belongs to, and in shared data that it is every label's.
+void LabelEditor::ShowHeading()
+{
+    QString heading;
+    if (!state_.fileOpen) {
+        heading = QStringLiteral("文書がありません");
+    } else if (state_.sameDataForAllLabels) {
+        heading = QStringLiteral("全ラベル共通のテキスト(&T)");
+    } else {
+        heading = QStringLiteral("ラベル %1 のテキスト(&T)").arg(state_.chosenLabel + 1);
+    }
+    heading_->setText(heading);
+    text_->setAccessibleDescription(QString(heading).remove(QStringLiteral("(&T)")));
+}
+
 void LabelEditor::FormatChanged()
 {
+    ShowHeading();
     if (LabelPage(state_, state_.chosenLabel) != shownPage_) {
         Reload();
     } else {

@@ -40,9 +40,11 @@ public:
 
     LabelTextEdit& Text() const { return *text_; }
     QLabel& Message() const { return *message_; }
+    QLabel& Heading() const { return *heading_; }
 
 private:
     void Compose();
+    void ShowHeading();
     void Record();
     void Apply(long long label, const TextEditStep::Side& side);
     TextEditStep::Side Current() const;
@@ -52,6 +54,7 @@ private:
 
     AppState& state_;
     Hooks hooks_;
+    QLabel* heading_;
     LabelTextEdit* text_;
     QLabel* message_;
     std::optional<LabelEdit> edit_;

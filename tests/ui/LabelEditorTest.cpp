@@ -66,6 +66,7 @@ TEST_F(LabelEditorTest, PerLabelDataEditsTheChosenLabelsPageAndNothingElse)
     EXPECT_EQ(Text().toPlainText(), "あ");
     frame.View().ChooseLabel(1);
     EXPECT_EQ(Text().toPlainText(), "い");
+    EXPECT_EQ(frame.LabelEditorContents().Heading().text(), "ラベル 2 のテキスト(&T)");
     state.modified = false;
 
     Text().moveCursor(QTextCursor::End);
@@ -81,7 +82,7 @@ TEST_F(LabelEditorTest, PerLabelDataEditsTheChosenLabelsPageAndNothingElse)
     expected[page + 1] = "BM";
     expected[page + 2] = ";AB";
     EXPECT_EQ(state.lines, expected) << "only label 2's page changes";
-    EXPECT_EQ(frame.View().accessibleDescription().contains("いぬ"), true) << "the view showed it at once";
+    EXPECT_TRUE(frame.View().accessibleDescription().contains("いぬ")) << "the view showed it at once";
 }
 
 TEST_F(LabelEditorTest, SharedDataEditsTheOneTextOfEveryLabel)
@@ -89,6 +90,7 @@ TEST_F(LabelEditorTest, SharedDataEditsTheOneTextOfEveryLabel)
     ComposeCards("あ\n");
     frame.View().ChooseLabel(5);
     EXPECT_EQ(Text().toPlainText(), "あ");
+    EXPECT_EQ(frame.LabelEditorContents().Heading().text(), "全ラベル共通のテキスト(&T)");
     Text().moveCursor(QTextCursor::End);
     Type("い");
     EXPECT_EQ(Reading(0), "[1]\nあい\n");
