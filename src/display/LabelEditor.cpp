@@ -143,6 +143,8 @@ void LabelEditor::Record()
 void LabelEditor::Apply(long long label, const TextEditStep::Side& side)
 {
     if (!state_.sameDataForAllLabels && label != state_.chosenLabel && hooks_.chooseLabel) hooks_.chooseLabel(label);
+    // A format undone since may have taken the label away; its text then has nowhere to go.
+    if (!state_.sameDataForAllLabels && label != state_.chosenLabel) return;
     loading_ = true;
     text_->setPlainText(side.text);
     QTextCursor cursor = text_->textCursor();

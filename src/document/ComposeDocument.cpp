@@ -5,6 +5,8 @@
 #include "document/DocumentCommands.h"
 #include "format/FormatString.h"
 
+#include <algorithm>
+
 namespace tessra {
 namespace {
 
@@ -101,9 +103,13 @@ std::string RefusalMessage(int line, const ComposeRefusal& refusal)
            "」: " + refusal.reason;
 }
 
+// The file keeps both numbers in two digits; only a format no bar accepts comes near that.
+constexpr int kHeaderFieldLimit = 99;
+
 PageShape ComposedPageShape(const SheetFormat& format)
 {
-    return {CellsPerLabelLine(format), LinesPerLabel(format) + 1};
+    return {std::min(CellsPerLabelLine(format), kHeaderFieldLimit),
+            std::min(LinesPerLabel(format), kHeaderFieldLimit - 1) + 1};
 }
 
 LabelSources SplitLabels(std::string_view text)

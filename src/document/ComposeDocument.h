@@ -30,7 +30,7 @@ LabelSources SplitLabels(std::string_view text);
 std::string RefusalMessage(int line, const ComposeRefusal& refusal);
 
 // The page a composed document gives each label: a line holds the label's cells and a page the
-// label's lines after its first line, which is never shown.
+// label's lines after its first line, which is never shown; neither beyond the file's 99.
 struct PageShape {
     int cellsPerLine = 0;
     int linesPerPage = 0;
