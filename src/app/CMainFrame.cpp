@@ -108,7 +108,10 @@ void CMainFrame::CreateLabelEditor()
     labelEditorDock_->hide();
     connect(labelEditorDock_, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandStates);
     connect(history_, &QUndoStack::indexChanged, this, &CMainFrame::UpdateCommandStates);
-    view_->OnChosenLabelChanged([this] { labelEditor_->Reload(); });
+    view_->OnChosenLabelChanged([this] {
+        labelEditor_->Reload();
+        statusBar_->showMessage(QStringLiteral("ラベル %1").arg(state_.chosenLabel + 1));
+    });
     edits_ = std::make_unique<EditCommands>(*labelEditor_, *labelEditorDock_, *history_,
                                             [this] { RecordFormatStep(); });
 }

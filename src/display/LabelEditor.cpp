@@ -2,7 +2,6 @@
 
 #include "display/LabelTextEdit.h"
 #include "display/SheetGeometry.h"
-#include "document/ComposeDocument.h"
 
 #include <QLabel>
 #include <QTextBlock>
@@ -188,15 +187,7 @@ void LabelEditor::MarkRefusals(const LabelComposition& composition)
         marks << mark;
     }
     text_->setExtraSelections(marks);
-    QString message;
-    if (!composition.refusals.empty()) {
-        const LabelRefusal& first = composition.refusals.front();
-        message = QString::fromStdString(first.refusal.character.empty()
-                                             ? std::to_string(first.line + 1) + " 行: " + first.refusal.reason
-                                             : RefusalMessage(first.line + 1, first.refusal));
-        if (composition.refusals.size() > 1)
-            message += QStringLiteral("（ほかに %1 か所）").arg(composition.refusals.size() - 1);
-    }
+    const QString message = QString::fromStdString(RefusalSummary(composition));
     message_->setText(message);
     message_->setAccessibleDescription(message);
     if (hooks_.showMessage) hooks_.showMessage(message);
@@ -206,7 +197,7 @@ void LabelEditor::ShowCounts(const LabelComposition& composition)
 {
     std::vector<int> cells;
     for (const std::string& line : composition.cells) cells.push_back(static_cast<int>(line.size()));
-    text_->ShowCellCounts(std::move(cells), CellsPerLabelLine(state_.format));
+    text_->ShowCellCounts(std::move(cells), CellsPerLabelLine(state_.format), LinesPerLabel(state_.format));
 }
 
 }  // namespace tessra

@@ -42,10 +42,11 @@ LabelTextEdit::LabelTextEdit(QWidget* parent) : QPlainTextEdit(parent), countAre
     PlaceCountArea();
 }
 
-void LabelTextEdit::ShowCellCounts(std::vector<int> cells, int capacity)
+void LabelTextEdit::ShowCellCounts(std::vector<int> cells, int capacity, int lineCapacity)
 {
     cells_ = std::move(cells);
     capacity_ = capacity;
+    lineCapacity_ = lineCapacity;
     QStringList spoken;
     for (int line = 0; line < static_cast<int>(cells_.size()); ++line)
         spoken << QStringLiteral("%1 行目 %2").arg(line + 1).arg(CountText(line));
@@ -54,17 +55,26 @@ void LabelTextEdit::ShowCellCounts(std::vector<int> cells, int capacity)
     countArea_->update();
 }
 
+// A line the label has no room for is not on the sheet at all, only in the label view.
 QString LabelTextEdit::CountText(int line) const
 {
     if (line < 0 || line >= static_cast<int>(cells_.size())) return {};
+    if (line >= lineCapacity_) return QStringLiteral("行外 %1").arg(cells_[line]);
     return QStringLiteral("%1/%2").arg(cells_[line]).arg(capacity_);
+}
+
+bool LabelTextEdit::BeyondLabel(int line) const
+{
+    return line >= lineCapacity_ || cells_[line] > capacity_;
 }
 
 int LabelTextEdit::CountAreaWidth() const
 {
     const QString digits(QString::number(std::max(capacity_, 999)).size(), QLatin1Char('8'));
-    const QString widest = digits + QLatin1Char('/') + digits;
-    return fontMetrics().horizontalAdvance(widest) + 2 * kCountPadding;
+    const QFontMetrics metrics = fontMetrics();
+    return std::max(metrics.horizontalAdvance(digits + QLatin1Char('/') + digits),
+                    metrics.horizontalAdvance(QStringLiteral("行外 ") + digits)) +
+           2 * kCountPadding;
 }
 
 void LabelTextEdit::PlaceCountArea()
@@ -81,7 +91,7 @@ void LabelTextEdit::resizeEvent(QResizeEvent* event)
     PlaceCountArea();
 }
 
-// Lines beyond the label's capacity are counted in red, as the view draws their cells.
+// What lies beyond the label's capacity is counted in red, as the view draws those cells.
 void LabelTextEdit::PaintCounts(QPaintEvent* event)
 {
     QPainter painter(countArea_);
@@ -92,7 +102,7 @@ void LabelTextEdit::PaintCounts(QPaintEvent* event)
         const int height = qRound(blockBoundingRect(block).height());
         const int line = block.blockNumber();
         if (block.isVisible() && line < static_cast<int>(cells_.size())) {
-            painter.setPen(cells_[line] > capacity_ ? QColor(Qt::red) : palette().color(QPalette::Text));
+            painter.setPen(BeyondLabel(line) ? QColor(Qt::red) : palette().color(QPalette::Text));
             painter.drawText(QRect(0, top, countArea_->width() - kCountPadding, height),
                              Qt::AlignRight | Qt::AlignVCenter, CountText(line));
         }

@@ -14,8 +14,8 @@ class LabelTextEdit final : public QPlainTextEdit {
 public:
     explicit LabelTextEdit(QWidget* parent = nullptr);
 
-    // Cells each text line takes, and how many a label line holds.
-    void ShowCellCounts(std::vector<int> cells, int capacity);
+    // Cells each text line takes, how many a label line holds and how many lines the label holds.
+    void ShowCellCounts(std::vector<int> cells, int capacity, int lineCapacity);
     const std::vector<int>& CellCounts() const { return cells_; }
     int Capacity() const { return capacity_; }
 
@@ -33,12 +33,14 @@ protected:
 private:
     int CountAreaWidth() const;
     QString CountText(int line) const;
+    bool BeyondLabel(int line) const;
     void PlaceCountArea();
     static char DotKey(const QKeyEvent& event);
 
     QWidget* countArea_;
     std::vector<int> cells_;
     int capacity_ = 0;
+    int lineCapacity_ = 0;
     bool sixKey_ = false;
     SixKeyChord chord_;
 };

@@ -47,6 +47,18 @@ std::string TooManyLinesMessage(int limit)
     return "このラベルのページに入るのは " + std::to_string(limit) + " 行までです";
 }
 
+std::string RefusalSummary(const LabelComposition& composition)
+{
+    if (composition.refusals.empty()) return {};
+    const LabelRefusal& first = composition.refusals.front();
+    std::string summary = first.refusal.character.empty()
+                              ? std::to_string(first.line + 1) + " 行: " + first.refusal.reason
+                              : RefusalMessage(first.line + 1, first.refusal);
+    if (composition.refusals.size() > 1)
+        summary += "（ほかに " + std::to_string(composition.refusals.size() - 1) + " か所）";
+    return summary;
+}
+
 LabelEdit::LabelEdit(const AppState& state, long long label)
     : label_(label),
       lineLimit_(std::max(0, LinesPerPage(state) - 1)),

@@ -58,4 +58,8 @@ private:
 // The message for lines beyond a page's last.
 std::string TooManyLinesMessage(int limit);
 
+// What the editor says about a composition that has refusals: the first, with its line (from 1)
+// and column, and how many more there are; empty when there is none.
+std::string RefusalSummary(const LabelComposition& composition);
+
 }  // namespace tessra

@@ -113,12 +113,5 @@ TEST(EditableText, RandomCellsComposeBackToThemselves)
     }
 }
 
-TEST(EditableText, AWordOfThousandsOfCellsStaysQuick)
-{
-    std::string line(8000, '#');
-    for (std::size_t i = 0; i < line.size(); i += 3) line[i] = 'A';
-    ExpectLossless({line}, "long word");
-}
-
 }  // namespace
 }  // namespace tessra
