@@ -101,7 +101,9 @@ void CMainFrame::CreateLabelEditor()
                                                 }
                                             },
                                             [this](long long label) { view_->ChooseLabel(label); },
-                                            [this] { RecordFormatStep(); }});
+                                            [this] { RecordFormatStep(); },
+                                            [this] { actions_.Action(kUndo)->trigger(); },
+                                            [this] { actions_.Action(kRedo)->trigger(); }});
     labelEditor_->SetHistory(history_);
     labelEditorDock_->setWidget(labelEditor_);
     addDockWidget(Qt::LeftDockWidgetArea, labelEditorDock_);

@@ -53,6 +53,7 @@ LabelEditor::LabelEditor(AppState& state, Hooks hooks, QWidget* parent)
     layout->addWidget(message_);
     // The history is the window's, shared with the format bar; the field keeps none of its own.
     text_->setUndoRedoEnabled(false);
+    text_->SetHistoryKeys(hooks_.undo, hooks_.redo);
     connect(text_->document(), &QTextDocument::contentsChange, this,
             [this](int position, int removed, int added) {
                 // One key where the last one left the cursor: a letter after it, a Backspace before it.

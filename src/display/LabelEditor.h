@@ -27,6 +27,8 @@ public:
         std::function<void(const QString&)> showMessage;      // the status bar; empty clears
         std::function<void(long long label)> chooseLabel;     // the view's chosen label
         std::function<void()> beforeStep;                     // a text step is about to be made
+        std::function<void()> undo;                           // the history keys in the text
+        std::function<void()> redo;
     };
 
     LabelEditor(AppState& state, Hooks hooks, QWidget* parent = nullptr);

@@ -111,6 +111,26 @@ void LabelTextEdit::PaintCounts(QPaintEvent* event)
     }
 }
 
+void LabelTextEdit::SetHistoryKeys(std::function<void()> undo, std::function<void()> redo)
+{
+    undo_ = std::move(undo);
+    redo_ = std::move(redo);
+}
+
+// Claims the history keys before the window's shortcuts see them, so they work alike however the
+// window's shortcuts are set up, and then hands them on in keyPressEvent.
+bool LabelTextEdit::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->matches(QKeySequence::Undo) && undo_) || (key->matches(QKeySequence::Redo) && redo_)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
+}
+
 void LabelTextEdit::SetSixKeyInput(bool on)
 {
     sixKey_ = on;
@@ -128,6 +148,8 @@ char LabelTextEdit::DotKey(const QKeyEvent& event)
 
 void LabelTextEdit::keyPressEvent(QKeyEvent* event)
 {
+    if (event->matches(QKeySequence::Undo) && undo_) return undo_();
+    if (event->matches(QKeySequence::Redo) && redo_) return redo_();
     if (!sixKey_) return QPlainTextEdit::keyPressEvent(event);
     if (const char key = DotKey(*event)) {
         if (!event->isAutoRepeat()) chord_.Press(key);

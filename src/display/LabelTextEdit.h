@@ -4,6 +4,7 @@
 
 #include <QPlainTextEdit>
 
+#include <functional>
 #include <vector>
 
 namespace tessra {
@@ -19,6 +20,9 @@ public:
     const std::vector<int>& CellCounts() const { return cells_; }
     int Capacity() const { return capacity_; }
 
+    // The field keeps no history of its own: its undo and redo keys move the window's.
+    void SetHistoryKeys(std::function<void()> undo, std::function<void()> redo);
+
     void SetSixKeyInput(bool on);
     bool SixKeyInput() const { return sixKey_; }
 
@@ -26,6 +30,7 @@ public:
     void PaintCounts(QPaintEvent* event);
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -43,6 +48,8 @@ private:
     int lineCapacity_ = 0;
     bool sixKey_ = false;
     SixKeyChord chord_;
+    std::function<void()> undo_;
+    std::function<void()> redo_;
 };
 
 }  // namespace tessra

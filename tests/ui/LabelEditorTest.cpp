@@ -170,6 +170,10 @@ TEST_F(LabelEditorTest, UndoAndRedoTakeTypingAsOneStepAcrossLabels)
     EXPECT_EQ(Reading(0), "[1]\nあかさ\n");
     EXPECT_TRUE(frame.Actions().Action(kRedo)->isEnabled());
 
+    Text().setFocus();
+    QTest::keyClick(&Text(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Reading(0), "[1]\nあ\n") << "Ctrl+Z in the text field takes the window's history back";
+
     Trigger(kNew);
     EXPECT_EQ(history.count(), 0) << "a new document has no history";
 }
