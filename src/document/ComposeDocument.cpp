@@ -75,7 +75,7 @@ private:
         pageLines_.emplace_back();
         for (std::size_t j = 0; j < label.lines.size(); ++j) {
             const int textLine = label.firstLine + static_cast<int>(j);
-            ComposedLine composed = composer_.ComposeLine(label.lines[j]);
+            ComposedLine composed = ComposeTextLine(composer_, label.lines[j]);
             for (const ComposeRefusal& refusal : composed.refusals)
                 problems_.push_back(RefusalMessage(textLine, refusal));
             const std::string place = LinePlace(k, j, textLine);
@@ -96,6 +96,11 @@ private:
 };
 
 }  // namespace
+
+ComposedLine ComposeTextLine(KanaComposer& composer, std::string_view line)
+{
+    return composer.ComposeLine(line);
+}
 
 std::string RefusalMessage(int line, const ComposeRefusal& refusal)
 {

@@ -26,6 +26,9 @@ struct LabelSources {
 };
 LabelSources SplitLabels(std::string_view text);
 
+// One text line of a label as `tessra compose` writes it; the label editor writes with it too.
+ComposedLine ComposeTextLine(KanaComposer& composer, std::string_view line);
+
 // How a character that cannot be written is named: "L 行 C 文字目「X」: reason", line from 1.
 std::string RefusalMessage(int line, const ComposeRefusal& refusal);
 

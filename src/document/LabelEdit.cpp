@@ -74,7 +74,7 @@ LabelComposition LabelEdit::Compose(std::span<const std::string> texts) const
     composer.ResetForLabel();
     for (std::size_t j = 0; j < texts.size(); ++j) {
         const int line = static_cast<int>(j);
-        ComposedLine composed = composer.ComposeLine(texts[j]);
+        ComposedLine composed = ComposeTextLine(composer, texts[j]);
         if (j < texts_.size() && texts[j] == texts_[j]) {
             result.cells.push_back(cells_[j]);
             continue;
