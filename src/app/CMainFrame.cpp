@@ -128,7 +128,12 @@ void CMainFrame::BindCommand(int id, std::function<void()> handler)
 
 void CMainFrame::BindCommands()
 {
-    BindCommand(kNew, [this] { files_.New(); });
+    // A new document is for writing: its text is there to be typed into at once.
+    BindCommand(kNew, [this] {
+        files_.New();
+        labelEditorDock_->show();
+        labelEditor_->Text().setFocus();
+    });
     BindCommand(kOpen, [this] { files_.Open(); });
     BindCommand(kSave, [this] { files_.Save(); });
     BindCommand(kSaveAs, [this] { files_.SaveAs(); });

@@ -236,7 +236,9 @@ TEST_F(LabelEditorTest, ClipboardCopiesTheLabelsTextAndPastingComposesIt)
 // file reads as typed and embosses as `tessra compose` writes the same texts.
 TEST_F(LabelEditorTest, ANewDocumentTypedAndSavedIsWhatComposeWrites)
 {
+    Trigger(kLabelEditor);
     Trigger(kNew);
+    EXPECT_FALSE(frame.LabelEditorDock().isHidden()) << "New opens the editor";
     ChooseFormat(1, QStringLiteral("名刺(1) 10面 ｾﾝﾀｰ"));
     frame.FormatBarContents().DataButton(false).click();
     ASSERT_FALSE(state.sameDataForAllLabels);
