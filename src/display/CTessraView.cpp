@@ -141,8 +141,31 @@ void CTessraView::ChooseLabel(long long label)
     label = ClampedLabel(state_.format, label);
     if (label == state_.chosenLabel) return;
     state_.chosenLabel = label;
+    ScrollToChosenLabel();
     RepaintNow();
     if (chosenLabelChanged_) chosenLabelChanged_();
+}
+
+ScreenRect CTessraView::ChosenLabelRect() const
+{
+    const long long label = ClampedLabel(state_.format, state_.chosenLabel);
+    const auto columns = std::max(1LL, static_cast<long long>(GridColumns(state_.format)));
+    return LabelOnScreen(state_.format, step_, origin_, static_cast<int>(label / columns),
+                         static_cast<int>(label % columns));
+}
+
+// The keys may move the chosen label out of sight; the view follows it with its frame.
+void CTessraView::ScrollToChosenLabel()
+{
+    if (state_.viewMode != mode::kSheet || LabelCount(state_.format) == 0) return;
+    const ScreenRect r = ChosenLabelRect();
+    const auto follow = [](QScrollBar* bar, int low, int high, int visible) {
+        if (high - bar->value() > visible) bar->setValue(high - visible);
+        if (low < bar->value()) bar->setValue(low);
+    };
+    const int margin = kChosenFrameGap + kChosenFrameWidth;
+    follow(horizontalScrollBar(), r.left - margin, r.right + margin, viewport()->width());
+    follow(verticalScrollBar(), r.top - margin, r.bottom + margin, viewport()->height());
 }
 
 std::optional<long long> CTessraView::LabelAt(QPoint p) const
@@ -216,10 +239,7 @@ bool CTessraView::LabelViewKey(int key)
 void CTessraView::DrawChosenLabel(QPainter& painter) const
 {
     if (state_.viewMode != mode::kSheet || LabelCount(state_.format) == 0) return;
-    const long long label = ClampedLabel(state_.format, state_.chosenLabel);
-    const auto columns = static_cast<long long>(GridColumns(state_.format));
-    const ScreenRect r = LabelOnScreen(state_.format, step_, origin_, static_cast<int>(label / columns),
-                                       static_cast<int>(label % columns));
+    const ScreenRect r = ChosenLabelRect();
     painter.save();
     painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), kChosenFrameWidth));
     painter.setBrush(Qt::NoBrush);

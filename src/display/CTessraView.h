@@ -52,6 +52,8 @@ private:
     std::optional<long long> LabelAt(QPoint viewportPoint) const;
     bool SheetViewKey(int key);
     bool LabelViewKey(int key);
+    ScreenRect ChosenLabelRect() const;
+    void ScrollToChosenLabel();
     void DrawChosenLabel(QPainter& painter) const;
     void SetScrollSize(ScrollSize size);
     void UpdateScrollBars();

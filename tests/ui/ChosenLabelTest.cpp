@@ -3,6 +3,7 @@
 #include "ui/MainWindowFixture.h"
 
 #include <QImage>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -35,6 +36,18 @@ TEST_F(ChosenLabelTest, ClicksAndKeysChooseALabelThatTheLabelViewShows)
         QTest::keyClick(&view, Qt::Key(row.key));
         EXPECT_EQ(state.chosenLabel, row.chosen) << "key " << row.key;
     }
+
+    state.zoom = mode::kZoom3;
+    view.RepaintNow();
+    QTest::keyClick(&view, Qt::Key_End);
+    const ScreenRect last = LabelOnScreen(state.format, view.Step(), view.Origin(), 4, 1);
+    EXPECT_GT(view.verticalScrollBar()->value(), 0);
+    EXPECT_LE(last.bottom - view.verticalScrollBar()->value(), view.viewport()->height())
+        << "the view follows the chosen label";
+    QTest::keyClick(&view, Qt::Key_Home);
+    EXPECT_GE(LabelOnScreen(state.format, view.Step(), view.Origin(), 0, 0).top - view.verticalScrollBar()->value(), 0);
+    state.zoom = mode::kZoom0;
+    view.RepaintNow();
 
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, LabelCentre(1, 0));
     EXPECT_EQ(state.chosenLabel, 2);
