@@ -50,6 +50,7 @@ struct AppState {
     std::string zoom;         // "Zoom_0" .. "Zoom_3"
     long long shownSheet = 0;  // the sheet the sheet view shows, from 0
     bool allCellsPrintable = false;
+    long long chosenLabel = 0;  // the sheet view's chosen label, reading order from 0
 
     // Sheet format and its texts.
     SheetFormat format;

@@ -3,6 +3,8 @@
 #include "app/HelpWindows.h"
 #include "app/StatusBar.h"
 #include "display/CTessraView.h"
+#include "display/LabelEditor.h"
+#include "display/LabelTextEdit.h"
 #include "display/SheetPages.h"
 #include "document/DocumentCommands.h"
 #include "document/ExportCommand.h"
@@ -16,7 +18,9 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 
 namespace tessra {
 
@@ -37,7 +41,12 @@ CMainFrame::CMainFrame(AppState& state, Dialogs& dialogs)
     UpdateCommandStates();
 }
 
-CMainFrame::~CMainFrame() = default;
+// The docks hide while the window goes; by then the commands they would update are gone.
+CMainFrame::~CMainFrame()
+{
+    labelEditorDock_->disconnect(this);
+    history_->disconnect(this);
+}
 
 void CMainFrame::CreateBars()
 {
@@ -59,16 +68,17 @@ void CMainFrame::CreateBars()
     setCentralWidget(view_);
     // Every change the view shows ends in its drawing: the sheet pane and commands follow it.
     view_->viewport()->installEventFilter(this);
+    CreateFormatBar();
+    CreateLabelEditor();
 }
 
-// Made at its first showing: the hidden bar's forty widgets would only delay the first paint.
 void CMainFrame::CreateFormatBar()
 {
     formatBarDock_ = new QDockWidget(QStringLiteral("書式設定バー"), this);
     formatBarDock_->setObjectName(QStringLiteral("formatBarDock"));
     formatBarDock_->setAllowedAreas(Qt::RightDockWidgetArea);
     formatBarDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
-    formatBar_ = new FormatBar(state_, [this] { view_->RepaintNow(); },
+    formatBar_ = new FormatBar(state_, [this] { FormatChanged(); },
                                [this](const QString& text) { statusBar_->showMessage(text); });
     // A short window scrolls the bar rather than cutting its fields.
     auto* scroller = new QScrollArea;
@@ -83,21 +93,43 @@ void CMainFrame::CreateFormatBar()
     formatBarDock_->hide();
 }
 
-QDockWidget& CMainFrame::FormatBarDock()
-{
-    if (!formatBarDock_) CreateFormatBar();
-    return *formatBarDock_;
-}
-
-FormatBar& CMainFrame::FormatBarContents()
-{
-    if (!formatBar_) CreateFormatBar();
-    return *formatBar_;
-}
-
 bool CMainFrame::FormatBarShown() const
 {
-    return formatBarDock_ && !formatBarDock_->isHidden();
+    return !formatBarDock_->isHidden();
+}
+
+void CMainFrame::CreateLabelEditor()
+{
+    history_ = new QUndoStack(this);
+    labelEditorDock_ = new QDockWidget(QStringLiteral("ラベル編集"), this);
+    labelEditorDock_->setObjectName(QStringLiteral("labelEditorDock"));
+    labelEditorDock_->setAccessibleName(QStringLiteral("ラベル編集"));
+    labelEditorDock_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::BottomDockWidgetArea);
+    labelEditorDock_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    labelEditor_ = new LabelEditor(state_, {[this] { LabelEdited(); },
+                                            [this](const QString& message) {
+                                                if (message.isEmpty()) {
+                                                    statusBar_->clearMessage();
+                                                } else {
+                                                    statusBar_->showMessage(message);
+                                                }
+                                            },
+                                            [this](long long label) { view_->ChooseLabel(label); },
+                                            [this] { RecordFormatStep(); },
+                                            [this] { actions_.Action(kUndo)->trigger(); },
+                                            [this] { actions_.Action(kRedo)->trigger(); }});
+    labelEditor_->SetHistory(history_);
+    labelEditorDock_->setWidget(labelEditor_);
+    addDockWidget(Qt::LeftDockWidgetArea, labelEditorDock_);
+    labelEditorDock_->hide();
+    connect(labelEditorDock_, &QDockWidget::visibilityChanged, this, &CMainFrame::UpdateCommandStates);
+    connect(history_, &QUndoStack::indexChanged, this, &CMainFrame::UpdateCommandStates);
+    view_->OnChosenLabelChanged([this] {
+        labelEditor_->Reload();
+        statusBar_->showMessage(QStringLiteral("ラベル %1").arg(state_.chosenLabel + 1));
+    });
+    edits_ = std::make_unique<EditCommands>(*labelEditor_, *labelEditorDock_, *history_,
+                                            [this] { RecordFormatStep(); });
 }
 
 void CMainFrame::BindCommand(int id, std::function<void()> handler)
@@ -110,7 +142,12 @@ void CMainFrame::BindCommand(int id, std::function<void()> handler)
 
 void CMainFrame::BindCommands()
 {
-    BindCommand(kNew, [this] { files_.New(); });
+    // A new document is for writing: its text is there to be typed into at once.
+    BindCommand(kNew, [this] {
+        files_.New();
+        labelEditorDock_->show();
+        labelEditor_->Text().setFocus();
+    });
     BindCommand(kOpen, [this] { files_.Open(); });
     BindCommand(kSave, [this] { files_.Save(); });
     BindCommand(kSaveAs, [this] { files_.SaveAs(); });
@@ -123,6 +160,14 @@ void CMainFrame::BindCommands()
     BindCommand(kFormatBarButton, [this] {
         if (state_.fileOpen) ToggleFormatBar();
     });
+    BindCommand(kLabelEditor, [this] { ToggleLabelEditor(); });
+    BindCommand(kUndo, [this] { edits_->Undo(); });
+    BindCommand(kRedo, [this] { edits_->Redo(); });
+    BindCommand(kCut, [this] { edits_->Cut(); });
+    BindCommand(kCopy, [this] { edits_->Copy(); });
+    BindCommand(kPaste, [this] { edits_->Paste(); });
+    BindCommand(kSelectAll, [this] { edits_->SelectAll(); });
+    BindCommand(kSixKeyInput, [this] { edits_->SetSixKeyInput(!edits_->SixKeyInput()); });
     BindCommand(kDimensionHelpMenu, [this] { ShowDimensionHelp(); });
     BindCommand(kDimensionHelpButton, [this] { ShowDimensionHelp(); });
     BindCommand(kAbout, [this] { ShowVersionDialog(); });
@@ -142,7 +187,62 @@ void CMainFrame::UpdateCommandStates()
     actions_.Action(kStatusBar)->setChecked(!statusBar_->isHidden());
     QAction* formatBarItem = actions_.Action(kFormatBarMenu);
     formatBarItem->setEnabled(state_.fileOpen);
-    formatBarItem->setChecked(state_.fileOpen && FormatBarShown());
+    formatBarItem->setChecked(state_.fileOpen && !formatBarDock_->isHidden());
+    actions_.Action(kLabelEditor)->setChecked(!labelEditorDock_->isHidden());
+    actions_.Action(kUndo)->setEnabled(edits_->CanUndo());
+    actions_.Action(kRedo)->setEnabled(edits_->CanRedo());
+    for (const int id : {kCut, kCopy, kPaste, kSelectAll, kSixKeyInput}) actions_.Action(id)->setEnabled(state_.fileOpen);
+    actions_.Action(kSixKeyInput)->setChecked(edits_->SixKeyInput());
+}
+
+void CMainFrame::ToggleLabelEditor()
+{
+    labelEditorDock_->setVisible(labelEditorDock_->isHidden());
+    if (!labelEditorDock_->isHidden()) labelEditor_->Text().setFocus();
+    UpdateCommandStates();
+}
+
+// One choice in the bar runs several rules, each ending here; the step is made after the last.
+void CMainFrame::FormatChanged()
+{
+    view_->RepaintNow();
+    labelEditor_->FormatChanged();
+    if (formatApplying_ || formatPending_) return;
+    formatPending_ = true;
+    QTimer::singleShot(0, this, &CMainFrame::RecordFormatStep);
+}
+
+void CMainFrame::RecordFormatStep()
+{
+    if (!formatPending_) return;
+    formatPending_ = false;
+    FormatSnapshot now = TakeFormatSnapshot(state_, *formatBar_);
+    if (now == lastFormat_) return;
+    history_->push(new FormatStep(lastFormat_, now, [this](const FormatSnapshot& s) { ApplyFormat(s); }));
+    lastFormat_ = std::move(now);
+}
+
+void CMainFrame::ApplyFormat(const FormatSnapshot& snapshot)
+{
+    formatApplying_ = true;
+    RestoreFormatSnapshot(snapshot, state_, *formatBar_);
+    lastFormat_ = snapshot;
+    view_->RepaintNow();
+    labelEditor_->FormatChanged();
+    formatApplying_ = false;
+}
+
+// The bar's own showing and hiding and a new document change the format without the user.
+void CMainFrame::ForgetFormatChanges()
+{
+    formatPending_ = false;
+    lastFormat_ = TakeFormatSnapshot(state_, *formatBar_);
+}
+
+void CMainFrame::LabelEdited()
+{
+    view_->RepaintNow();
+    UpdateCommandStates();
 }
 
 void CMainFrame::TurnSheet(int direction)
@@ -172,6 +272,7 @@ void CMainFrame::ToggleFormatBar()
     if (FormatBarShown()) {
         formatBarDock_->hide();
         FormatBarHidden(state_);
+        ForgetFormatChanges();
     } else {
         // Showing the bar re-reads the selection, which would call the document unmodified;
         // changes not yet saved must still be asked about at exit.
@@ -188,12 +289,18 @@ void CMainFrame::SetFormatBarShown(bool shown)
     if (!shown && !formatBarDock_) return;
     FormatBarDock().setVisible(shown);
     if (shown) formatBar_->ShowSelection();
+    ForgetFormatChanges();
 }
 
+// New, Open and Save As: a document just read or written has no steps to take back.
 void CMainFrame::DocumentChanged()
 {
     setWindowTitle(QString::fromStdString(DocumentTitle(state_)));
     view_->RepaintNow();
+    if (!state_.modified) history_->clear();
+    ForgetFormatChanges();
+    labelEditor_->Reload();
+    UpdateCommandStates();
 }
 
 DimensionHelpWindow& CMainFrame::DimensionHelp()

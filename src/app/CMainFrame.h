@@ -2,14 +2,18 @@
 
 #include "app/AppState.h"
 #include "app/Commands.h"
+#include "app/EditCommands.h"
 #include "document/FileCommands.h"
+#include "format/FormatStep.h"
 
 #include <QMainWindow>
 
+#include <memory>
 #include <string>
 
 class QDockWidget;
 class QToolBar;
+class QUndoStack;
 
 namespace tessra {
 
@@ -17,6 +21,7 @@ class CTessraView;
 class Dialogs;
 class DimensionHelpWindow;
 class FormatBar;
+class LabelEditor;
 class StatusBar;
 
 // The main window: menu, tool bar, status bar, the docked format bar, the view, and the
@@ -29,13 +34,17 @@ public:
     CTessraView& View() { return *view_; }
     FileCommands& Files() { return files_; }
     CommandActions& Actions() { return actions_; }
-    QDockWidget& FormatBarDock();
-    FormatBar& FormatBarContents();
+    QDockWidget& FormatBarDock() { return *formatBarDock_; }
+    FormatBar& FormatBarContents() { return *formatBar_; }
+    QDockWidget& LabelEditorDock() { return *labelEditorDock_; }
+    LabelEditor& LabelEditorContents() { return *labelEditor_; }
+    QUndoStack& History() { return *history_; }
     QToolBar& ToolBar() { return *toolBar_; }
     // Made at its first showing: its figure is the slowest part of the window to build.
     DimensionHelpWindow& DimensionHelp();
 
     void ToggleFormatBar();
+    void ToggleLabelEditor();
     void ShowDimensionHelp();
     void ShowVersionDialog();
     void Exit();
@@ -51,6 +60,12 @@ private:
     void CreateBars();
     void CreateFormatBar();
     bool FormatBarShown() const;
+    void CreateLabelEditor();
+    void FormatChanged();
+    void RecordFormatStep();
+    void ApplyFormat(const FormatSnapshot& snapshot);
+    void ForgetFormatChanges();
+    void LabelEdited();
     void BindCommands();
     void SetFormatBarShown(bool shown);
     void DocumentChanged();
@@ -66,6 +81,14 @@ private:
     StatusBar* statusBar_ = nullptr;
     QDockWidget* formatBarDock_ = nullptr;
     FormatBar* formatBar_ = nullptr;
+    QDockWidget* labelEditorDock_ = nullptr;
+    LabelEditor* labelEditor_ = nullptr;
+    QUndoStack* history_ = nullptr;
+    std::unique_ptr<EditCommands> edits_;
+    // The format as the last step left it; a bar change becomes a step once its rules are done.
+    FormatSnapshot lastFormat_;
+    bool formatPending_ = false;
+    bool formatApplying_ = false;
     DimensionHelpWindow* dimensionHelp_ = nullptr;
     FileCommands files_;
 };

@@ -23,17 +23,23 @@ const CommandSpec kCommands[] = {
      nullptr, nullptr},
     {kBraillePrint, "点字印刷(&P)", "Ctrl+P", "点字印刷をする", "点字印刷", ":/toolbar/print.svg"},
     {kExit, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)", nullptr, "ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示", nullptr, nullptr},
-    {kUndo, "元に戻す(&U)", "Ctrl+Z; Alt+Backspace", nullptr, nullptr, nullptr},
-    {kCut, "切り取り(&T)", "Ctrl+X; Shift+Del", nullptr, nullptr, nullptr},
+    {kUndo, "元に戻す(&U)", "Ctrl+Z; Alt+Backspace", "直前の編集を元に戻す", nullptr, nullptr},
+    {kRedo, "やり直し(&R)", "Ctrl+Y; Ctrl+Shift+Z", "元に戻した編集をやり直す", nullptr, nullptr},
+    {kCut, "切り取り(&T)", "Ctrl+X; Shift+Del", "選択範囲を切り取ってｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存", nullptr, nullptr},
     {kCopy, "ｺﾋﾟｰ(&C)", "Ctrl+C; Ctrl+Ins", "選択範囲をｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存", "ｺﾋﾟｰ",
-     ":/toolbar/empty.svg"},
+     ":/toolbar/copy.svg"},
     {kPaste, "貼り付け(&P)", "Ctrl+V; Shift+Ins", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容を貼り付け", "貼り付け",
-     ":/toolbar/empty.svg"},
+     ":/toolbar/paste.svg"},
+    // Ctrl+A stays Save As; inside the label text it selects all, as text fields do.
+    {kSelectAll, "すべて選択(&L)", nullptr, "ラベルのテキストをすべて選択", nullptr, nullptr},
+    {kSixKeyInput, "六点入力(&6)", "Ctrl+6", "F D S J K L の六つのキーで点字を入力する", nullptr, nullptr, true},
     {kToolBar, "ﾂｰﾙ ﾊﾞｰ(&T)", nullptr, "ﾂｰﾙ ﾊﾞｰの 表示/非表示", nullptr, nullptr, true},
     {kStatusBar, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", nullptr, "ｽﾃｰﾀｽ ﾊﾞｰの 表示/非表示", nullptr, nullptr, true},
     {kFormatBarMenu, "書式設定バー", nullptr, nullptr, nullptr, nullptr, true},
     {kPreviousSheet, "前のシート", "Ctrl+PgUp", "前のシートを表示する", nullptr, nullptr},
     {kNextSheet, "次のシート", "Ctrl+PgDown", "次のシートを表示する", nullptr, nullptr},
+    {kLabelEditor, "ラベル編集(&L)", "Ctrl+E", "選んだラベルのテキストを編集する", "ラベル編集",
+     ":/toolbar/label-editor.svg", true},
     {kDimensionHelpMenu, "寸法の説明", nullptr, "寸法の説明", nullptr, nullptr},
     {kAbout, "Tessra のﾊﾞｰｼﾞｮﾝ情報(&A)...", nullptr, "ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示",
      nullptr, nullptr},
@@ -50,8 +56,8 @@ const CommandSpec kCommands[] = {
 };
 
 const int kFileMenu[] = {kNew, kOpen, kSave, kSaveAs, kExport, kSeparator, kBraillePrint, kSeparator, kExit};
-const int kEditMenu[] = {kUndo, kSeparator, kCut, kCopy, kPaste};
-const int kViewMenu[] = {kToolBar, kStatusBar, kFormatBarMenu, kSeparator, kPreviousSheet, kNextSheet};
+const int kEditMenu[] = {kUndo, kRedo, kSeparator, kCut, kCopy, kPaste, kSelectAll, kSeparator, kSixKeyInput};
+const int kViewMenu[] = {kToolBar, kStatusBar, kFormatBarMenu, kLabelEditor, kSeparator, kPreviousSheet, kNextSheet};
 const int kHelpMenu[] = {kDimensionHelpMenu, kSeparator, kAbout};
 
 const MenuSpec kMenus[] = {
@@ -64,7 +70,7 @@ const MenuSpec kMenus[] = {
 const int kToolBarButtons[] = {
     kNew, kOpen, kSave, kSeparator, kPaste, kBraillePrint, kCopy, kSeparator,
     kKanaDisplay, kBrailleDisplay, kSeparator, kZoomOut, kZoomIn, kSeparator,
-    kLabelView, kSheetView, kSeparator, kFormatBarButton, kSeparator, kDimensionHelpButton,
+    kLabelView, kSheetView, kSeparator, kFormatBarButton, kLabelEditor, kSeparator, kDimensionHelpButton,
 };
 
 QAction* MakeAction(const CommandSpec& command, QObject* owner)

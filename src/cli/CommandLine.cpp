@@ -63,6 +63,7 @@ void AddRenderOptions(QCommandLineParser& parser)
         {"width", "Width of the view's client area in pixels.", "PX", "800"},
         {"sheet", "Draw sheet S of the job (from 1).", "S", "1"},
         kStartOption,
+        {"label", "The label the label view shows (from 1, in reading order).", "N", "1"},
     });
 }
 

@@ -76,11 +76,16 @@ SheetFit LabelsFitSheet(const SheetFormat& f)
     return SheetFit::Fits;
 }
 
+long long ShownPage(bool sameDataForAllLabels, long long labelIndex)
+{
+    return sameDataForAllLabels ? 0 : labelIndex;
+}
+
 LabelText LabelLines(std::size_t documentLines, int linesPerPage, bool sameDataForAllLabels,
                      long long labelIndex, long long lineLimit)
 {
     if (labelIndex < 0) return {};
-    return PageLines(documentLines, linesPerPage, sameDataForAllLabels ? 0 : labelIndex, lineLimit);
+    return PageLines(documentLines, linesPerPage, ShownPage(sameDataForAllLabels, labelIndex), lineLimit);
 }
 
 LabelText PageLines(std::size_t documentLines, int linesPerPage, long long page, long long lineLimit)

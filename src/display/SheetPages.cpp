@@ -73,6 +73,12 @@ long long ShownSheet(const AppState& state, const SheetPlan& plan)
     return std::clamp(state.shownSheet, 0LL, plan.sheets - 1);
 }
 
+long long PageOfShownLabel(const AppState& state, long long label)
+{
+    const SheetPlan plan = PlanSheets(state);
+    return plan.PageOf(ShownSheet(state, plan), label);
+}
+
 bool TurnSheet(AppState& state, int direction)
 {
     const SheetPlan plan = PlanSheets(state);

@@ -44,6 +44,10 @@ int EmbossedLineCount(const AppState& state, const LabelText& text);
 // The sheet the view shows (from 0): the state's, kept within the plan's sheets.
 long long ShownSheet(const AppState& state, const SheetPlan& plan);
 
+// The page label `label` (from 0) of the sheet the view shows carries, or kNoPage: the page the
+// label view shows and the label editor writes.
+long long PageOfShownLabel(const AppState& state, long long label);
+
 // Moves the view to the next (+1) or previous (-1) sheet; false when there is none that way.
 bool TurnSheet(AppState& state, int direction);
 

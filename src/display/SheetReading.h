@@ -21,7 +21,7 @@ struct ReadingOptions {
 // capacity.
 void WriteSheetReading(std::ostream& out, const AppState& state, ReadingOptions options = {});
 
-// The label view: label 1 with page 0 and every cell of its padded lines, capacity or not.
+// The label view: the chosen label with its page and every cell of its padded lines, capacity or not.
 std::string LabelViewReading(const AppState& state);
 
 // What the view shows in its current view mode: in the sheet view the shown sheet.

@@ -1,5 +1,6 @@
 #include "display/SheetWalk.h"
 
+#include "display/SheetPages.h"
 #include "format/Cp932Text.h"
 #include "format/Presets.h"
 
@@ -153,7 +154,9 @@ public:
     {
         LabelPlace label;
         label.screen = LabelViewLabel(format_, step_, origin_);
-        label.text = LabelLines(state_.lines.size(), state_.linesPerPage, true, 0, LLONG_MAX);
+        label.index = state_.chosenLabel;
+        label.text = PageLines(state_.lines.size(), state_.linesPerPage,
+                               PageOfShownLabel(state_, state_.chosenLabel), LLONG_MAX);
         visitor_.BeginLabel(label);
         for (int line = 1; line <= label.text.count; ++line) WalkLine(label, line);
     }

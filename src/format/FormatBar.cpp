@@ -397,4 +397,42 @@ void FormatBar::OnDataMode(bool sameForAllLabels)
     repaint_();
 }
 
+FormatBar::BarView FormatBar::ShownNow() const
+{
+    BarView shown;
+    shown.kind = kindList_->currentIndex();
+    shown.size = sizeList_->currentIndex();
+    for (std::size_t f = 0; f < fields_.size(); ++f) {
+        shown.texts[f] = fields_[f]->text();
+        shown.enabled[f] = fields_[f]->isEnabled();
+    }
+    for (std::size_t p = 0; p < fixedPitches_.size(); ++p)
+        if (fixedPitches_[p]->isChecked()) shown.pitchButton = static_cast<int>(p);
+    if (customPitch_->isChecked()) shown.pitchButton = static_cast<int>(fixedPitches_.size());
+    shown.sameData = sameData_->isChecked();
+    shown.ownDataEnabled = ownData_->isEnabled();
+    return shown;
+}
+
+void FormatBar::Show(const BarView& shown)
+{
+    std::vector<std::unique_ptr<QSignalBlocker>> blockers;
+    for (QObject* widget : findChildren<QObject*>()) blockers.push_back(std::make_unique<QSignalBlocker>(widget));
+    kindList_->setCurrentIndex(shown.kind);
+    sizeList_->clear();
+    for (const std::string& row : tessra::FillSizeList(std::max(0, shown.kind), state_).rows)
+        sizeList_->addItem(Shown(row.substr(0, row.find('#'))).trimmed(), Bytes(row));
+    sizeList_->setCurrentIndex(shown.size);
+    for (std::size_t f = 0; f < fields_.size(); ++f) {
+        fields_[f]->setText(shown.texts[f]);
+        fields_[f]->setEnabled(shown.enabled[f]);
+    }
+    QRadioButton* pitch = shown.pitchButton >= 0 && shown.pitchButton < static_cast<int>(fixedPitches_.size())
+                              ? fixedPitches_[static_cast<std::size_t>(shown.pitchButton)]
+                              : customPitch_;
+    pitch->setChecked(true);
+    ownData_->setEnabled(shown.ownDataEnabled);
+    DataButton(shown.sameData).setChecked(true);
+}
+
 }  // namespace tessra

@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "format/FormatBarRules.h"
 
+#include <QString>
 #include <QWidget>
 
 #include <array>
@@ -29,6 +30,21 @@ public:
     // Selects the lists' entries for the selected preset key and shows the format in the fields,
     // as showing the bar and File New do. Leaves the document unmodified.
     void ShowSelection();
+
+    // What the bar's widgets show, to be put back as it was when a change is undone.
+    struct BarView {
+        int kind = -1;
+        int size = -1;
+        std::array<QString, 13> texts;
+        std::array<bool, 13> enabled{};
+        int pitchButton = -1;  // a fixed pitch, or 4 for 寸法指定
+        bool sameData = true;
+        bool ownDataEnabled = true;
+        bool operator==(const BarView&) const = default;
+    };
+    BarView ShownNow() const;
+    // Shows `shown` without running any rule: the state it belongs to is put back beside it.
+    void Show(const BarView& shown);
 
     QComboBox& KindList() const { return *kindList_; }
     QComboBox& SizeList() const { return *sizeList_; }

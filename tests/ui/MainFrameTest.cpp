@@ -84,12 +84,13 @@ TEST_F(MainFrameTest, StartsWithoutADocument)
     EXPECT_TRUE(dialogs.fileRequests.isEmpty());
 }
 
-TEST_F(MainFrameTest, UnhandledCommandsStayDisabledAndEveryButtonIsNamedAndFocusable)
+TEST_F(MainFrameTest, EditCommandsNeedADocumentAndEveryButtonIsNamedAndFocusable)
 {
-    for (const int id : {kUndo, kCut, kCopy, kPaste}) {
-        Trigger(kNew);
-        EXPECT_FALSE(frame.Actions().Action(id)->isEnabled()) << id;
-    }
+    const int edits[] = {kCut, kCopy, kPaste, kSelectAll, kSixKeyInput};
+    for (const int id : edits) EXPECT_FALSE(frame.Actions().Action(id)->isEnabled()) << id;
+    Trigger(kNew);
+    for (const int id : edits) EXPECT_TRUE(frame.Actions().Action(id)->isEnabled()) << id;
+    EXPECT_FALSE(frame.Actions().Action(kUndo)->isEnabled()) << "nothing done yet";
     for (QAction* action : frame.ToolBar().actions()) {
         if (action->isSeparator()) continue;
         QWidget* button = frame.ToolBar().widgetForAction(action);

@@ -1,0 +1,204 @@
+#include "display/LabelEditor.h"
+
+#include "display/LabelTextEdit.h"
+#include "display/SheetGeometry.h"
+
+#include <QLabel>
+#include <QTextBlock>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+namespace tessra {
+namespace {
+
+// Where character `column` (from 1, in code points) of a line starts, in the line's UTF-16.
+int Utf16Position(const QString& line, int column)
+{
+    int position = 0;
+    for (int c = 1; c < column && position < line.size(); ++c)
+        position += line.at(position).isHighSurrogate() && position + 1 < line.size() ? 2 : 1;
+    return position;
+}
+
+int CodePointLength(const QString& line, int position)
+{
+    return position + 1 < line.size() && line.at(position).isHighSurrogate() ? 2 : 1;
+}
+
+}  // namespace
+
+LabelEditor::LabelEditor(AppState& state, Hooks hooks, QWidget* parent)
+    : QWidget(parent),
+      state_(state),
+      hooks_(std::move(hooks)),
+      heading_(new QLabel),
+      text_(new LabelTextEdit),
+      message_(new QLabel)
+{
+    setObjectName(QStringLiteral("labelEditor"));
+    heading_->setObjectName(QStringLiteral("labelEditorHeading"));
+    heading_->setAccessibleName(QStringLiteral("編集するラベル"));
+    heading_->setBuddy(text_);
+    message_->setObjectName(QStringLiteral("labelEditorMessage"));
+    message_->setAccessibleName(QStringLiteral("ラベル編集のメッセージ"));
+    message_->setWordWrap(true);
+    message_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QPalette warning = message_->palette();
+    warning.setColor(QPalette::WindowText, Qt::red);
+    message_->setPalette(warning);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(heading_);
+    layout->addWidget(text_, 1);
+    layout->addWidget(message_);
+    // The history is the window's, shared with the format bar; the field keeps none of its own.
+    text_->setUndoRedoEnabled(false);
+    text_->SetHistoryKeys(hooks_.undo, hooks_.redo);
+    connect(text_->document(), &QTextDocument::contentsChange, this,
+            [this](int position, int removed, int added) {
+                // One key where the last one left the cursor: a letter after it, a Backspace before it.
+                typing_ = removed + added == 1;
+                joinsTyping_ = typing_ && (position == last_.cursor || position + removed == last_.cursor);
+            });
+    connect(text_, &QPlainTextEdit::textChanged, this, [this] {
+        Record();
+        Compose();
+    });
+    Reload();
+}
+
+void LabelEditor::Reload()
+{
+    edit_.emplace(state_, state_.chosenLabel);
+    shownPage_ = LabelPage(state_, state_.chosenLabel);
+    QStringList lines;
+    for (const std::string& line : edit_->Texts()) lines << QString::fromStdString(line);
+    loading_ = true;
+    text_->setPlainText(lines.join(QLatin1Char('\n')));
+    loading_ = false;
+    last_ = Current();
+    endTyping_ = true;
+    text_->setReadOnly(!state_.fileOpen);
+    ShowHeading();
+    text_->setExtraSelections({});
+    message_->clear();
+    ShowCounts(edit_->Compose(TextLines()));
+}
+
+// Which label the text belongs to, and in shared data that it is every label's.
+void LabelEditor::ShowHeading()
+{
+    QString heading;
+    if (!state_.fileOpen) {
+        heading = QStringLiteral("文書がありません");
+    } else if (state_.sameDataForAllLabels) {
+        heading = QStringLiteral("全ラベル共通のテキスト(&T)");
+    } else {
+        heading = QStringLiteral("ラベル %1 のテキスト(&T)").arg(state_.chosenLabel + 1);
+    }
+    heading_->setText(heading);
+    text_->setAccessibleDescription(QString(heading).remove(QStringLiteral("(&T)")));
+}
+
+void LabelEditor::FormatChanged()
+{
+    ShowHeading();
+    if (LabelPage(state_, state_.chosenLabel) != shownPage_) {
+        Reload();
+    } else {
+        ShowCounts(edit_->Compose(TextLines()));
+    }
+}
+
+std::vector<std::string> LabelEditor::TextLines() const
+{
+    std::vector<std::string> lines;
+    for (QTextBlock block = text_->document()->begin(); block.isValid(); block = block.next())
+        lines.push_back(block.text().toStdString());
+    // An empty field is no line at all, as a page without text shows none.
+    if (lines.size() == 1 && lines.front().empty()) lines.clear();
+    return lines;
+}
+
+TextEditStep::Side LabelEditor::Current() const
+{
+    return {text_->toPlainText(), text_->textCursor().position()};
+}
+
+void LabelEditor::Record()
+{
+    if (loading_) return;
+    TextEditStep::Side now = Current();
+    if (history_ && now.text != last_.text) {
+        if (hooks_.beforeStep) hooks_.beforeStep();
+        const long long label = state_.chosenLabel;
+        history_->push(new TextEditStep(last_, now, typing_, joinsTyping_ && !endTyping_,
+                                        [this, label](const TextEditStep::Side& side) { Apply(label, side); }));
+    }
+    last_ = std::move(now);
+    endTyping_ = false;
+}
+
+// Undo and redo bring back the label the step was typed into, then its text.
+void LabelEditor::Apply(long long label, const TextEditStep::Side& side)
+{
+    if (!state_.sameDataForAllLabels && label != state_.chosenLabel && hooks_.chooseLabel) hooks_.chooseLabel(label);
+    // A format undone since may have taken the label away; its text then has nowhere to go.
+    if (!state_.sameDataForAllLabels && label != state_.chosenLabel) return;
+    loading_ = true;
+    text_->setPlainText(side.text);
+    QTextCursor cursor = text_->textCursor();
+    cursor.setPosition(std::min(side.cursor, static_cast<int>(side.text.size())));
+    text_->setTextCursor(cursor);
+    loading_ = false;
+    last_ = Current();
+    endTyping_ = true;
+    Compose();
+}
+
+void LabelEditor::Compose()
+{
+    if (loading_ || !edit_ || !state_.fileOpen) return;
+    const LabelComposition composition = edit_->Compose(TextLines());
+    MarkRefusals(composition);
+    ShowCounts(composition);
+    if (!composition.Composed()) return;
+    if (edit_->Store(state_, composition.cells) && hooks_.documentEdited) hooks_.documentEdited();
+}
+
+void LabelEditor::MarkRefusals(const LabelComposition& composition)
+{
+    QList<QTextEdit::ExtraSelection> marks;
+    for (const LabelRefusal& refused : composition.refusals) {
+        const QTextBlock block = text_->document()->findBlockByNumber(refused.line);
+        if (!block.isValid()) continue;
+        QTextEdit::ExtraSelection mark;
+        mark.format.setForeground(Qt::red);
+        mark.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+        mark.format.setUnderlineColor(Qt::red);
+        mark.cursor = QTextCursor(block);
+        if (refused.refusal.character.empty()) {
+            mark.cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        } else {
+            const int at = Utf16Position(block.text(), refused.refusal.column);
+            mark.cursor.setPosition(block.position() + at);
+            mark.cursor.setPosition(block.position() + at + CodePointLength(block.text(), at),
+                                    QTextCursor::KeepAnchor);
+        }
+        marks << mark;
+    }
+    text_->setExtraSelections(marks);
+    const QString message = QString::fromStdString(RefusalSummary(composition));
+    message_->setText(message);
+    message_->setAccessibleDescription(message);
+    if (hooks_.showMessage) hooks_.showMessage(message);
+}
+
+void LabelEditor::ShowCounts(const LabelComposition& composition)
+{
+    std::vector<int> cells;
+    for (const std::string& line : composition.cells) cells.push_back(static_cast<int>(line.size()));
+    text_->ShowCellCounts(std::move(cells), CellsPerLabelLine(state_.format), LinesPerLabel(state_.format));
+}
+
+}  // namespace tessra

@@ -1,0 +1,315 @@
+#include "app/Commands.h"
+#include "display/LabelEditor.h"
+#include "display/LabelTextEdit.h"
+#include "display/SheetGeometry.h"
+#include "display/SheetReading.h"
+#include "format/FormatBar.h"
+#include "ui/MainWindowFixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QUndoStack>
+
+#include <sstream>
+
+namespace tessra {
+namespace {
+
+using namespace command;
+
+class LabelEditorTest : public test::MainWindowFixture {
+protected:
+    LabelEditorTest() { Trigger(kLabelEditor); }
+
+    LabelTextEdit& Text() { return frame.LabelEditorContents().Text(); }
+    QString Message() { return frame.LabelEditorContents().Message().text(); }
+
+    // One character at a time at the cursor, as keys type them.
+    void Type(const QString& text)
+    {
+        for (const QChar c : text) Text().insertPlainText(QString(c));
+    }
+
+    // The label's reading without the empty lines that end its page.
+    std::string Reading(long long label)
+    {
+        std::ostringstream out;
+        WriteSheetReading(out, state, {label, false});
+        std::string reading = out.str();
+        while (reading.ends_with("\n\n")) reading.pop_back();
+        return reading;
+    }
+
+    void ChooseFormat(int kind, const QString& sizeStart)
+    {
+        FormatBar& bar = frame.FormatBarContents();
+        bar.KindList().setCurrentIndex(kind);
+        emit bar.KindList().activated(kind);
+        const int size = bar.SizeList().findText(sizeStart, Qt::MatchStartsWith);
+        ASSERT_GE(size, 0);
+        bar.SizeList().setCurrentIndex(size);
+        emit bar.SizeList().activated(size);
+    }
+};
+
+TEST_F(LabelEditorTest, PerLabelDataEditsTheChosenLabelsPageAndNothingElse)
+{
+    ComposeCards("あ\n---\nい\n");
+    const std::vector<std::string> before = state.lines;
+    EXPECT_EQ(Text().toPlainText(), "あ");
+    frame.View().ChooseLabel(1);
+    EXPECT_EQ(Text().toPlainText(), "い");
+    EXPECT_EQ(frame.LabelEditorContents().Heading().text(), "ラベル 2 のテキスト(&T)");
+    state.modified = false;
+
+    Text().moveCursor(QTextCursor::End);
+    Type("ぬ");
+    Text().insertPlainText("\nab");
+    EXPECT_EQ(Reading(1), "[2]\nいぬ\n⠰ａｂ\n");
+    EXPECT_TRUE(state.modified);
+    EXPECT_EQ(Text().CellCounts(), (std::vector<int>{2, 3}));
+    EXPECT_EQ(Text().Capacity(), CellsPerLabelLine(state.format));
+    std::vector<std::string> expected = before;
+    const auto page = static_cast<std::size_t>(state.linesPerPage);
+    expected.resize(page + 3);
+    expected[page + 1] = "BM";
+    expected[page + 2] = ";AB";
+    EXPECT_EQ(state.lines, expected) << "only label 2's page changes";
+    EXPECT_TRUE(frame.View().accessibleDescription().contains("いぬ")) << "the view showed it at once";
+}
+
+TEST_F(LabelEditorTest, SharedDataEditsTheOneTextOfEveryLabel)
+{
+    ComposeCards("あ\n");
+    frame.View().ChooseLabel(5);
+    EXPECT_EQ(Text().toPlainText(), "あ");
+    EXPECT_EQ(frame.LabelEditorContents().Heading().text(), "全ラベル共通のテキスト(&T)");
+    Text().moveCursor(QTextCursor::End);
+    Type("い");
+    EXPECT_EQ(Reading(0), "[1]\nあい\n");
+    EXPECT_EQ(Reading(9), "[10]\nあい\n");
+}
+
+TEST_F(LabelEditorTest, RefusedCharactersAreMarkedAndTheLastComposedTextKept)
+{
+    ComposeCards("あ\n");
+    Text().moveCursor(QTextCursor::End);
+    Type("漢い");
+    const auto marks = Text().extraSelections();
+    ASSERT_EQ(marks.size(), 1);
+    EXPECT_EQ(marks[0].cursor.selectedText(), "漢");
+    EXPECT_EQ(marks[0].format.underlineStyle(), QTextCharFormat::WaveUnderline);
+    const QString message = QStringLiteral("1 行 2 文字目「漢」: 漢字はかなで書いてください");
+    EXPECT_EQ(Message(), message);
+    EXPECT_EQ(frame.statusBar()->currentMessage(), message);
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << "never a box while typing";
+    EXPECT_EQ(Reading(0), "[1]\nあ\n");
+
+    const int pageLines = state.linesPerPage - 1;
+    Text().setPlainText(QStringLiteral("あ\n").repeated(pageLines) + QStringLiteral("い"));
+    EXPECT_EQ(Message(), QStringLiteral("%1 行: このラベルのページに入るのは %2 行までです").arg(pageLines + 1).arg(pageLines));
+    Text().setPlainText("あい");
+    EXPECT_TRUE(Text().extraSelections().isEmpty());
+    EXPECT_TRUE(Message().isEmpty());
+    EXPECT_EQ(Reading(0), "[1]\nあい\n");
+}
+
+TEST_F(LabelEditorTest, SixKeysHeldTogetherEnterOneCell)
+{
+    ComposeCards("あ\n");
+    Text().setPlainText("");
+    Trigger(kSixKeyInput);
+    EXPECT_TRUE(frame.Actions().Action(kSixKeyInput)->isChecked());
+    const auto chord = [this](std::initializer_list<Qt::Key> keys) {
+        for (const Qt::Key key : keys) QTest::keyPress(&Text(), key);
+        for (const Qt::Key key : keys) QTest::keyRelease(&Text(), key);
+    };
+    chord({Qt::Key_S});                              // dot 1: あ
+    chord({Qt::Key_D, Qt::Key_S});                   // dots 1 2: い
+    QTest::keyClick(&Text(), Qt::Key_Space);
+    chord({Qt::Key_F, Qt::Key_D, Qt::Key_S, Qt::Key_J, Qt::Key_K, Qt::Key_L});  // all six
+    chord({Qt::Key_L});                              // dot 6 alone
+    QTest::keyClick(&Text(), Qt::Key_Backspace);
+    EXPECT_EQ(Text().toPlainText(), "⠁⠃ ⠿");
+    EXPECT_EQ(state.lines[1], "AB =");
+
+    Trigger(kSixKeyInput);
+    QTest::keyClicks(&Text(), "s");
+    EXPECT_EQ(Text().toPlainText(), "⠁⠃ ⠿s") << "ordinary keys again";
+}
+
+TEST_F(LabelEditorTest, UndoAndRedoTakeTypingAsOneStepAcrossLabels)
+{
+    ComposeCards("あ\n---\nい\n");
+    QUndoStack& history = frame.History();
+    Text().moveCursor(QTextCursor::End);
+    Type("かさ");
+    frame.View().ChooseLabel(1);
+    Text().moveCursor(QTextCursor::End);
+    Type("ぬ");
+    Text().moveCursor(QTextCursor::Start);
+    Type("こ");
+    EXPECT_EQ(history.count(), 3) << "a jump of the cursor starts a new step";
+
+    Trigger(kUndo);
+    EXPECT_EQ(Reading(1), "[2]\nいぬ\n");
+    Trigger(kUndo);
+    EXPECT_EQ(Reading(1), "[2]\nい\n");
+    Trigger(kUndo);
+    EXPECT_EQ(state.chosenLabel, 0) << "the label the step was typed into comes back";
+    EXPECT_EQ(Reading(0), "[1]\nあ\n");
+    EXPECT_FALSE(frame.Actions().Action(kUndo)->isEnabled());
+    Trigger(kRedo);
+    EXPECT_EQ(Reading(0), "[1]\nあかさ\n");
+    EXPECT_TRUE(frame.Actions().Action(kRedo)->isEnabled());
+
+    Text().setFocus();
+    QTest::keyClick(&Text(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Reading(0), "[1]\nあ\n") << "Ctrl+Z in the text field takes the window's history back";
+
+    Trigger(kNew);
+    EXPECT_EQ(history.count(), 0) << "a new document has no history";
+}
+
+TEST_F(LabelEditorTest, FormatBarChangesAreStepsBetweenTheTextSteps)
+{
+    Trigger(kNew);
+    FormatBar& bar = frame.FormatBarContents();
+    const SheetFormat a4 = state.format;
+    EXPECT_EQ(frame.History().count(), 0) << "showing the bar for New is no change of the user's";
+    ChooseFormat(1, QStringLiteral("名刺(1) 10面 ｾﾝﾀｰ"));
+    const SheetFormat cards = state.format;
+    Type("あ");
+    bar.DataButton(false).click();
+    QCoreApplication::processEvents();  // the user's next action comes from the event loop
+    QLineEdit& x3 = bar.Field(FormatField::X3);
+    x3.setText("1");
+    QCoreApplication::processEvents();
+    x3.setText("12");
+    QCoreApplication::processEvents();
+    Trigger(kUndo);
+    EXPECT_EQ(state.format.x3, cards.x3) << "both keys typed into X3 are one step";
+    EXPECT_EQ(x3.text(), QString::number(cards.x3, 'f', 1));
+    EXPECT_FALSE(state.sameDataForAllLabels);
+    Trigger(kUndo);
+    EXPECT_TRUE(state.sameDataForAllLabels);
+    EXPECT_TRUE(bar.DataButton(true).isChecked());
+    Trigger(kUndo);
+    EXPECT_EQ(Reading(0), "[1]\n");
+    Trigger(kUndo);
+    EXPECT_EQ(state.format, a4);
+    EXPECT_EQ(bar.KindList().currentIndex(), 0);
+    EXPECT_TRUE(state.modified);
+    for (int i = 0; i < 4; ++i) Trigger(kRedo);
+    EXPECT_EQ(state.format.x3, 12.0);
+    EXPECT_EQ(bar.SizeList().currentText().startsWith(QStringLiteral("名刺(1)")), true);
+    EXPECT_EQ(Reading(0), "[1]\nあ\n");
+}
+
+TEST_F(LabelEditorTest, ClipboardCopiesTheLabelsTextAndPastingComposesIt)
+{
+    ComposeCards("さとう\nしお\n---\nい\n");
+    Trigger(kCopy);
+    EXPECT_EQ(QApplication::clipboard()->text(), "さとう\nしお") << "nothing selected: the whole text";
+    frame.View().ChooseLabel(1);
+    Trigger(kSelectAll);
+    Trigger(kPaste);
+    EXPECT_EQ(Reading(1), "[2]\nさとう\nしお\n");
+    QApplication::clipboard()->setText("かん字");
+    Trigger(kPaste);
+    EXPECT_FALSE(Message().isEmpty());
+    Trigger(kUndo);
+    Text().selectAll();
+    Trigger(kCut);
+    EXPECT_EQ(Reading(1), "[2]\n");
+    EXPECT_EQ(QApplication::clipboard()->text(), "さとう\nしお");
+}
+
+// New, a card sheet, one page a label, three labels typed, one undone and redone, saved: the
+// file reads as typed and embosses as `tessra compose` writes the same texts.
+TEST_F(LabelEditorTest, ANewDocumentTypedAndSavedIsWhatComposeWrites)
+{
+    Trigger(kLabelEditor);
+    Trigger(kNew);
+    EXPECT_FALSE(frame.LabelEditorDock().isHidden()) << "New opens the editor";
+    ChooseFormat(1, QStringLiteral("名刺(1) 10面 ｾﾝﾀｰ"));
+    frame.FormatBarContents().DataButton(false).click();
+    ASSERT_FALSE(state.sameDataForAllLabels);
+    const QString texts[] = {QStringLiteral("さとう"), QStringLiteral("しお"), QStringLiteral("こしょう")};
+    for (int label = 0; label < 3; ++label) {
+        frame.View().ChooseLabel(label);
+        Type(texts[label]);
+    }
+    Trigger(kUndo);
+    EXPECT_EQ(Reading(2), "[3]\n");
+    Trigger(kRedo);
+    EXPECT_TRUE(state.modified);
+    const QString saved = QString::fromStdString(dir.File("typed.BSE"));
+    dialogs.files.push_back(saved);
+    Trigger(kSaveAs);
+    ASSERT_FALSE(state.modified);
+
+    const auto run = [](QStringList arguments) {
+        std::ostringstream out, err;
+        CliStreams streams{out, err, false};
+        EXPECT_EQ(RunCommandLine(arguments, streams), 0) << err.str();
+        return out.str();
+    };
+    const std::string reading = run({"read", saved});
+    EXPECT_TRUE(reading.starts_with("[1]\nさとう\n")) << reading;
+    EXPECT_NE(reading.find("[2]\nしお\n"), std::string::npos);
+    EXPECT_NE(reading.find("[3]\nこしょう\n"), std::string::npos);
+    const QString text = QString::fromStdString(dir.File("typed.txt"));
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("さとう\n---\nしお\n---\nこしょう\n");
+    file.close();
+    const QString composed = QString::fromStdString(dir.File("composed.BSE"));
+    run({"compose", text, "--output", composed, "--format", test::kCardsKey});
+    EXPECT_EQ(run({"read", composed}), reading);
+    const QString typedStream = QString::fromStdString(dir.File("typed.prn"));
+    const QString composedStream = QString::fromStdString(dir.File("composed.prn"));
+    run({"emboss", saved, "--output", typedStream, "--model", "ZEN10"});
+    run({"emboss", composed, "--output", composedStream, "--model", "ZEN10"});
+    QFile a(typedStream), b(composedStream);
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    EXPECT_EQ(a.readAll(), b.readAll());
+}
+
+// A file with cells the composer never writes, one line edited: every other byte stays.
+TEST_F(LabelEditorTest, EditingOneLineOfALoadedFileKeepsEveryOtherByte)
+{
+    ComposeCards("あ\n---\nい\n");
+    state.lines[1] = "#A-,\x01q";  // a lower-case cell and a byte outside the cell code
+    state.lines[2] = "AAA";
+    const QString path = QString::fromStdString(dir.File("odd.BSE"));
+    state.filePath = path.toStdString();
+    ASSERT_EQ(WriteBseFile(state), std::nullopt);
+    QFile original(path);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray before = original.readAll();
+    original.close();
+
+    frame.Files().OpenPath(path);
+    QTextCursor cursor(Text().document()->findBlockByNumber(1));
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    Text().setTextCursor(cursor);
+    Type("い");
+    Trigger(kSave);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray after = original.readAll();
+    QByteArray expected = before;
+    const int at = expected.indexOf("AAA");
+    expected.insert(at + 3, "B");
+    EXPECT_EQ(after, expected);
+}
+
+}  // namespace
+}  // namespace tessra
