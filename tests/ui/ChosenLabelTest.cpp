@@ -62,6 +62,13 @@ TEST_F(ChosenLabelTest, ClicksAndKeysChooseALabelThatTheLabelViewShows)
     QTest::keyClick(&view, Qt::Key_PageDown);
     EXPECT_EQ(state.chosenLabel, 3);
     EXPECT_EQ(FirstLines(LabelViewReading(state)), "[4]\n");
+    // From start label 3 on, label 3 carries the first page and the labels before it none.
+    state.startLabel = 3;
+    QTest::keyClick(&view, Qt::Key_PageUp);
+    EXPECT_EQ(FirstLines(LabelViewReading(state)), "[3]\nあ\n");
+    QTest::keyClick(&view, Qt::Key_PageUp);
+    EXPECT_EQ(FirstLines(LabelViewReading(state)), "[2]\n");
+    state.startLabel = 1;
     QTest::keyClick(&view, Qt::Key_Escape);
     EXPECT_EQ(state.viewMode, mode::kSheet);
 
