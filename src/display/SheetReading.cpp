@@ -2,6 +2,7 @@
 
 #include "display/KanaReader.h"
 #include "display/LineReading.h"
+#include "display/PlainReading.h"
 #include "display/SheetWalk.h"
 
 #include <algorithm>
@@ -30,9 +31,9 @@ public:
         padded_.assign(line.text);
         if (padded_.size() < line.paddedLength) padded_.resize(line.paddedLength, ' ');
         const int cells = static_cast<int>(std::min<std::size_t>(line.placedCells, INT_MAX));
-        out_ << (options_.braille ? BrailleLabelLine(padded_, cells)
-                                  : ReadLabelLine(reader_, padded_, cells))
-             << '\n';
+        if (options_.braille) out_ << BrailleLabelLine(padded_, cells) << '\n';
+        else if (options_.plain) out_ << PlainReading(ReadLabelLine(reader_, padded_, cells)) << '\n';
+        else out_ << ReadLabelLine(reader_, padded_, cells) << '\n';
     }
 
 private:

@@ -13,6 +13,7 @@ namespace tessra {
 struct ReadingOptions {
     long long onlyLabel = -1;  // a label index from 0, or every label
     bool braille = false;
+    bool plain = false;  // the reading in plain Japanese, for screen readers
 };
 
 // The sheet view: every label in reading order, each line cut at the label's capacity.

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tessra {
+
+// A kana reading (as `tessra read` prints it) in plain Japanese, for screen readers and for
+// people who do not read braille kana notation: a kana followed by ゛ or ° becomes its voiced or
+// semi-voiced kana (か゛ → が, は° → ぱ, う゛ → ゔ); the numeral sign ⠼, the foreign-letter sign
+// ⠰, the capital sign ⠠ and the connecting sign "_" are left out; full-width digits and Latin
+// letters become ASCII. Every other character, braille patterns included, stays; so do line ends.
+std::string PlainReading(std::string_view reading);
+
+}  // namespace tessra
