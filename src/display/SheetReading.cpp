@@ -13,6 +13,14 @@
 namespace tessra {
 namespace {
 
+// The line as the view feeds it to the reader, padded with blanks; returns the cells it places.
+int PadLine(const LinePlace& line, std::string& padded)
+{
+    padded.assign(line.text);
+    if (padded.size() < line.paddedLength) padded.resize(line.paddedLength, ' ');
+    return static_cast<int>(std::min<std::size_t>(line.placedCells, INT_MAX));
+}
+
 class ReadingPrinter final : public SheetVisitor {
 public:
     ReadingPrinter(std::ostream& out, ReadingOptions options) : out_(out), options_(options) {}
@@ -28,9 +36,7 @@ public:
     void BeginLine(const LinePlace& line) override
     {
         if (!printing_) return;
-        padded_.assign(line.text);
-        if (padded_.size() < line.paddedLength) padded_.resize(line.paddedLength, ' ');
-        const int cells = static_cast<int>(std::min<std::size_t>(line.placedCells, INT_MAX));
+        const int cells = PadLine(line, padded_);
         if (options_.braille) out_ << BrailleLabelLine(padded_, cells) << '\n';
         else if (options_.plain) out_ << PlainReading(ReadLabelLine(reader_, padded_, cells)) << '\n';
         else out_ << ReadLabelLine(reader_, padded_, cells) << '\n';
@@ -44,7 +50,41 @@ private:
     std::string padded_;
 };
 
+// Reads each line the way `tessra read --plain` prints it.
+class LabelListener final : public SheetVisitor {
+public:
+    void BeginLabel(const LabelPlace&) override
+    {
+        reader_.ResetForLabel();
+        labels.emplace_back();
+    }
+
+    void BeginLine(const LinePlace& line) override
+    {
+        const int cells = PadLine(line, padded_);
+        labels.back().lines.push_back(PlainReading(ReadLabelLine(reader_, padded_, cells)));
+    }
+
+    void Cell(const CellPlace& cell) override
+    {
+        if (!cell.printable) ++labels.back().unprintableCells;
+    }
+
+    std::vector<SpokenLabel> labels;
+
+private:
+    KanaReader reader_;
+    std::string padded_;
+};
+
 }  // namespace
+
+std::vector<SpokenLabel> SpokenLabels(const AppState& state)
+{
+    LabelListener listener;
+    if (state.fileOpen) WalkSheet(state, listener);
+    return std::move(listener.labels);
+}
 
 void WriteSheetReading(std::ostream& out, const AppState& state, ReadingOptions options)
 {

@@ -4,6 +4,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 namespace tessra {
 
@@ -21,6 +22,16 @@ void WriteSheetReading(std::ostream& out, const AppState& state, ReadingOptions 
 
 // The label view: label 1 with page 0 and every cell of its padded lines, capacity or not.
 std::string LabelViewReading(const AppState& state);
+
+// One label as a screen reader hears it: the plain reading of each line the sheet view places on
+// it, and how many of its cells the embosser cannot reach.
+struct SpokenLabel {
+    std::vector<std::string> lines;
+    long long unprintableCells = 0;
+};
+
+// Every label of the sheet view, in reading order.
+std::vector<SpokenLabel> SpokenLabels(const AppState& state);
 
 // What the view shows in its current view mode.
 std::string ShownReading(const AppState& state);
