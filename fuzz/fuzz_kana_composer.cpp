@@ -1,3 +1,4 @@
+#include "display/EditableText.h"
 #include "display/KanaReader.h"
 #include "display/LineReading.h"
 #include "display/SheetWalk.h"
@@ -6,6 +7,7 @@
 #include "format/Utf8Text.h"
 #include "support/ReadingSpelling.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -14,7 +16,9 @@
 #include <vector>
 
 // Input: a byte choosing the catalogue entry, then the text. A text is either refused with
-// messages, leaving the document untouched, or every label reads back as its text.
+// messages, leaving the document untouched, or every label reads back as its text (unless the
+// text writes cells as braille patterns, which read as whatever those cells read), and the
+// editor's text of every page composes back to the page's cells.
 
 namespace {
 
@@ -67,6 +71,30 @@ void CheckReadings(std::string_view text, const tessra::AppState& state)
     }
 }
 
+bool HoldsBraillePatterns(std::string_view text)
+{
+    for (const char32_t c : tessra::DecodeUtf8(text))
+        if (c >= U'\u2800' && c <= U'\u283F') return true;
+    return false;
+}
+
+void CheckEditorTexts(const tessra::AppState& state)
+{
+    const auto perPage = static_cast<std::size_t>(state.linesPerPage);
+    for (std::size_t first = 0; first < state.lines.size(); first += perPage) {
+        const std::size_t end = std::min(state.lines.size(), first + perPage);
+        const Lines page(state.lines.begin() + static_cast<std::ptrdiff_t>(first),
+                         state.lines.begin() + static_cast<std::ptrdiff_t>(end));
+        tessra::KanaComposer composer;
+        composer.ResetForLabel();
+        const Lines texts = tessra::EditableLines(page);
+        for (std::size_t j = 0; j < page.size(); ++j) {
+            const tessra::ComposedLine line = composer.ComposeLine(texts[j]);
+            Require(line.refusals.empty() && line.cells == page[j]);
+        }
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -79,7 +107,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tessra::AppState state;
     const std::vector<std::string> messages = tessra::ComposeDocument(text, preset, state);
     if (messages.empty()) {
-        CheckReadings(text, state);
+        if (!HoldsBraillePatterns(text)) CheckReadings(text, state);
+        CheckEditorTexts(state);
         return 0;
     }
     Require(state.lines.empty());

@@ -48,6 +48,7 @@ struct AppState {
     std::string viewMode;     // "Sheet" or "Label"
     std::string zoom;         // "Zoom_0" .. "Zoom_3"
     bool allCellsPrintable = false;
+    long long chosenLabel = 0;  // the sheet view's chosen label, reading order from 0
 
     // Sheet format and its texts.
     SheetFormat format;

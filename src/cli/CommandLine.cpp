@@ -56,6 +56,7 @@ void AddRenderOptions(QCommandLineParser& parser)
         {"zoom", "Zoom step, 0 (smallest) to 3.", "N", "1"},
         {"kana", "Draw the kana reading instead of braille dots."},
         {"width", "Width of the view's client area in pixels.", "PX", "800"},
+        {"label", "The label the label view shows (from 1, in reading order).", "N", "1"},
     });
 }
 

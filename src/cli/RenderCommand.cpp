@@ -1,6 +1,7 @@
 #include "cli/CliContext.h"
 
 #include "app/FileIo.h"
+#include "display/LabelChoice.h"
 #include "display/ViewPicture.h"
 
 #include <QFile>
@@ -72,6 +73,20 @@ bool ZoomOption(const CliContext& context, int& zoom, int& exitCode)
     return false;
 }
 
+bool LabelOption(const CliContext& context, long long& label, int& exitCode)
+{
+    int number = 1;
+    if (!context.parser.isSet("label")) return true;
+    if (!WholeNumberOption(context, "label", number, exitCode)) return false;
+    const long long labels = LabelCount(context.state.format);
+    if (number >= 1 && number <= labels) {
+        label = number - 1;
+        return true;
+    }
+    exitCode = UsageError(context, QStringLiteral("--label must lie between 1 and %1.").arg(labels));
+    return false;
+}
+
 }  // namespace
 
 int RunRender(CliContext& context)
@@ -89,6 +104,8 @@ int RunRender(CliContext& context)
     int exitCode = kExitOk;
     if (!ZoomOption(context, zoom, exitCode)) return exitCode;
     if (!WholeNumberOption(context, "width", width, exitCode)) return exitCode;
+    long long label = 0;
+    if (!LabelOption(context, label, exitCode)) return exitCode;
     if (width < 1 || width > kLargestPictureSide)
         return UsageError(context,
                           QStringLiteral("--width must lie between 1 and %1.").arg(kLargestPictureSide));
@@ -97,6 +114,7 @@ int RunRender(CliContext& context)
     state.viewMode = view == "sheet" ? mode::kSheet : mode::kLabel;
     state.zoom = std::string("Zoom_") + char('0' + zoom);
     state.displayMode = parser.isSet("kana") ? mode::kKana : mode::kBraille;
+    state.chosenLabel = label;
 
     EnsureGuiApplication();
     const QSize size = ViewPictureSize(state, width);

@@ -41,4 +41,10 @@ std::string BrailleCellToUtf8(unsigned char cell)
             static_cast<char>(0x80 | (code & 0x3F))};
 }
 
+std::optional<char> CellOfBraillePattern(char32_t code)
+{
+    if (code < U'\u2800' || code >= U'\u2800' + kCellsByDots.size()) return std::nullopt;
+    return kCellsByDots[code - U'\u2800'];
+}
+
 }  // namespace tessra

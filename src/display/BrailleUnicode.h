@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tessra {
@@ -11,5 +12,9 @@ char32_t BrailleCodePoint(unsigned char cell);
 
 // The same pattern as UTF-8.
 std::string BrailleCellToUtf8(unsigned char cell);
+
+// The cell a six-dot pattern U+2800 … U+283F stands for, in the cell code (0x20 … 0x5F); nothing
+// for any other character, the eight-dot patterns included.
+std::optional<char> CellOfBraillePattern(char32_t code);
 
 }  // namespace tessra

@@ -1,13 +1,16 @@
 #include "display/CTessraView.h"
 
 #include "app/StartUp.h"
+#include "display/LabelChoice.h"
 #include "display/LabelHit.h"
+#include "display/SheetGeometry.h"
 #include "display/SheetReading.h"
 #include "display/ZoomStep.h"
 #include "platform/ProcessClock.h"
 
 #include <QAccessible>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -18,6 +21,9 @@ namespace tessra {
 namespace {
 
 constexpr int kLineStep = 20;
+// The chosen label's frame lies just outside its outline, so the outline stays visible.
+constexpr int kChosenFrameGap = 2;
+constexpr int kChosenFrameWidth = 3;
 
 void SetRange(QScrollBar* bar, int total, int visible)
 {
@@ -98,7 +104,12 @@ void CTessraView::OnShowKana()
 
 void CTessraView::RepaintNow()
 {
+    // A smaller format may have left the chosen label behind.
+    const long long kept = ClampedLabel(state_.format, state_.chosenLabel);
+    const bool moved = kept != state_.chosenLabel;
+    state_.chosenLabel = kept;
     viewport()->repaint();
+    if (moved && chosenLabelChanged_) chosenLabelChanged_();
     // Every change the view shows comes through here; scrolling and exposing only paint, so the
     // reading is not recomputed for them.
     DescribeForScreenReaders();
@@ -112,8 +123,9 @@ void CTessraView::paintEvent(QPaintEvent*)
     painter.fillRect(viewport()->rect(), kViewBackground);
     painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
     const ViewDrawing drawing = painter_.Paint(painter, state_, step_, viewport()->width());
-    painter.end();
     origin_ = drawing.origin;
+    if (drawing.scrollSize) DrawChosenLabel(painter);
+    painter.end();
     if (drawing.scrollSize) SetScrollSize(*drawing.scrollSize);
     if (TracingPaint()) TracePaint(static_cast<double>(timer.nsecsElapsed()) / 1e6);
 }
@@ -124,15 +136,96 @@ void CTessraView::resizeEvent(QResizeEvent* event)
     UpdateScrollBars();
 }
 
+void CTessraView::ChooseLabel(long long label)
+{
+    label = ClampedLabel(state_.format, label);
+    if (label == state_.chosenLabel) return;
+    state_.chosenLabel = label;
+    RepaintNow();
+    if (chosenLabelChanged_) chosenLabelChanged_();
+}
+
+std::optional<long long> CTessraView::LabelAt(QPoint p) const
+{
+    if (state_.viewMode != mode::kSheet || !state_.fileOpen) return std::nullopt;
+    const ScreenPoint point{p.x() + horizontalScrollBar()->value(), p.y() + verticalScrollBar()->value()};
+    const std::optional<GridPosition> hit = LabelAtPoint(state_.format, step_, origin_, point);
+    if (!hit) return std::nullopt;
+    return static_cast<long long>(hit->row) * GridColumns(state_.format) + hit->column;
+}
+
+void CTessraView::mousePressEvent(QMouseEvent* event)
+{
+    QAbstractScrollArea::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton) return;
+    if (const auto label = LabelAt(event->position().toPoint())) ChooseLabel(*label);
+}
+
 void CTessraView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     QAbstractScrollArea::mouseDoubleClickEvent(event);
     if (event->button() != Qt::LeftButton) return;
-    const QPoint p = event->position().toPoint();
-    const ScreenPoint point{p.x() + horizontalScrollBar()->value(), p.y() + verticalScrollBar()->value()};
-    if (state_.viewMode != mode::kSheet) return;
-    if (!LabelAtPoint(state_.format, step_, origin_, point)) return;
+    const auto label = LabelAt(event->position().toPoint());
+    if (!label) return;
+    ChooseLabel(*label);
     OnViewLabel();
+}
+
+void CTessraView::keyPressEvent(QKeyEvent* event)
+{
+    const bool handled = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier
+                             ? (state_.viewMode == mode::kSheet ? SheetViewKey(event->key())
+                                                                : LabelViewKey(event->key()))
+                             : false;
+    if (handled) {
+        event->accept();
+    } else {
+        QAbstractScrollArea::keyPressEvent(event);
+    }
+}
+
+bool CTessraView::SheetViewKey(int key)
+{
+    if (!state_.fileOpen) return false;
+    const auto step = [this](LabelStep s) { ChooseLabel(SteppedLabel(state_.format, state_.chosenLabel, s)); };
+    switch (key) {
+    case Qt::Key_Right: step(LabelStep::Next); return true;
+    case Qt::Key_Left: step(LabelStep::Previous); return true;
+    case Qt::Key_Down: step(LabelStep::RowDown); return true;
+    case Qt::Key_Up: step(LabelStep::RowUp); return true;
+    case Qt::Key_Home: step(LabelStep::First); return true;
+    case Qt::Key_End: step(LabelStep::Last); return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: OnViewLabel(); return true;
+    default: return false;
+    }
+}
+
+bool CTessraView::LabelViewKey(int key)
+{
+    if (state_.viewMode != mode::kLabel) return false;
+    switch (key) {
+    case Qt::Key_PageDown: ChooseLabel(SteppedLabel(state_.format, state_.chosenLabel, LabelStep::Next)); return true;
+    case Qt::Key_PageUp: ChooseLabel(SteppedLabel(state_.format, state_.chosenLabel, LabelStep::Previous)); return true;
+    case Qt::Key_Escape: OnViewSheet(); return true;
+    default: return false;
+    }
+}
+
+// In the system's highlight colour, never red: red marks what cannot be embossed.
+void CTessraView::DrawChosenLabel(QPainter& painter) const
+{
+    if (state_.viewMode != mode::kSheet || LabelCount(state_.format) == 0) return;
+    const long long label = ClampedLabel(state_.format, state_.chosenLabel);
+    const auto columns = static_cast<long long>(GridColumns(state_.format));
+    const ScreenRect r = LabelOnScreen(state_.format, step_, origin_, static_cast<int>(label / columns),
+                                       static_cast<int>(label % columns));
+    painter.save();
+    painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), kChosenFrameWidth));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(QPoint(r.left - kChosenFrameGap, r.top - kChosenFrameGap),
+                           QPoint(r.right + kChosenFrameGap, r.bottom + kChosenFrameGap)));
+    painter.restore();
 }
 
 void CTessraView::SetScrollSize(ScrollSize size)

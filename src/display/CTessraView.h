@@ -7,6 +7,9 @@
 
 #include <QAbstractScrollArea>
 
+#include <functional>
+#include <optional>
+
 namespace tessra {
 
 // The program's only view: the sheet or one label, painted by the draw layer at the scroll
@@ -29,6 +32,11 @@ public:
     // Paints now, before returning.
     void RepaintNow();
 
+    // Makes `label` (reading order from 0, kept within the sheet) the chosen label and tells the
+    // listener when it changed.
+    void ChooseLabel(long long label);
+    void OnChosenLabelChanged(std::function<void()> listener) { chosenLabelChanged_ = std::move(listener); }
+
     ScreenPoint Origin() const { return origin_; }
     const ZoomStep& Step() const { return step_; }
     ScrollSize ScrollArea() const { return scrollSize_; }
@@ -36,9 +44,15 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    std::optional<long long> LabelAt(QPoint viewportPoint) const;
+    bool SheetViewKey(int key);
+    bool LabelViewKey(int key);
+    void DrawChosenLabel(QPainter& painter) const;
     void SetScrollSize(ScrollSize size);
     void UpdateScrollBars();
     void DescribeForScreenReaders();
@@ -50,6 +64,7 @@ private:
     ScreenPoint origin_;
     ScrollSize scrollSize_{100, 100};
     bool firstDocumentPaintTraced_ = false;
+    std::function<void()> chosenLabelChanged_;
 };
 
 // What the view's accessible name says: the view mode and the zoom step.

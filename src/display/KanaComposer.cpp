@@ -1,5 +1,6 @@
 #include "display/KanaComposer.h"
 
+#include "display/BrailleUnicode.h"
 #include "display/KanaTables.h"
 #include "format/Utf8Text.h"
 
@@ -14,14 +15,8 @@ namespace {
 
 using namespace kana;
 
-constexpr char32_t kVoicedMark = U'\u309B';      // ゛, as the reader writes it
-constexpr char32_t kSemiVoicedMark = U'\u00B0';  // °, likewise
 constexpr char32_t kInvalidByte = 0x110000;
 
-constexpr std::u32string_view kVoicedKana = U"がぎぐげござじずぜぞだぢづでどばびぶべぼゔ";
-constexpr std::u32string_view kVoicedBase = U"かきくけこさしすせそたちつてとはひふへほう";
-constexpr std::u32string_view kSemiVoicedKana = U"ぱぴぷぺぽ";
-constexpr std::u32string_view kSemiVoicedBase = U"はひふへほ";
 constexpr std::u32string_view kSmallKana = U"ぁぃぅぇぉゃゅょゎゕゖ";
 constexpr std::u32string_view kPunctuation = U"。、？！・";
 
@@ -110,7 +105,8 @@ const KanaTable& Kana()
     return table;
 }
 
-bool IsBlank(char32_t c) { return c == U' ' || c == U'\u3000'; }
+// The braille pattern without dots is the blank cell, so it ends runs as a blank does.
+bool IsBlank(char32_t c) { return c == U' ' || c == U'\u3000' || c == U'\u2800'; }
 
 std::optional<int> DigitValue(char32_t c)
 {
@@ -227,6 +223,8 @@ private:
             line_.cells += kBlankCell;
             run_ = Run::None;
             ++at_;
+        } else if (const auto literal = CellOfBraillePattern(c)) {
+            WriteLiteral(*literal);
         } else if (DigitValue(c)) {
             WriteNumber();
         } else if (LetterOf(c)) {
@@ -314,6 +312,15 @@ private:
             }
         }
         run_ = Run::Letters;
+    }
+
+    // A braille pattern is its own cell, exactly: nothing is added before it, and it continues
+    // no number or letter run, so what follows is written as after a blank.
+    void WriteLiteral(char cell)
+    {
+        line_.cells += cell;
+        run_ = Run::None;
+        ++at_;
     }
 
     void WritePunctuation(char cell)

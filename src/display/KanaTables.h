@@ -57,6 +57,14 @@ constexpr bool ContinuesNumber(char c)
     return IsUpperDigit(c) || c == kDigitComma || c == kDecimalPoint || c == '3';
 }
 
+// The reading writes a voiced or semi-voiced kana as its base kana and a mark.
+inline constexpr char32_t kVoicedMark = U'\u309B';      // ゛
+inline constexpr char32_t kSemiVoicedMark = U'\u00B0';  // °
+inline constexpr std::u32string_view kVoicedKana = U"がぎぐげござじずぜぞだぢづでどばびぶべぼゔ";
+inline constexpr std::u32string_view kVoicedBase = U"かきくけこさしすせそたちつてとはひふへほう";
+inline constexpr std::u32string_view kSemiVoicedKana = U"ぱぴぷぺぽ";
+inline constexpr std::u32string_view kSemiVoicedBase = U"はひふへほ";
+
 inline constexpr CellText kSingleCellRows[] = {
     {'A', "あ"}, {'B', "い"}, {'C', "う"}, {'F', "え"}, {'I', "お"},
     {'*', "か"}, {'<', "き"}, {'%', "く"}, {'$', "け"}, {'[', "こ"},

@@ -76,11 +76,16 @@ SheetFit LabelsFitSheet(const SheetFormat& f)
     return SheetFit::Fits;
 }
 
+long long ShownPage(bool sameDataForAllLabels, long long labelIndex)
+{
+    return sameDataForAllLabels ? 0 : labelIndex;
+}
+
 LabelText LabelLines(std::size_t documentLines, int linesPerPage, bool sameDataForAllLabels,
                      long long labelIndex, long long lineLimit)
 {
     if (linesPerPage <= 1 || lineLimit < 1 || labelIndex < 0) return {};
-    const long long page = sameDataForAllLabels ? 0 : labelIndex;
+    const long long page = ShownPage(sameDataForAllLabels, labelIndex);
     const auto lines = static_cast<long long>(documentLines);
     if (page > lines / linesPerPage) return {};  // also keeps the product below from overflowing
     const long long first = page * linesPerPage;  // line 0 of the page, never shown

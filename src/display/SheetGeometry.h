@@ -52,6 +52,9 @@ struct LabelText {
     int count = 0;
 };
 
+// The page label `labelIndex` shows: page 0 when every label carries the same data, else its own.
+long long ShownPage(bool sameDataForAllLabels, long long labelIndex);
+
 // The page and line rule. Label `labelIndex` shows page 0 when every label carries the same data,
 // else its own page; line 0 of a page is never shown. `lineLimit` is the label's capacity in lines
 // (the label view passes no limit).

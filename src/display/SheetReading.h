@@ -20,7 +20,7 @@ struct ReadingOptions {
 // The sheet view: every label in reading order, each line cut at the label's capacity.
 void WriteSheetReading(std::ostream& out, const AppState& state, ReadingOptions options = {});
 
-// The label view: label 1 with page 0 and every cell of its padded lines, capacity or not.
+// The label view: the chosen label with its page and every cell of its padded lines, capacity or not.
 std::string LabelViewReading(const AppState& state);
 
 // One label as a screen reader hears it: the plain reading of each line the sheet view places on

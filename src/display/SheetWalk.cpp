@@ -149,7 +149,9 @@ public:
     {
         LabelPlace label;
         label.screen = LabelViewLabel(format_, step_, origin_);
-        label.text = LabelLines(state_.lines.size(), state_.linesPerPage, true, 0, LLONG_MAX);
+        label.index = state_.chosenLabel;
+        label.text = LabelLines(state_.lines.size(), state_.linesPerPage, state_.sameDataForAllLabels,
+                                state_.chosenLabel, LLONG_MAX);
         visitor_.BeginLabel(label);
         for (int line = 1; line <= label.text.count; ++line) WalkLine(label, line);
     }

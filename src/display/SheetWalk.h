@@ -78,7 +78,7 @@ SheetWalkResult WalkSheet(const AppState& state, SheetVisitor& visitor);
 long long CountUnprintable(const AppState& state);
 bool AllCellsPrintable(const AppState& state);
 
-// The label view: one label with page 0, whatever the data mode, every line of the page and every
+// The label view: the chosen label with the page it shows, every line of the page and every
 // cell of the padded line; what lies beyond the capacity is marked excess. On single-sheet
 // formats a cell outside the margins, measured in pixels, is marked unprintable; that never counts
 // against printing. Paper positions are those on label 0.

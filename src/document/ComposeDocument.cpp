@@ -13,12 +13,6 @@ constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 std::string Decimal(long long number) { return std::to_string(number); }
 
-std::string CharacterMessage(int line, const ComposeRefusal& refusal)
-{
-    return Decimal(line) + " 行 " + Decimal(refusal.column) + " 文字目「" + refusal.character +
-           "」: " + refusal.reason;
-}
-
 std::string TooManyLabels(long long labels, long long texts, int firstLine)
 {
     return "ラベル " + Decimal(labels + 1) + "（" + Decimal(firstLine) + " 行目から）: この用紙のラベルは " +
@@ -48,8 +42,8 @@ std::string TooManyLines(int capacity, std::size_t lines)
 class PageWriter {
 public:
     explicit PageWriter(const SheetFormat& format)
-        : cells_(CellsPerLabelLine(format)),
-          lines_(LinesPerLabel(format)),
+        : cells_(ComposedPageShape(format).cellsPerLine),
+          lines_(ComposedPageShape(format).linesPerPage - 1),
           labels_(static_cast<long long>(GridRows(format)) * GridColumns(format))
     {
     }
@@ -66,7 +60,7 @@ public:
         }
     }
 
-    int CellsPerLine() const { return cells_; }
+    PageShape Shape() const { return {cells_, lines_ + 1}; }
     int LinesPerPage() const { return lines_ + 1; }
     std::vector<std::string>& Lines() { return pageLines_; }
     const std::vector<std::string>& Problems() const { return problems_; }
@@ -81,7 +75,7 @@ private:
             const int textLine = label.firstLine + static_cast<int>(j);
             ComposedLine composed = composer_.ComposeLine(label.lines[j]);
             for (const ComposeRefusal& refusal : composed.refusals)
-                problems_.push_back(CharacterMessage(textLine, refusal));
+                problems_.push_back(RefusalMessage(textLine, refusal));
             const std::string place = LinePlace(k, j, textLine);
             if (composed.cells.size() > static_cast<std::size_t>(cells_))
                 problems_.push_back(place + TooLong(composed.cells.size(), cells_));
@@ -100,6 +94,17 @@ private:
 };
 
 }  // namespace
+
+std::string RefusalMessage(int line, const ComposeRefusal& refusal)
+{
+    return Decimal(line) + " 行 " + Decimal(refusal.column) + " 文字目「" + refusal.character +
+           "」: " + refusal.reason;
+}
+
+PageShape ComposedPageShape(const SheetFormat& format)
+{
+    return {CellsPerLabelLine(format), LinesPerLabel(format) + 1};
+}
 
 LabelSources SplitLabels(std::string_view text)
 {
@@ -137,8 +142,8 @@ std::vector<std::string> ComposeDocument(std::string_view text, const Preset& pr
     state.formatString = std::string(preset.layout);
     state.format = format;
     state.sameDataForAllLabels = !split.separated;
-    state.cellsPerLine = pages.CellsPerLine();
-    state.linesPerPage = pages.LinesPerPage();
+    state.cellsPerLine = pages.Shape().cellsPerLine;
+    state.linesPerPage = pages.Shape().linesPerPage;
     state.lines = std::move(pages.Lines());
     state.modified = true;
     return {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "display/KanaComposer.h"
 #include "format/Presets.h"
 
 #include <string>
@@ -24,6 +25,17 @@ struct LabelSources {
     bool separated = false;
 };
 LabelSources SplitLabels(std::string_view text);
+
+// How a character that cannot be written is named: "L 行 C 文字目「X」: reason", line from 1.
+std::string RefusalMessage(int line, const ComposeRefusal& refusal);
+
+// The page a composed document gives each label: a line holds the label's cells and a page the
+// label's lines after its first line, which is never shown.
+struct PageShape {
+    int cellsPerLine = 0;
+    int linesPerPage = 0;
+};
+PageShape ComposedPageShape(const SheetFormat& format);
 
 // Makes `state` a new, unsaved document on `preset` from kana text (UTF-8, one text line per
 // braille line). Without separators every label shows the text (data-mode digit 0); with them

@@ -20,6 +20,7 @@ std::string ExtensionOf(const std::string& path)
 void NewDocument(AppState& state)
 {
     state.lines.clear();
+    state.chosenLabel = 0;
     state.selectedPresetKey = std::string(preset::kDefaultKey);
     state.formatPresetKey = std::string(preset::kDefaultKey);
     state.filePresetKey.clear();
@@ -41,6 +42,7 @@ std::optional<std::string> OpenDocument(AppState& state, const std::string& path
     state.filePath = path;
     state.fileExtension = ExtensionOf(path);
     state.lines.clear();
+    state.chosenLabel = 0;
     state.filePresetKey.clear();
     state.formatString.clear();
     state.selectedPresetKey.clear();

@@ -100,6 +100,12 @@ TEST_F(CommandLineTest, ComposeWritesALabelThatReadsBackAndEmbossesAndRefusesEve
     EXPECT_FALSE(std::filesystem::exists(bad));
     EXPECT_NE(Tessra({"compose", "--list-formats"}).out.find("\nマルチラベル@名刺(5)  8面ドブ裁断(1)\n"),
               std::string::npos);
+
+    // Braille patterns are cells as they stand: no numeral sign is added before the kana here.
+    const std::string patterns = dir.File("patterns.txt"), literal = dir.File("literal.BSE");
+    std::ofstream(patterns) << "⠼⠁あ\n";
+    ASSERT_EQ(Tessra({"compose", QString::fromStdString(patterns), "--output", QString::fromStdString(literal)}).exitCode, 0);
+    EXPECT_EQ(Tessra({"read", QString::fromStdString(literal), "--braille"}).out, "[1]\n⠼⠁⠁\n");
 }
 
 TEST_F(CommandLineTest, UsageErrorsExitWith2AndAnUnreadableFileWith1)

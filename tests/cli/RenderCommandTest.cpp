@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QImage>
 
+#include "platform/TextCodec.h"
+
 namespace tessra {
 namespace {
 
@@ -31,6 +33,24 @@ TEST_F(RenderCommandTest, PngIsTheViewsPictureAtScrollPositionZero)
     EXPECT_TRUE(written.readAll().startsWith("%PDF"));
 }
 
+// Per-label data: the label view of label N shows page N-1, and the sheet view has no chosen label.
+TEST_F(RenderCommandTest, TheLabelViewDrawsTheLabelAskedFor)
+{
+    const Preset& cards = *FindPresetByKey(Utf8ToCp932("マルチラベル@名刺(1) 10面 ｾﾝﾀｰ 0㎜"));
+    const QString doc = Save(test::PerLabelDocument(cards, 3, {"", "A", "", "", "B", "", "", "A"}));
+    const auto picture = [&](QStringList options) {
+        const QString png = QString::fromStdString(dir.File("label.png"));
+        EXPECT_EQ(Tessra(QStringList{"render", doc, "--output", png} + options).exitCode, 0);
+        return QImage(png);
+    };
+    const QImage first = picture({"--view", "label"});
+    EXPECT_EQ(picture({"--view", "label", "--label", "1"}), first);
+    EXPECT_NE(picture({"--view", "label", "--label", "2"}), first);
+    EXPECT_EQ(picture({"--view", "label", "--label", "3"}), first);
+    EXPECT_EQ(picture({"--label", "2"}), picture({})) << "the chosen label is never drawn in a picture";
+    EXPECT_EQ(Tessra({"render", doc, "--output", "x.png", "--label", "11"}).exitCode, 2);
+}
+
 TEST_F(RenderCommandTest, RefusesBadArgumentsAndUnwritableOutputsWithoutLeavingAFile)
 {
     const QString doc = Save(test::A4Document());
@@ -39,7 +59,9 @@ TEST_F(RenderCommandTest, RefusesBadArgumentsAndUnwritableOutputsWithoutLeavingA
                                    {"render", doc, "--output", png, "--zoom", "4"},
                                    {"render", doc, "--output", png, "--view", "page"},
                                    {"render", doc, "--output", png, "--width", "0"},
-                                   {"render", doc, "--output", png, "--width", "wide"}}) {
+                                   {"render", doc, "--output", png, "--width", "wide"},
+                                   {"render", doc, "--output", png, "--label", "0"},
+                                   {"render", doc, "--output", png, "--label", "2"}}) {
         EXPECT_EQ(Tessra(bad).exitCode, 2) << bad.join(' ').toStdString();
     }
     EXPECT_FALSE(QFile::exists(png));

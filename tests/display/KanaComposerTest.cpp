@@ -51,6 +51,8 @@ TEST(KanaComposer, WritesEachKindOfTextAndRefusesWhatCannotReadBack)
         {"comma and point only between digits", {"1,", ".5", "あ、1，"}, {"✗2", "✗1", "✗4"}},
         {"parenthesis out of turn", {"）", "（（"}, {"✗1", "✗2"}},
         {"bytes that are not UTF-8", {"あ\xff", "\xe3\x81"}, {"✗2", "✗1,2"}},
+        {"braille patterns as their own cells, nothing added around them",
+         {"⠁⠿⠼", "1⠁", "a⠂", "。⠁", "⠶）", "⠀あ", "⣿"}, {"A=#", "#AA", ";A1", "4 A", "✗2", " A", "✗1"}},
     };
     for (const auto& row : rows) EXPECT_EQ(Compose(row.lines), row.expected) << row.name;
 }

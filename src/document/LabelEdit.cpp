@@ -1,0 +1,104 @@
+#include "document/LabelEdit.h"
+
+#include "display/EditableText.h"
+#include "display/SheetGeometry.h"
+#include "document/ComposeDocument.h"
+
+#include <algorithm>
+
+namespace tessra {
+namespace {
+
+// The page shape editing works with: the document's, or for a document without a line the one
+// composing would give it.
+int LinesPerPage(const AppState& state)
+{
+    return state.lines.empty() ? ComposedPageShape(state.format).linesPerPage : state.linesPerPage;
+}
+
+std::size_t FirstLineOfPage(const AppState& state, long long label)
+{
+    return static_cast<std::size_t>(LabelPage(state, label)) *
+           static_cast<std::size_t>(std::max(0, LinesPerPage(state)));
+}
+
+}  // namespace
+
+long long LabelPage(const AppState& state, long long label)
+{
+    return std::max(0LL, ShownPage(state.sameDataForAllLabels, label));
+}
+
+std::vector<std::string> LabelPageLines(const AppState& state, long long label)
+{
+    const int perPage = LinesPerPage(state);
+    if (perPage <= 1) return {};
+    const std::size_t first = FirstLineOfPage(state, label) + 1;
+    if (first >= state.lines.size()) return {};
+    const std::size_t end = std::min(state.lines.size(), first + static_cast<std::size_t>(perPage - 1));
+    std::vector<std::string> lines(state.lines.begin() + static_cast<std::ptrdiff_t>(first),
+                                   state.lines.begin() + static_cast<std::ptrdiff_t>(end));
+    while (!lines.empty() && lines.back().empty()) lines.pop_back();
+    return lines;
+}
+
+std::string TooManyLinesMessage(int limit)
+{
+    return "このラベルのページに入るのは " + std::to_string(limit) + " 行までです";
+}
+
+LabelEdit::LabelEdit(const AppState& state, long long label)
+    : label_(label),
+      lineLimit_(std::max(0, LinesPerPage(state) - 1)),
+      cells_(LabelPageLines(state, label)),
+      texts_(EditableLines(cells_))
+{
+}
+
+LabelComposition LabelEdit::Compose(std::span<const std::string> texts) const
+{
+    LabelComposition result;
+    KanaComposer composer;
+    composer.ResetForLabel();
+    for (std::size_t j = 0; j < texts.size(); ++j) {
+        const int line = static_cast<int>(j);
+        ComposedLine composed = composer.ComposeLine(texts[j]);
+        if (j < texts_.size() && texts[j] == texts_[j]) {
+            result.cells.push_back(cells_[j]);
+            continue;
+        }
+        for (ComposeRefusal& refusal : composed.refusals) result.refusals.push_back({line, std::move(refusal)});
+        if (line >= lineLimit_) {
+            result.refusals.push_back({line, {1, std::string(), TooManyLinesMessage(lineLimit_)}});
+        }
+        result.cells.push_back(std::move(composed.cells));
+    }
+    return result;
+}
+
+bool LabelEdit::Store(AppState& state, const std::vector<std::string>& cells) const
+{
+    if (cells.size() > static_cast<std::size_t>(lineLimit_)) return false;
+    if (state.lines.empty()) {
+        if (std::ranges::all_of(cells, &std::string::empty)) return false;
+        const PageShape shape = ComposedPageShape(state.format);
+        state.cellsPerLine = shape.cellsPerLine;
+        state.linesPerPage = shape.linesPerPage;
+    }
+    const std::size_t first = FirstLineOfPage(state, label_) + 1;
+    const std::size_t pageEnd = first + static_cast<std::size_t>(lineLimit_);
+    std::size_t used = cells.size();
+    while (used > 0 && cells[used - 1].empty()) --used;
+    if (used > 0 && state.lines.size() < first + used) state.lines.resize(first + used);
+    bool changed = false;
+    for (std::size_t i = first; i < std::min(pageEnd, state.lines.size()); ++i) {
+        const std::string& wanted = i - first < cells.size() ? cells[i - first] : std::string();
+        if (state.lines[i] == wanted) continue;
+        state.lines[i] = wanted;
+        changed = true;
+    }
+    if (changed) state.modified = true;
+    return changed;
+}
+
+}  // namespace tessra

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/CMainFrame.h"
+#include "app/CTessraApp.h"
+#include "display/CTessraView.h"
+#include "display/ScreenLayout.h"
+#include "document/ComposeDocument.h"
+#include "format/Presets.h"
+#include "platform/TextCodec.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace tessra::test {
+
+inline constexpr const char* kCardsKey = "マルチラベル@名刺(1) 10面 ｾﾝﾀｰ 0㎜";
+
+// The main window, shown offscreen, with scripted dialogs and its own settings and folder.
+class MainWindowFixture : public testing::Test {
+protected:
+    MainWindowFixture()
+    {
+        std::filesystem::current_path(dir.Path());
+        InitInstance(frame, state, dir.File("Tessra.ini"));
+        frame.resize(1000, 700);
+        frame.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    }
+    ~MainWindowFixture() override { std::filesystem::current_path(startDirectory); }
+
+    void Trigger(int id) { frame.Actions().Action(id)->trigger(); }
+
+    // A business-card sheet with the labels' texts, as `tessra compose` writes it.
+    void ComposeCards(const char* text)
+    {
+        ASSERT_TRUE(ComposeDocument(text, *FindPresetByKey(Utf8ToCp932(kCardsKey)), state).empty());
+        frame.View().RepaintNow();
+    }
+
+    QPoint LabelCentre(int row, int column)
+    {
+        const CTessraView& view = frame.View();
+        const ScreenRect r = LabelOnScreen(state.format, view.Step(), view.Origin(), row, column);
+        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+
+    std::filesystem::path startDirectory = std::filesystem::current_path();
+    TempDir dir;
+    AppState state;
+    ScriptedDialogs dialogs;
+    CMainFrame frame{state, dialogs};
+};
+
+}  // namespace tessra::test
