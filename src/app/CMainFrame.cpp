@@ -105,6 +105,7 @@ void CMainFrame::BindCommands()
     BindCommand(kZoomOut, [this] { view_->OnZoomOut(); });
     BindCommand(kBrailleDisplay, [this] { view_->OnShowBraille(); });
     BindCommand(kKanaDisplay, [this] { view_->OnShowKana(); });
+    BindCommand(kDotNumbers, [this] { statusBar_->showMessage(view_->SpeakDotNumbers()); });
 }
 
 void CMainFrame::UpdateCommandStates()

@@ -30,6 +30,7 @@ const CommandSpec kCommands[] = {
     {kToolBar, "ﾂｰﾙ ﾊﾞｰ(&T)", nullptr, "ﾂｰﾙ ﾊﾞｰの 表示/非表示", nullptr, nullptr, true},
     {kStatusBar, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", nullptr, "ｽﾃｰﾀｽ ﾊﾞｰの 表示/非表示", nullptr, nullptr, true},
     {kFormatBarMenu, "書式設定バー", nullptr, nullptr, nullptr, nullptr, true},
+    {kDotNumbers, "点の番号(&D)", "Ctrl+D", "現在の行の点の番号を表示", nullptr, nullptr},
     {kDimensionHelpMenu, "寸法の説明", nullptr, "寸法の説明", nullptr, nullptr},
     {kAbout, "Tessra のﾊﾞｰｼﾞｮﾝ情報(&A)...", nullptr, "ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示",
      nullptr, nullptr},
@@ -47,7 +48,7 @@ const CommandSpec kCommands[] = {
 
 const int kFileMenu[] = {kNew, kOpen, kSave, kSaveAs, kSeparator, kBraillePrint, kSeparator, kExit};
 const int kEditMenu[] = {kUndo, kSeparator, kCut, kCopy, kPaste};
-const int kViewMenu[] = {kToolBar, kStatusBar, kFormatBarMenu};
+const int kViewMenu[] = {kToolBar, kStatusBar, kFormatBarMenu, kSeparator, kDotNumbers};
 const int kHelpMenu[] = {kDimensionHelpMenu, kSeparator, kAbout};
 
 const MenuSpec kMenus[] = {

@@ -1,5 +1,6 @@
 #include "display/PlainReading.h"
 
+#include "display/BrailleUnicode.h"
 #include "format/Utf8Text.h"
 
 namespace tessra {
@@ -64,6 +65,26 @@ std::string PlainReading(std::string_view reading)
         plain += AsciiForm(code);
     }
     return EncodeUtf8(plain);
+}
+
+std::string DotNumbers(std::string_view cells)
+{
+    std::string spoken;
+    for (const char cell : cells) {
+        if (!spoken.empty()) spoken += ", ";
+        const char32_t pattern = BrailleCodePoint(static_cast<unsigned char>(cell));
+        if (pattern == U'\uFFFD') {
+            spoken += '?';
+        } else if (pattern == U'\u2800') {
+            spoken += "マスあけ";
+        } else {
+            std::string dots;
+            for (int dot = 0; dot < 6; ++dot)
+                if ((pattern - 0x2800) & (1u << dot)) dots += (dots.empty() ? "" : " ") + std::to_string(dot + 1);
+            spoken += dots;
+        }
+    }
+    return spoken;
 }
 
 }  // namespace tessra

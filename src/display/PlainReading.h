@@ -12,4 +12,8 @@ namespace tessra {
 // letters become ASCII. Every other character, braille patterns included, stays; so do line ends.
 std::string PlainReading(std::string_view reading);
 
+// The dot numbers of each cell, for proofreading braille by ear: "1 2 4 5, 1 3"; a blank cell
+// is "マスあけ", a byte outside the cell code "?".
+std::string DotNumbers(std::string_view cells);
+
 }  // namespace tessra

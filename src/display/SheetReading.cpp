@@ -62,7 +62,9 @@ public:
     void BeginLine(const LinePlace& line) override
     {
         const int cells = PadLine(line, padded_);
-        labels.back().lines.push_back(PlainReading(ReadLabelLine(reader_, padded_, cells)));
+        std::string placed = padded_.substr(0, static_cast<std::size_t>(cells));
+        placed.erase(placed.find_last_not_of(kBlankCell) + 1);
+        labels.back().lines.push_back({PlainReading(ReadLabelLine(reader_, padded_, cells)), std::move(placed)});
     }
 
     void Cell(const CellPlace& cell) override
@@ -84,6 +86,20 @@ std::vector<SpokenLabel> SpokenLabels(const AppState& state)
     LabelListener listener;
     if (state.fileOpen) WalkSheet(state, listener);
     return std::move(listener.labels);
+}
+
+SpokenLabel SpokenLabelView(const AppState& state)
+{
+    if (!state.fileOpen) return {};
+    LabelListener listener;
+    ZoomStep step;
+    ApplyZoom(mode::kZoom0, step);
+    WalkLabelView(state, step, 0, listener);
+    SpokenLabel label = listener.labels.empty() ? SpokenLabel{} : std::move(listener.labels.front());
+    const std::vector<SpokenLabel> sheet = SpokenLabels(state);
+    const auto chosen = static_cast<std::size_t>(std::max(0LL, state.chosenLabel));
+    label.unprintableCells = chosen < sheet.size() ? sheet[chosen].unprintableCells : 0;
+    return label;
 }
 
 void WriteSheetReading(std::ostream& out, const AppState& state, ReadingOptions options)

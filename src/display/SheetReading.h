@@ -23,15 +23,23 @@ void WriteSheetReading(std::ostream& out, const AppState& state, ReadingOptions 
 // The label view: the chosen label with its page and every cell of its padded lines, capacity or not.
 std::string LabelViewReading(const AppState& state);
 
-// One label as a screen reader hears it: the plain reading of each line the sheet view places on
-// it, and how many of its cells the embosser cannot reach.
+// What a screen reader says of a line: its plain reading, and its cells for the dot numbers.
+struct SpokenLine {
+    std::string reading;
+    std::string cells;  // as placed, trailing blanks removed
+};
+
+// One label as a screen reader hears it, with how many of its cells the embosser cannot reach.
 struct SpokenLabel {
-    std::vector<std::string> lines;
+    std::vector<SpokenLine> lines;
     long long unprintableCells = 0;
 };
 
-// Every label of the sheet view, in reading order.
+// Every label of the sheet view, in reading order, each line cut at the label's capacity.
 std::vector<SpokenLabel> SpokenLabels(const AppState& state);
+
+// The label view's lines, every cell of each; unprintable cells as the sheet view counts them.
+SpokenLabel SpokenLabelView(const AppState& state);
 
 // What the view shows in its current view mode.
 std::string ShownReading(const AppState& state);

@@ -141,6 +141,15 @@ public:
         return nullptr;
     }
 
+    // Screen readers speak a focused item only once; a new identity makes them speak it again.
+    void Renew(int index)
+    {
+        const auto found = children_.find(index);
+        if (found == children_.end()) return;
+        QAccessible::deleteAccessibleInterface(found->second);
+        children_.erase(found);
+    }
+
 private:
     const SpokenView* View() const { return AsSpokenView(widget()); }
 
@@ -161,11 +170,14 @@ void InstallSpokenViewAccessibility()
     (void)installed;
 }
 
-void AnnounceCurrentItem(QWidget* view)
+void AnnounceCurrentItem(QWidget* view, bool again)
 {
-    if (!QAccessible::isActive() || !view->hasFocus()) return;
+    if (!view->hasFocus()) return;
     const int current = AsSpokenView(view)->CurrentSpokenItem();
     if (current < 0) return;
+    if (again)
+        if (auto* list = dynamic_cast<SpokenViewAccessible*>(QAccessible::queryAccessibleInterface(view)))
+            list->Renew(current);
     QAccessibleEvent focus(view, QAccessible::Focus);
     focus.setChild(current);
     QAccessible::updateAccessibility(&focus);

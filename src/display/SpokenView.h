@@ -29,7 +29,7 @@ public:
 void InstallSpokenViewAccessibility();
 
 // Moves the screen reader to the current item, which it then speaks. Call after the items or
-// the current item changed.
-void AnnounceCurrentItem(QWidget* view);
+// the current item changed; `again` to have an item spoken that already has the focus.
+void AnnounceCurrentItem(QWidget* view, bool again = false);
 
 }  // namespace tessra

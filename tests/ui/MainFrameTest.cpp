@@ -256,20 +256,6 @@ TEST_F(MainFrameTest, DoubleClickSwitchesToTheLabelOnlyInsideALabel)
     }
 }
 
-TEST_F(MainFrameTest, ScreenReadersGetTheModesAndTheShownReading)
-{
-    frame.Files().OpenPath(kSample);
-    CTessraView& view = frame.View();
-    EXPECT_EQ(view.accessibleDescription().toStdString(), ShownReading(state));
-    EXPECT_TRUE(view.accessibleDescription().startsWith("[1]\n"));
-    EXPECT_TRUE(view.accessibleName().startsWith(QStringLiteral("シート表示")));
-    Trigger(kLabelView);
-    EXPECT_EQ(view.accessibleDescription().toStdString(), LabelViewReading(state));
-    EXPECT_TRUE(view.accessibleName().startsWith(QStringLiteral("ラベル表示")));
-    Trigger(kNew);
-    EXPECT_EQ(view.accessibleDescription(), QStringLiteral("[1]\n"));
-}
-
 }  // namespace
 }  // namespace tessra
 
