@@ -38,7 +38,7 @@ inline constexpr int kZoomOut = 32773;
 inline constexpr int kLabelView = 32775;
 inline constexpr int kBrailleDisplay = 32783;
 inline constexpr int kKanaDisplay = 32787;
-inline constexpr int kDotNumbers = 32795;
+inline constexpr int kDotNumbers = 32797;
 inline constexpr int kSeparator = 0;
 }  // namespace command
 
