@@ -179,6 +179,7 @@ void CMainFrame::BindCommands()
     BindCommand(kKanaDisplay, [this] { view_->OnShowKana(); });
     BindCommand(kPreviousSheet, [this] { TurnSheet(-1); });
     BindCommand(kNextSheet, [this] { TurnSheet(+1); });
+    BindCommand(kDotNumbers, [this] { statusBar_->showMessage(view_->SpeakDotNumbers()); });
 }
 
 void CMainFrame::UpdateCommandStates()

@@ -40,6 +40,7 @@ const CommandSpec kCommands[] = {
     {kNextSheet, "次のシート", "Ctrl+PgDown", "次のシートを表示する", nullptr, nullptr},
     {kLabelEditor, "ラベル編集(&L)", "Ctrl+E", "選んだラベルのテキストを編集する", "ラベル編集",
      ":/toolbar/label-editor.svg", true},
+    {kDotNumbers, "点の番号(&D)", "Ctrl+D", "現在の行の点の番号を表示", nullptr, nullptr},
     {kDimensionHelpMenu, "寸法の説明", nullptr, "寸法の説明", nullptr, nullptr},
     {kAbout, "Tessra のﾊﾞｰｼﾞｮﾝ情報(&A)...", nullptr, "ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示",
      nullptr, nullptr},
@@ -57,7 +58,7 @@ const CommandSpec kCommands[] = {
 
 const int kFileMenu[] = {kNew, kOpen, kSave, kSaveAs, kExport, kSeparator, kBraillePrint, kSeparator, kExit};
 const int kEditMenu[] = {kUndo, kRedo, kSeparator, kCut, kCopy, kPaste, kSelectAll, kSeparator, kSixKeyInput};
-const int kViewMenu[] = {kToolBar, kStatusBar, kFormatBarMenu, kLabelEditor, kSeparator, kPreviousSheet, kNextSheet};
+const int kViewMenu[] = {kToolBar, kStatusBar, kFormatBarMenu, kLabelEditor, kSeparator, kPreviousSheet, kNextSheet, kSeparator, kDotNumbers};
 const int kHelpMenu[] = {kDimensionHelpMenu, kSeparator, kAbout};
 
 const MenuSpec kMenus[] = {

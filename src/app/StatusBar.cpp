@@ -1,5 +1,6 @@
 #include "app/StatusBar.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
@@ -39,6 +40,13 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent), idle_(new QLabel(QSt
         addPermanentWidget(indicators_[i]);
     }
     qApp->installEventFilter(this);
+    // A temporary message is painted, not a child; its text is the bar's name for screen readers.
+    setAccessibleName(idle_->text());
+    connect(this, &QStatusBar::messageChanged, this, [this](const QString& message) {
+        setAccessibleName(message.isEmpty() ? idle_->text() : message);
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    });
 }
 
 void StatusBar::paintEvent(QPaintEvent* event)

@@ -50,6 +50,7 @@ void AddReadOptions(QCommandLineParser& parser)
     parser.addOptions({
         {"label", "Only label N (from 1, in reading order).", "N"},
         {"braille", "Print the cells as braille instead of their reading."},
+        {"plain", "Print the reading in plain Japanese, without braille signs (for screen readers)."},
     });
 }
 

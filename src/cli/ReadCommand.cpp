@@ -9,6 +9,9 @@ int RunRead(CliContext& context)
 {
     ReadingOptions options;
     options.braille = context.parser.isSet("braille");
+    options.plain = context.parser.isSet("plain");
+    if (options.braille && options.plain)
+        return UsageError(context, QStringLiteral("--braille and --plain cannot be used together."));
     if (context.parser.isSet("label")) {
         int label = 0;
         int exitCode = kExitOk;

@@ -3,6 +3,7 @@
 #include "app/StartUp.h"
 #include "display/LabelChoice.h"
 #include "display/LabelHit.h"
+#include "display/PlainReading.h"
 #include "display/SheetGeometry.h"
 #include "display/SheetReading.h"
 #include "display/ZoomStep.h"
@@ -14,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -30,6 +32,35 @@ void SetRange(QScrollBar* bar, int total, int visible)
     bar->setRange(0, std::max(0, total - visible));
     bar->setPageStep(std::max(1, visible));
     bar->setSingleStep(kLineStep);
+}
+
+// A line of the label view is as tall as the line pitch, in pixels of the step.
+QRect LineRect(const ScreenRect& label, const ScreenPoint& line, int lineHeight)
+{
+    return QRect(QPoint(label.left, line.y), QSize(label.right - label.left, std::max(1, lineHeight)));
+}
+
+QString JoinedLines(const SpokenLabel& label)
+{
+    QStringList lines;
+    for (const SpokenLine& line : label.lines) lines << QString::fromStdString(line.reading);
+    while (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines.join(u'\n');
+}
+
+QString UnprintableNote(long long cells)
+{
+    return cells > 0 ? QStringLiteral("印字できないマス %1").arg(cells) : QString();
+}
+
+// Screen readers speak an item's name and description when it gets the focus, not its text; so
+// the description repeats the reading, line by line, then says what cannot be embossed.
+QString Described(const QString& reading, long long unprintableCells)
+{
+    QStringList parts;
+    if (!reading.isEmpty()) parts << QString(reading).replace(u'\n', QStringLiteral("、"));
+    if (unprintableCells > 0) parts << UnprintableNote(unprintableCells);
+    return parts.join(QStringLiteral("。"));
 }
 
 QString ZoomName(const std::string& zoom)
@@ -54,6 +85,7 @@ CTessraView::CTessraView(AppState& state, QWidget* parent) : QAbstractScrollArea
 {
     setObjectName(QStringLiteral("view"));
     setFocusPolicy(Qt::StrongFocus);
+    InstallSpokenViewAccessibility();
     setFrameShape(QFrame::NoFrame);
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -75,6 +107,7 @@ void CTessraView::OnViewSheet()
 void CTessraView::OnViewLabel()
 {
     state_.viewMode = mode::kLabel;
+    lineCursor_ = 0;
     RepaintNow();
 }
 
@@ -141,6 +174,7 @@ void CTessraView::ChooseLabel(long long label)
     label = ClampedLabel(state_.format, label);
     if (label == state_.chosenLabel) return;
     state_.chosenLabel = label;
+    lineCursor_ = 0;
     ScrollToChosenLabel();
     RepaintNow();
     if (chosenLabelChanged_) chosenLabelChanged_();
@@ -231,6 +265,17 @@ bool CTessraView::LabelViewKey(int key)
     case Qt::Key_PageDown: ChooseLabel(SteppedLabel(state_.format, state_.chosenLabel, LabelStep::Next)); return true;
     case Qt::Key_PageUp: ChooseLabel(SteppedLabel(state_.format, state_.chosenLabel, LabelStep::Previous)); return true;
     case Qt::Key_Escape: OnViewSheet(); return true;
+    case Qt::Key_Down:
+    case Qt::Key_Up: {
+        const int last = std::max(0, static_cast<int>(spokenItems_.size()) - 1);
+        const int moved = std::clamp(lineCursor_ + (key == Qt::Key_Down ? 1 : -1), 0, last);
+        if (moved != lineCursor_) {
+            lineCursor_ = moved;
+            ScrollToCurrentItem();
+            DescribeForScreenReaders();
+        }
+        return true;
+    }
     default: return false;
     }
 }
@@ -264,11 +309,89 @@ void CTessraView::UpdateScrollBars()
 
 void CTessraView::DescribeForScreenReaders()
 {
-    const QString name = ViewAccessibleName(state_);
-    const QString reading = QString::fromStdString(ShownReading(state_));
-    if (name == accessibleName() && reading == accessibleDescription()) return;
-    setAccessibleName(name);
-    setAccessibleDescription(reading);
+    spokenItems_.clear();
+    spokenCells_.clear();
+    QString description;
+    const int scrollX = horizontalScrollBar()->value(), scrollY = verticalScrollBar()->value();
+    if (state_.viewMode == mode::kLabel) {
+        const SpokenLabel label = SpokenLabelView(state_);
+        const ScreenRect outline = LabelViewLabel(state_.format, step_, origin_);
+        const int lineHeight = LineOnScreen(state_.format, step_, origin_, 2).y - LineOnScreen(state_.format, step_, origin_, 1).y;
+        for (std::size_t i = 0; i < label.lines.size(); ++i) {
+            const int number = static_cast<int>(i) + 1;
+            const QRect rect = LineRect(outline, LineOnScreen(state_.format, step_, origin_, number), lineHeight);
+            const QString reading = QString::fromStdString(label.lines[i].reading);
+            spokenItems_.push_back({QStringLiteral("%1 行目").arg(number), reading, reading,
+                                    rect.translated(-scrollX, -scrollY)});
+            spokenCells_.push_back(label.lines[i].cells);
+        }
+        lineCursor_ = std::clamp(lineCursor_, 0, std::max(0, static_cast<int>(spokenItems_.size()) - 1));
+        description = UnprintableNote(label.unprintableCells);
+    } else if (state_.viewMode == mode::kSheet) {
+        const std::vector<SpokenLabel> labels = SpokenLabels(state_);
+        const auto columns = static_cast<long long>(std::max(1, GridColumns(state_.format)));
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            const auto index = static_cast<long long>(i);
+            const ScreenRect r = LabelOnScreen(state_.format, step_, origin_, static_cast<int>(index / columns),
+                                               static_cast<int>(index % columns));
+            const QRect rect(QPoint(r.left - scrollX, r.top - scrollY), QPoint(r.right - scrollX, r.bottom - scrollY));
+            const QString reading = JoinedLines(labels[i]);
+            spokenItems_.push_back({QStringLiteral("ラベル %1").arg(labels[i].number), reading,
+                                    Described(reading, labels[i].unprintableCells), rect});
+            spokenCells_.push_back(labels[i].lines.empty() ? std::string() : labels[i].lines.front().cells);
+        }
+    }
+    setAccessibleName(ViewAccessibleName(state_));
+    setAccessibleDescription(description);
+    // Speak again only what changed, not every repaint.
+    const int current = CurrentSpokenItem();
+    const QString spoken = current >= 0 ? spokenItems_[current].name + spokenItems_[current].description : QString();
+    if (spoken != lastSpoken_) {
+        lastSpoken_ = spoken;
+        AnnounceCurrentItem(this);
+    }
+}
+
+void CTessraView::ScrollToCurrentItem()
+{
+    const int current = CurrentSpokenItem();
+    if (current < 0) return;
+    const QRect line = spokenItems_[current].rect;
+    QScrollBar* bar = verticalScrollBar();
+    const int shift = line.top() < 0 ? line.top() : std::max(0, line.bottom() - viewport()->height() + 1);
+    if (shift == 0) return;
+    bar->setValue(bar->value() + shift);
+    for (SpokenItem& item : spokenItems_) item.rect.translate(0, -shift);
+}
+
+int CTessraView::CurrentSpokenItem() const
+{
+    if (spokenItems_.empty()) return -1;
+    const long long current = state_.viewMode == mode::kLabel ? lineCursor_ : state_.chosenLabel;
+    return static_cast<int>(std::clamp<long long>(current, 0, static_cast<long long>(spokenItems_.size()) - 1));
+}
+
+QString CTessraView::SpeakDotNumbers()
+{
+    const int current = CurrentSpokenItem();
+    if (current < 0) return {};
+    QString numbers = QString::fromStdString(DotNumbers(spokenCells_[current]));
+    if (numbers.isEmpty()) numbers = QStringLiteral("空行");
+    // The item is focused anew under the numbers as its name: screen readers ignore name and
+    // description changes of list items, and this toolkit has no announcement. The next change
+    // of the view names the item as before.
+    spokenItems_[current].name = numbers;
+    spokenItems_[current].description.clear();
+    lastSpoken_.clear();
+    AnnounceCurrentItem(this, true);
+    return numbers;
+}
+
+void CTessraView::focusInEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    // After the toolkit has told screen readers that the view itself has the focus.
+    QTimer::singleShot(0, this, [this] { AnnounceCurrentItem(this); });
 }
 
 void CTessraView::TracePaint(double paintMs)

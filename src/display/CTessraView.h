@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "display/ScreenLayout.h"
 #include "display/SheetPainter.h"
+#include "display/SpokenView.h"
 #include "display/ZoomStep.h"
 
 #include <QAbstractScrollArea>
@@ -15,7 +16,7 @@ namespace tessra {
 // The program's only view: the sheet or one label, painted by the draw layer at the scroll
 // position, one logical unit per pixel. Its commands change a mode and repaint at once, so code
 // after a command sees allCellsPrintable as that drawing left it.
-class CTessraView final : public QAbstractScrollArea {
+class CTessraView final : public QAbstractScrollArea, public SpokenView {
 public:
     CTessraView(AppState& state, QWidget* parent = nullptr);
 
@@ -37,6 +38,15 @@ public:
     void ChooseLabel(long long label);
     void OnChosenLabelChanged(std::function<void()> listener) { chosenLabelChanged_ = std::move(listener); }
 
+    // The dot numbers of the cells of the current line ("1 2 4 5, 1 3"): the label view's line
+    // under the line cursor, or the chosen label's first line in the sheet view. Screen readers
+    // speak them; the text is returned for the status bar.
+    QString SpeakDotNumbers();
+
+    // Screen readers walk the labels of the sheet view, or the lines of the label view.
+    const std::vector<SpokenItem>& SpokenItems() const override { return spokenItems_; }
+    int CurrentSpokenItem() const override;
+
     ScreenPoint Origin() const { return origin_; }
     const ZoomStep& Step() const { return step_; }
     ScrollSize ScrollArea() const { return scrollSize_; }
@@ -47,6 +57,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     std::optional<long long> LabelAt(QPoint viewportPoint) const;
@@ -58,6 +69,7 @@ private:
     void SetScrollSize(ScrollSize size);
     void UpdateScrollBars();
     void DescribeForScreenReaders();
+    void ScrollToCurrentItem();
     void TracePaint(double paintMs);
 
     AppState& state_;
@@ -67,6 +79,10 @@ private:
     ScrollSize scrollSize_{100, 100};
     bool firstDocumentPaintTraced_ = false;
     std::function<void()> chosenLabelChanged_;
+    std::vector<SpokenItem> spokenItems_;
+    std::vector<std::string> spokenCells_;  // each item's cells, for the dot numbers
+    int lineCursor_ = 0;                   // the label view's current line, from 0
+    QString lastSpoken_;
 };
 
 // What the view's accessible name says: the view mode and the zoom step.

@@ -2,6 +2,7 @@
 
 #include "display/KanaReader.h"
 #include "display/LineReading.h"
+#include "display/PlainReading.h"
 #include "display/SheetWalk.h"
 
 #include <algorithm>
@@ -11,6 +12,14 @@
 
 namespace tessra {
 namespace {
+
+// The line as the view feeds it to the reader, padded with blanks; returns the cells it places.
+int PadLine(const LinePlace& line, std::string& padded)
+{
+    padded.assign(line.text);
+    if (padded.size() < line.paddedLength) padded.resize(line.paddedLength, ' ');
+    return static_cast<int>(std::min<std::size_t>(line.placedCells, INT_MAX));
+}
 
 class ReadingPrinter final : public SheetVisitor {
 public:
@@ -32,12 +41,10 @@ public:
     void BeginLine(const LinePlace& line) override
     {
         if (!printing_) return;
-        padded_.assign(line.text);
-        if (padded_.size() < line.paddedLength) padded_.resize(line.paddedLength, ' ');
-        const int cells = static_cast<int>(std::min<std::size_t>(line.placedCells, INT_MAX));
-        out_ << (options_.braille ? BrailleLabelLine(padded_, cells)
-                                  : ReadLabelLine(reader_, padded_, cells))
-             << '\n';
+        const int cells = PadLine(line, padded_);
+        if (options_.braille) out_ << BrailleLabelLine(padded_, cells) << '\n';
+        else if (options_.plain) out_ << PlainReading(ReadLabelLine(reader_, padded_, cells)) << '\n';
+        else out_ << ReadLabelLine(reader_, padded_, cells) << '\n';
     }
 
 private:
@@ -49,7 +56,63 @@ private:
     std::string padded_;
 };
 
+// Reads each line the way `tessra read --plain` prints it.
+class LabelListener final : public SheetVisitor {
+public:
+    explicit LabelListener(const AppState& state) : labelsPerSheet_(LabelsPerSheet(state.format)) {}
+
+    void BeginLabel(const LabelPlace& label) override
+    {
+        reader_.ResetForLabel();
+        labels.emplace_back().number = label.sheet * labelsPerSheet_ + label.index + 1;
+    }
+
+    void BeginLine(const LinePlace& line) override
+    {
+        const int cells = PadLine(line, padded_);
+        std::string placed = padded_.substr(0, static_cast<std::size_t>(cells));
+        placed.erase(placed.find_last_not_of(kBlankCell) + 1);
+        labels.back().lines.push_back({PlainReading(ReadLabelLine(reader_, padded_, cells)), std::move(placed)});
+    }
+
+    void Cell(const CellPlace& cell) override
+    {
+        if (!cell.printable) ++labels.back().unprintableCells;
+    }
+
+    std::vector<SpokenLabel> labels;
+
+private:
+    const long long labelsPerSheet_;
+    KanaReader reader_;
+    std::string padded_;
+};
+
 }  // namespace
+
+std::vector<SpokenLabel> SpokenLabels(const AppState& state)
+{
+    LabelListener listener(state);
+    if (!state.fileOpen) return {};
+    ZoomStep step;
+    ApplyZoom(mode::kZoom0, step);
+    WalkSheet(state, step, 0, listener);
+    return std::move(listener.labels);
+}
+
+SpokenLabel SpokenLabelView(const AppState& state)
+{
+    if (!state.fileOpen) return {};
+    LabelListener listener(state);
+    ZoomStep step;
+    ApplyZoom(mode::kZoom0, step);
+    WalkLabelView(state, step, 0, listener);
+    SpokenLabel label = listener.labels.empty() ? SpokenLabel{} : std::move(listener.labels.front());
+    const std::vector<SpokenLabel> sheet = SpokenLabels(state);
+    const auto chosen = static_cast<std::size_t>(std::max(0LL, state.chosenLabel));
+    label.unprintableCells = chosen < sheet.size() ? sheet[chosen].unprintableCells : 0;
+    return label;
+}
 
 void WriteSheetReading(std::ostream& out, const AppState& state, ReadingOptions options)
 {

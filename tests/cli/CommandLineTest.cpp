@@ -56,6 +56,9 @@ TEST_F(CommandLineTest, ReadPrintsEveryLabelsReadingAndTheBundledSampleAsJapanes
     const QString sample = TESSRA_SOURCE_DIR "/examples/sample.BSE";
     EXPECT_EQ(Tessra({"read", sample, "--label", "1"}).out,
               "[1]\nさくら しょてん\nやまた゛ はなこ\n⠼０３（⠼１２３４）⠼５６７８\n⠰⠠Ｈａｎａｋｏ\n\n");
+    EXPECT_EQ(Tessra({"read", sample, "--label", "1", "--plain"}).out,
+              "[1]\nさくら しょてん\nやまだ はなこ\n03（1234）5678\nHanako\n\n");
+    EXPECT_EQ(Tessra({"read", sample, "--plain", "--braille"}).exitCode, 2);
     EXPECT_EQ(Tessra({"check", sample}).out, "fits\nunprintable: 0\n");
 }
 

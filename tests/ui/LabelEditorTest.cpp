@@ -82,7 +82,7 @@ TEST_F(LabelEditorTest, PerLabelDataEditsTheChosenLabelsPageAndNothingElse)
     expected[page + 1] = "BM";
     expected[page + 2] = ";AB";
     EXPECT_EQ(state.lines, expected) << "only label 2's page changes";
-    EXPECT_TRUE(frame.View().accessibleDescription().contains("いぬ")) << "the view showed it at once";
+    EXPECT_TRUE(frame.View().SpokenItems()[1].text.contains("いぬ")) << "the view showed it at once";
 }
 
 TEST_F(LabelEditorTest, SharedDataEditsTheOneTextOfEveryLabel)

@@ -255,7 +255,8 @@ TEST_F(MainFrameTest, SheetCommandsTurnTheSheetShownAndTheStatusBarNamesIt)
     EXPECT_EQ(shown(), "シート 1 / 3 >");
     for (int i = 0; i < 3; ++i) Trigger(kNextSheet);
     EXPECT_EQ(shown(), "シート 3 / 3 <");
-    EXPECT_EQ(frame.View().accessibleDescription(), QStringLiteral("[3]\nう\n"));  // page 2, C read as kana
+    const SpokenItem& first = frame.View().SpokenItems().front();  // page 2, C read as kana
+    EXPECT_EQ(std::tuple(first.name, first.text), std::tuple(QStringLiteral("ラベル 3"), QStringLiteral("う")));
     Trigger(kPreviousSheet);
     EXPECT_EQ(shown(), "シート 2 / 3 < >");
     Trigger(kNew);
@@ -279,20 +280,6 @@ TEST_F(MainFrameTest, DoubleClickSwitchesToTheLabelOnlyInsideALabel)
         QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, row.point);
         EXPECT_EQ(state.viewMode, row.viewMode) << row.point.x();
     }
-}
-
-TEST_F(MainFrameTest, ScreenReadersGetTheModesAndTheShownReading)
-{
-    frame.Files().OpenPath(kSample);
-    CTessraView& view = frame.View();
-    EXPECT_EQ(view.accessibleDescription().toStdString(), ShownReading(state));
-    EXPECT_TRUE(view.accessibleDescription().startsWith("[1]\n"));
-    EXPECT_TRUE(view.accessibleName().startsWith(QStringLiteral("シート表示")));
-    Trigger(kLabelView);
-    EXPECT_EQ(view.accessibleDescription().toStdString(), LabelViewReading(state));
-    EXPECT_TRUE(view.accessibleName().startsWith(QStringLiteral("ラベル表示")));
-    Trigger(kNew);
-    EXPECT_EQ(view.accessibleDescription(), QStringLiteral("[1]\n"));
 }
 
 }  // namespace
