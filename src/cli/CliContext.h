@@ -32,5 +32,6 @@ int RunRead(CliContext& context);
 int RunCheck(CliContext& context);
 int RunRender(CliContext& context);
 int RunCompose(CliContext& context);
+int RunReading(CliContext& context);
 
 }  // namespace tessra

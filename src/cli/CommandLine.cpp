@@ -3,6 +3,7 @@
 #include "app/SettingsRecord.h"
 #include "app/Version.h"
 #include "cli/CliContext.h"
+#include "cli/TextInput.h"
 #include "document/DocumentCommands.h"
 #include "platform/SettingsLocation.h"
 
@@ -60,13 +61,20 @@ void AddRenderOptions(QCommandLineParser& parser)
 
 void AddComposeOptions(QCommandLineParser& parser)
 {
-    parser.addPositionalArgument("TEXT", "Kana text (UTF-8); - or none: standard input.", "[TEXT]");
+    parser.addPositionalArgument("TEXT", "Text (UTF-8); - or none: standard input.", "[TEXT]");
     parser.addOptions({
         {"output", "The BSE document to write.", "FILE.BSE"},
         {"format", "Preset key as tessra compose --list-formats prints it (default: the A4 sheet).",
          "KEY"},
         {"list-formats", "Print every preset key, one a line."},
     });
+    AddDictionaryOption(parser);
+}
+
+void AddReadingOptions(QCommandLineParser& parser)
+{
+    parser.addPositionalArgument("TEXT", "Text (UTF-8); - or none: standard input.", "[TEXT]");
+    AddDictionaryOption(parser);
 }
 
 void AddNoOptions(QCommandLineParser&) {}
@@ -80,7 +88,10 @@ const Subcommand kSubcommands[] = {
      "The BSE document to check.", RunCheck, AddNoOptions},
     {"render", "Draw the sheet or one label as the view shows it, into a PNG or PDF.",
      "The BSE document to draw.", RunRender, AddRenderOptions},
-    {"compose", "Write a new document from kana text.", nullptr, RunCompose, AddComposeOptions},
+    {"compose", "Write a new document from text in kana or with kanji.", nullptr, RunCompose,
+     AddComposeOptions},
+    {"reading", "Print the braille reading, in kana with word spaces, of each line of a text.",
+     nullptr, RunReading, AddReadingOptions},
 };
 
 const QCommandLineOption kHelpOption({"h", "help"}, "Show this help.");

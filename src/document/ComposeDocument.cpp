@@ -13,12 +13,6 @@ constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 std::string Decimal(long long number) { return std::to_string(number); }
 
-std::string CharacterMessage(int line, const ComposeRefusal& refusal)
-{
-    return Decimal(line) + " 行 " + Decimal(refusal.column) + " 文字目「" + refusal.character +
-           "」: " + refusal.reason;
-}
-
 std::string TooManyLabels(long long labels, long long texts, int firstLine)
 {
     return "ラベル " + Decimal(labels + 1) + "（" + Decimal(firstLine) + " 行目から）: この用紙のラベルは " +
@@ -47,8 +41,9 @@ std::string TooManyLines(int capacity, std::size_t lines)
 // Writes the texts into pages and collects what does not fit or cannot be written.
 class PageWriter {
 public:
-    explicit PageWriter(const SheetFormat& format)
-        : cells_(CellsPerLabelLine(format)),
+    PageWriter(const SheetFormat& format, const LineTranscriber* transcriber)
+        : transcriber_(transcriber),
+          cells_(CellsPerLabelLine(format)),
           lines_(LinesPerLabel(format)),
           labels_(static_cast<long long>(GridRows(format)) * GridColumns(format))
     {
@@ -79,7 +74,7 @@ private:
         pageLines_.emplace_back();
         for (std::size_t j = 0; j < label.lines.size(); ++j) {
             const int textLine = label.firstLine + static_cast<int>(j);
-            ComposedLine composed = composer_.ComposeLine(label.lines[j]);
+            ComposedLine composed = ComposeTextLine(composer_, label.lines[j], transcriber_);
             for (const ComposeRefusal& refusal : composed.refusals)
                 problems_.push_back(CharacterMessage(textLine, refusal));
             const std::string place = LinePlace(k, j, textLine);
@@ -91,6 +86,7 @@ private:
         }
     }
 
+    const LineTranscriber* transcriber_;
     int cells_;
     int lines_;
     long long labels_;
@@ -100,6 +96,32 @@ private:
 };
 
 }  // namespace
+
+std::string CharacterMessage(int line, const ComposeRefusal& refusal)
+{
+    return Decimal(line) + " 行 " + Decimal(refusal.column) + " 文字目「" + refusal.character +
+           "」: " + refusal.reason;
+}
+
+ComposedLine ComposeTextLine(KanaComposer& composer, std::string_view line,
+                             const LineTranscriber* transcriber, std::string* reading)
+{
+    if (!transcriber) {
+        if (reading) *reading = line;
+        return composer.ComposeLine(line);
+    }
+    TranscribedLine transcribed = transcriber->Reading(line);
+    if (reading) *reading = transcribed.text;
+    ComposedLine composed = composer.ComposeLine(transcribed.text);
+    for (ComposeRefusal& refusal : composed.refusals)
+        refusal.column = transcribed.SourceColumn(refusal.column);
+    if (transcribed.problems.empty()) return composed;
+    // What the reading could not read is the reason; the composer's word on it would mislead.
+    composed.refusals.clear();
+    for (ReadingProblem& problem : transcribed.problems)
+        composed.refusals.push_back({problem.column, std::move(problem.character), std::move(problem.reason)});
+    return composed;
+}
 
 LabelSources SplitLabels(std::string_view text)
 {
@@ -122,12 +144,12 @@ LabelSources SplitLabels(std::string_view text)
 }
 
 std::vector<std::string> ComposeDocument(std::string_view text, const Preset& preset,
-                                         AppState& state)
+                                         AppState& state, const LineTranscriber* transcriber)
 {
     SheetFormat format;
     ParseFormatString(preset.layout, format);
     const LabelSources split = SplitLabels(text);
-    PageWriter pages(format);
+    PageWriter pages(format, transcriber);
     pages.Write(split);
     if (!pages.Problems().empty()) return pages.Problems();
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "display/KanaComposer.h"
 #include "format/Presets.h"
+#include "reading/LineReading.h"
 
 #include <string>
 #include <string_view>
@@ -25,6 +27,15 @@ struct LabelSources {
 };
 LabelSources SplitLabels(std::string_view text);
 
+// "N 行 M 文字目「X」: reason": a place of the text that cannot be written.
+std::string CharacterMessage(int line, const ComposeRefusal& refusal);
+
+// One text line as cells: a line with kanji through `transcriber` first (when given), so its
+// braille reading is composed; refusals name the column of the written line. `reading`, when
+// given, receives the text that was composed.
+ComposedLine ComposeTextLine(KanaComposer& composer, std::string_view line,
+                             const LineTranscriber* transcriber, std::string* reading = nullptr);
+
 // Makes `state` a new, unsaved document on `preset` from kana text (UTF-8, one text line per
 // braille line). Without separators every label shows the text (data-mode digit 0); with them
 // label k shows the k-th text on page k-1 (digit 1). Each page has as many lines as the label
@@ -32,8 +43,10 @@ LabelSources SplitLabels(std::string_view text);
 // the reading sees every line's end where embossing puts it.
 //
 // Returns one message for each place that cannot be written, in text order; nothing is cut to
-// fit. The state changes only when there is none.
+// fit. The state changes only when there is none. Lines with kanji go through `transcriber`;
+// without one, kanji are refused.
 std::vector<std::string> ComposeDocument(std::string_view text, const Preset& preset,
-                                         AppState& state);
+                                         AppState& state,
+                                         const LineTranscriber* transcriber = nullptr);
 
 }  // namespace tessra
