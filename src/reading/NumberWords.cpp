@@ -3,7 +3,7 @@
 #include "format/Utf8Text.h"
 #include "reading/KanaText.h"
 
-#include <array>
+#include <algorithm>
 
 namespace tessra {
 namespace {
@@ -68,41 +68,111 @@ Morpheme Word(std::string surface, std::string reading, int column)
     return word;
 }
 
-// 一つ, 二人, 三日: one numeral and its counter written as one word.
-constexpr std::array<std::pair<char32_t, std::u32string_view>, 10> kNumeralReadings{{
-    {U'一', U"ひと|いっ|いち"},
-    {U'二', U"ふた|ふつ|に"},
-    {U'三', U"みっ|み|さん"},
-    {U'四', U"よっ|よん|よ|し"},
-    {U'五', U"いつ|ご"},
-    {U'六', U"むっ|む|ろっ|ろく"},
-    {U'七', U"なな|なの|しち"},
-    {U'八', U"やっ|よう|はっ|はち"},
-    {U'九', U"ここの|きゅう|く"},
-    {U'十', U"とお|じゅっ|じっ|じゅう"},
-}};
+// A numeral with its counter written as one word (一つ, 二人, 三日, 十二月): the digits, then
+// the counter as the word's reading ends.
+constexpr std::pair<char32_t, std::u32string_view> kCounterEndings[] = {
+    {U'つ', U"つ"}, {U'人', U"り|にん"}, {U'日', U"か|にち"}, {U'月', U"がつ"},
+};
 
 bool RewriteCountedNumeral(Morpheme& word)
 {
     const std::u32string text = DecodeUtf8(word.surface);
-    if (text.size() != 2 || std::u32string_view(U"つ人日").find(text[1]) == std::u32string_view::npos)
-        return false;
+    if (text.size() < 2) return false;
+    const std::u32string_view numerals = std::u32string_view(text).substr(0, text.size() - 1);
+    for (const char32_t c : numerals)
+        if (!IsKanjiNumeral(c)) return false;
+    const std::optional<std::string> digits = KanjiNumberDigits(numerals);
+    if (!digits) return false;
     const std::u32string reading = ToHiragana(DecodeUtf8(word.reading));
-    for (const auto& [numeral, readings] : kNumeralReadings) {
-        if (numeral != text[0]) continue;
-        const int value = numeral == U'十' ? 10 : DigitValue(numeral);
-        for (std::size_t start = 0; start <= readings.size();) {
-            const std::size_t end = std::min(readings.find(U'|', start), readings.size());
-            const std::u32string_view prefix = readings.substr(start, end - start);
-            if (reading.size() > prefix.size() && reading.starts_with(prefix)) {
-                word.reading = std::to_string(value) + EncodeUtf8(reading.substr(prefix.size()));
+    for (const auto& [counter, endings] : kCounterEndings) {
+        if (counter != text.back()) continue;
+        for (std::size_t start = 0; start <= endings.size();) {
+            const std::size_t end = std::min(endings.find(U'|', start), endings.size());
+            const std::u32string_view ending = endings.substr(start, end - start);
+            if (reading.size() > ending.size() && reading.ends_with(ending)) {
+                word.reading = *digits + EncodeUtf8(ending);
                 word.fixed = true;
+                word.pos1 = "数";
                 return true;
             }
             start = end + 1;
         }
     }
     return false;
+}
+
+// A counter's sound after a number: 1ぽん, 3ぼん, 6ぽん, 10ぽん, 3がい, 20ぷん.
+struct CounterSounds {
+    std::u32string_view counter;
+    std::u32string_view plain, popped, afterThree, afterFour, thousands;
+};
+constexpr CounterSounds kCounterSounds[] = {
+    {U"本", U"ほん", U"ぽん", U"ぼん", U"ほん", U"ぼん"},
+    {U"匹", U"ひき", U"ぴき", U"びき", U"ひき", U"びき"},
+    {U"杯", U"はい", U"ぱい", U"ばい", U"はい", U"ばい"},
+    {U"分", U"ふん", U"ぷん", U"ぷん", U"ぷん", U"ぷん"},
+    {U"泊", U"はく", U"ぱく", U"ぱく", U"はく", U"ぱく"},
+    {U"包", U"ほー", U"ぽー", U"ぽー", U"ほー", U"ぽー"},
+    {U"階", U"かい", U"かい", U"がい", U"かい", U"かい"},
+    {U"軒", U"けん", U"けん", U"げん", U"けん", U"けん"},
+};
+
+// The number a number word stands for (its last group for 1まん2000), or -1.
+long long NumberValue(const Morpheme& number)
+{
+    const std::u32string text = DecodeUtf8(number.fixed ? number.reading : number.surface);
+    long long value = -1;
+    for (const char32_t c : text) {
+        const int digit = DigitValue(c);
+        if (digit >= 0 && !IsKanjiNumeral(c)) {
+            value = (value < 0 ? 0 : value) * 10 + digit;
+            if (value > 1'000'000'000'000LL) return -1;
+        } else if (c != U',' && c != U'，') {
+            value = -1;
+        }
+    }
+    return value;
+}
+
+std::optional<std::u32string> CounterAfter(long long value, std::u32string_view counter)
+{
+    for (const CounterSounds& sounds : kCounterSounds) {
+        if (sounds.counter != counter) continue;
+        const long long last = value % 10;
+        if (value > 0 && value % 1000 == 0) return std::u32string(sounds.thousands);
+        if (last == 1 || last == 6 || last == 8 || (value > 0 && last == 0)) return std::u32string(sounds.popped);
+        if (last == 3) return std::u32string(sounds.afterThree);
+        if (last == 4) return std::u32string(sounds.afterFour);
+        return std::u32string(sounds.plain);
+    }
+    return std::nullopt;
+}
+
+// The day of a date after its month (3がつ 7か): the days that are counted in native numbers.
+bool NativeDay(long long day)
+{
+    return (day >= 2 && day <= 10) || day == 14 || day == 20 || day == 24;
+}
+
+// The word after a number, read as that number's counter.
+void ReadCounter(const std::vector<Morpheme>& words, std::size_t number, Morpheme& counter)
+{
+    if (counter.fixed || counter.blanksBefore > 0) return;
+    const long long value = NumberValue(words[number]);
+    if (value < 0) return;
+    const std::u32string text = DecodeUtf8(counter.surface);
+    std::optional<std::u32string> reading = CounterAfter(value, text);
+    if (text == U"人" && (value == 1 || value == 2)) reading = U"り";
+    if (text == U"月") reading = U"がつ";
+    if (text == U"日") {
+        const bool date = number > 0 && words[number - 1].surface.ends_with("月");
+        reading = date && NativeDay(value) ? U"か" : U"にち";
+    }
+    if (!reading) return;
+    counter.reading = EncodeUtf8(*reading);
+    counter.fixed = true;
+    counter.pos = "名詞";
+    counter.pos1 = "接尾";
 }
 
 // Joins the run of number words from `first` into one word; returns the index after it.
@@ -183,11 +253,7 @@ void WriteNumbers(std::vector<Morpheme>& words)
         } else if (IsNumberWord(word)) {
             i = JoinNumber(words, i);
             Morpheme& number = words[i - 1];
-            if (i < words.size() && words[i].surface == "人" && !words[i].fixed &&
-                (number.reading == "1" || number.reading == "2")) {
-                words[i].reading = "リ";
-                words[i].pronunciation.clear();
-            }
+            if (i < words.size()) ReadCounter(words, i - 1, words[i]);
             if (i >= 2 && IsYenSign(words[i - 2]) && number.blanksBefore == 0) {
                 const int column = words[i - 2].column;
                 number.blanksBefore = words[i - 2].blanksBefore;

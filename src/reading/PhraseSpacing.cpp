@@ -64,6 +64,27 @@ bool GivenNameAfterSurname(const std::vector<Morpheme>& words, std::size_t i)
            words[i - 1].pos3 == "姓";
 }
 
+// 下さい and ござる help the verb before and are written apart, as いる after て is.
+bool SeparateHelper(const Morpheme& w)
+{
+    return w.surface.starts_with("くださ") || w.surface.starts_with("下さ") || w.surface.starts_with("ござ");
+}
+
+// After 県, 市, 区 and the like, the next place name is a word of its own however short (三重県 津市).
+bool AfterPlaceName(const std::vector<Morpheme>& words, std::size_t i)
+{
+    return words[i - 1].pos1 == "接尾" && words[i - 1].pos2 == "地域" && words[i].pos1 == "固有名詞";
+}
+
+// Loan words the analyser cut in two (ティー バッグ) stay one word.
+bool KatakanaWord(const Morpheme& w)
+{
+    const std::u32string text = DecodeUtf8(w.surface);
+    for (const char32_t c : text)
+        if (!IsKatakana(c)) return false;
+    return !text.empty();
+}
+
 // The beats of word i and the suffixes that follow it.
 int UnitBeats(const std::vector<Morpheme>& words, const std::vector<std::u32string>& kana,
               std::size_t i)
@@ -97,15 +118,16 @@ std::vector<bool> PhraseBlanks(const std::vector<Morpheme>& words,
                 switch (role) {
                 case Role::Pause:
                 case Role::Close:
-                case Role::Attached: blank = false; break;
+                case Role::Attached: blank = SeparateHelper(words[i]); break;
                 case Role::Auxiliary:
-                    blank = AfterTe(before) || (before.pos != "動詞" && before.pos != "助動詞");
+                    blank = AfterTe(before) || SeparateHelper(words[i]) ||
+                            (before.pos != "動詞" && before.pos != "助動詞");
                     break;
                 case Role::Noun:
                     if (previous == Role::Noun || previous == Role::Attached || previous == Role::Number) {
-                        blank = GivenNameAfterSurname(words, i) ||
-                                (previous != Role::Number && MoraCount(sinceBlank) >= 3 &&
-                                 UnitBeats(words, kana, i) >= 3);
+                        blank = GivenNameAfterSurname(words, i) || AfterPlaceName(words, i) ||
+                                (MoraCount(sinceBlank) >= 3 && UnitBeats(words, kana, i) >= 3);
+                        if (KatakanaWord(before) && KatakanaWord(words[i])) blank = false;
                         if (previous == Role::Attached && !Is(before, "名詞")) blank = true;
                     } else {
                         blank = true;

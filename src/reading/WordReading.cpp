@@ -27,8 +27,8 @@ bool LongVowelRow(char32_t kana)
 }
 
 // The reading with its long-vowel う written ー. Where the pronunciation lines up with the
-// reading it says which う are long (子牛 is こうし, 郵便 is ゆーびん); otherwise every う after
-// an o- or u-row kana is long except a verb's last.
+// reading it says which う inside a word are long (子牛 is こうし, 郵便 is ゆーびん); a word's
+// last う after an o- or u-row kana is long unless the word is a verb or adjective (払う).
 std::u32string LongVowels(const Morpheme& word, std::u32string reading)
 {
     const std::u32string spoken = DecodeUtf8(word.pronunciation);
@@ -39,8 +39,10 @@ std::u32string LongVowels(const Morpheme& word, std::u32string reading)
                 reading[i] = spoken[i];
         }
         if (reading[i] != U'ウ' || !LongVowelRow(reading[i - 1])) continue;
-        const bool verbEnding = ConjugatingWord(word) && i + 1 == reading.size();
-        if (aligned ? spoken[i] == U'ー' : !verbEnding) reading[i] = U'ー';
+        const bool last = i + 1 == reading.size();
+        if (ConjugatingWord(word) && last) continue;
+        // The dictionaries sometimes leave a word's last long vowel unmarked (量 リョウ).
+        if (!aligned || spoken[i] == U'ー' || last) reading[i] = U'ー';
     }
     return reading;
 }
