@@ -76,7 +76,7 @@ bool AfterPlaceName(const std::vector<Morpheme>& words, std::size_t i)
     return words[i - 1].pos1 == "接尾" && words[i - 1].pos2 == "地域" && words[i].pos1 == "固有名詞";
 }
 
-// Loan words the analyser cut in two (ティー バッグ) stay one word.
+// A loan word; one that the analyser cut in two (ティー バッグ) counts its beats as one.
 bool KatakanaWord(const Morpheme& w)
 {
     const std::u32string text = DecodeUtf8(w.surface);
@@ -90,8 +90,11 @@ int UnitBeats(const std::vector<Morpheme>& words, const std::vector<std::u32stri
               std::size_t i)
 {
     int beats = MoraCount(kana[i]);
-    for (std::size_t j = i + 1; j < words.size() && words[j].pos1 == "接尾" && words[j].blanksBefore == 0; ++j)
+    const bool loanWord = KatakanaWord(words[i]);
+    for (std::size_t j = i + 1; j < words.size() && words[j].blanksBefore == 0; ++j) {
+        if (words[j].pos1 != "接尾" && !(loanWord && KatakanaWord(words[j]))) break;
         beats += MoraCount(kana[j]);
+    }
     return beats;
 }
 
@@ -127,7 +130,6 @@ std::vector<bool> PhraseBlanks(const std::vector<Morpheme>& words,
                     if (previous == Role::Noun || previous == Role::Attached || previous == Role::Number) {
                         blank = GivenNameAfterSurname(words, i) || AfterPlaceName(words, i) ||
                                 (MoraCount(sinceBlank) >= 3 && UnitBeats(words, kana, i) >= 3);
-                        if (KatakanaWord(before) && KatakanaWord(words[i])) blank = false;
                         if (previous == Role::Attached && !Is(before, "名詞")) blank = true;
                     } else {
                         blank = true;

@@ -1,6 +1,7 @@
 #include "reading/Transcriber.h"
 
 #include "format/Utf8Text.h"
+#include "reading/CompoundSplit.h"
 #include "reading/KanaText.h"
 #include "reading/MecabAnalyser.h"
 #include "reading/ReadingRules.h"
@@ -101,6 +102,7 @@ TranscribedLine Transcriber::Reading(std::string_view line) const
         start = at;
     }
     analyse(codes.size());
+    SplitCompounds(words, *analyser);
     return ReadWords(std::move(words));
 }
 
