@@ -90,13 +90,14 @@ std::vector<Morpheme> MecabAnalyser::Analyse(std::string_view text, int firstCol
     }
     mecab_lattice_set_sentence2(worker->lattice, text.data(), text.size());
     if (mecab_parse_lattice(worker->tagger, worker->lattice)) {
+        const char* sentence = mecab_lattice_get_sentence(worker->lattice);
         std::size_t offset = 0;
         int column = firstColumn;
         for (const mecab_node_t* node = mecab_lattice_get_bos_node(worker->lattice); node;
              node = node->next) {
             if (node->stat == MECAB_BOS_NODE || node->stat == MECAB_EOS_NODE) continue;
             const std::size_t blanks = node->rlength - node->length;
-            const std::size_t start = static_cast<std::size_t>(node->surface - text.data());
+            const std::size_t start = static_cast<std::size_t>(node->surface - sentence);
             if (start < offset || start + node->length > text.size()) break;
             column += CharacterCount(text.substr(offset, start - offset));
             Morpheme word;

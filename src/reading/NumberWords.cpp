@@ -22,7 +22,7 @@ bool IsDigitOrNumeral(char32_t c) { return DigitValue(c) >= 0 || IsKanjiNumeral(
 
 bool IsNumberWord(const Morpheme& word)
 {
-    if (word.pos1 != "数" && word.reading.empty() == false) return false;
+    if (word.pos1 != "数" && !word.reading.empty()) return false;  // digits come unread
     const std::u32string text = DecodeUtf8(word.surface);
     if (text.empty()) return false;
     for (const char32_t c : text)

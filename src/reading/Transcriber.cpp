@@ -46,7 +46,10 @@ Transcriber::Transcriber(std::string dictionaryFolder, ReadingDictionary user)
 Transcriber::Transcriber(std::unique_ptr<Analyser> analyser, ReadingDictionary user)
     : user_(std::move(user))
 {
-    std::call_once(once_, [&] { analyser_ = std::move(analyser); });
+    std::call_once(once_, [&] {
+        analyser_ = std::move(analyser);
+        if (!analyser_) error_ = "漢字の読みに使う解析器がありません";
+    });
 }
 
 Transcriber::~Transcriber() = default;
