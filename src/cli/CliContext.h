@@ -36,5 +36,6 @@ int RunCheck(CliContext& context);
 int RunRender(CliContext& context);
 int RunCompose(CliContext& context);
 int RunConvert(CliContext& context);
+int RunReading(CliContext& context);
 
 }  // namespace tessra

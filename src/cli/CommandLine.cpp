@@ -4,6 +4,7 @@
 #include "app/Version.h"
 #include "cli/CliContext.h"
 #include "display/SheetPages.h"
+#include "cli/TextInput.h"
 #include "document/DocumentCommands.h"
 #include "platform/SettingsLocation.h"
 
@@ -70,13 +71,20 @@ void AddRenderOptions(QCommandLineParser& parser)
 
 void AddComposeOptions(QCommandLineParser& parser)
 {
-    parser.addPositionalArgument("TEXT", "Kana text (UTF-8); - or none: standard input.", "[TEXT]");
+    parser.addPositionalArgument("TEXT", "Text (UTF-8); - or none: standard input.", "[TEXT]");
     parser.addOptions({
         {"output", "The BSE document to write.", "FILE.BSE"},
         {"format", "Preset key as tessra compose --list-formats prints it (default: the A4 sheet).",
          "KEY"},
         {"list-formats", "Print every preset key, one a line."},
     });
+    AddDictionaryOption(parser);
+}
+
+void AddReadingOptions(QCommandLineParser& parser)
+{
+    parser.addPositionalArgument("TEXT", "Text (UTF-8); - or none: standard input.", "[TEXT]");
+    AddDictionaryOption(parser);
 }
 
 void AddConvertOptions(QCommandLineParser& parser)
@@ -101,7 +109,10 @@ const Subcommand kSubcommands[] = {
      "The BSE document to check.", RunCheck, AddCheckOptions},
     {"render", "Draw the sheet or one label as the view shows it, into a PNG or PDF.",
      "The BSE document to draw.", RunRender, AddRenderOptions},
-    {"compose", "Write a new document from kana text.", nullptr, RunCompose, AddComposeOptions},
+    {"compose", "Write a new document from text in kana or with kanji.", nullptr, RunCompose,
+     AddComposeOptions},
+    {"reading", "Print the braille reading, in kana with word spaces, of each line of a text.",
+     nullptr, RunReading, AddReadingOptions},
     {"convert", "Convert between BSE, BRF, PEF and Unicode braille text files.", nullptr, RunConvert,
      AddConvertOptions},
 };

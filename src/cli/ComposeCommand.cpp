@@ -1,4 +1,5 @@
 #include "cli/CliContext.h"
+#include "cli/TextInput.h"
 
 #include "app/FileIo.h"
 #include "document/BseFile.h"
@@ -14,41 +15,6 @@
 
 namespace tessra {
 namespace {
-
-// A whole text full of kanji would otherwise bury the terminal; the first places say enough.
-constexpr std::size_t kProblemsShown = 100;
-
-std::optional<std::string> ReadStream(std::istream& in)
-{
-    std::string bytes(kBseSizeLimit, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
-}
-
-// The text of TEXT, or of standard input for "-"; on failure the message to show.
-std::optional<std::string> ReadText(const CliContext& context, const QString& name,
-                                    std::string& text)
-{
-    const std::string path = QFile::encodeName(name).toStdString();
-    const std::optional<std::string> bytes =
-        name == "-" ? ReadStream(context.streams.in ? *context.streams.in : std::cin)
-                    : ReadFileHead(path, kBseSizeLimit);
-    if (!bytes) return path + "\n\n" + std::string(kOpenFailedMessage);
-    if (bytes->size() >= kBseSizeLimit) return std::string(kTooLargeMessage);
-    text = *bytes;
-    return std::nullopt;
-}
-
-void PrintProblems(CliStreams& streams, const std::vector<std::string>& problems)
-{
-    for (std::size_t i = 0; i < problems.size() && i < kProblemsShown; ++i)
-        PrintMessage(streams, problems[i]);
-    if (problems.size() > kProblemsShown)
-        PrintMessage(streams, "ほかに " + std::to_string(problems.size() - kProblemsShown) +
-                                  " か所あります");
-}
 
 int ListFormats(const CliContext& context)
 {
@@ -75,12 +41,15 @@ int RunCompose(CliContext& context)
                                                   "tessra compose --list-formats lists the keys."));
     }
 
+    const std::unique_ptr<Transcriber> transcriber = TranscriberForOptions(context);
+    if (!transcriber) return kExitRefused;
     std::string text;
-    if (const auto message = ReadText(context, texts.value(0, QStringLiteral("-")), text)) {
+    if (const auto message = ReadTextArgument(context, texts.value(0, QStringLiteral("-")), text)) {
         PrintMessage(context.streams, *message);
         return kExitRefused;
     }
-    const std::vector<std::string> problems = ComposeDocument(text, *preset, context.state);
+    const std::vector<std::string> problems =
+        ComposeDocument(text, *preset, context.state, transcriber.get());
     if (!problems.empty()) {
         PrintProblems(context.streams, problems);
         return kExitRefused;

@@ -43,8 +43,9 @@ std::string TooManyLines(int capacity, std::size_t lines)
 // Writes the texts into pages and collects what does not fit or cannot be written.
 class PageWriter {
 public:
-    explicit PageWriter(const SheetFormat& format)
-        : cells_(ComposedPageShape(format).cellsPerLine),
+    PageWriter(const SheetFormat& format, const LineTranscriber* transcriber)
+        : transcriber_(transcriber),
+          cells_(ComposedPageShape(format).cellsPerLine),
           lines_(ComposedPageShape(format).linesPerPage - 1),
           labels_(static_cast<long long>(GridRows(format)) * GridColumns(format))
     {
@@ -75,7 +76,7 @@ private:
         pageLines_.emplace_back();
         for (std::size_t j = 0; j < label.lines.size(); ++j) {
             const int textLine = label.firstLine + static_cast<int>(j);
-            ComposedLine composed = ComposeTextLine(composer_, label.lines[j]);
+            ComposedLine composed = ComposeTextLine(composer_, label.lines[j], transcriber_);
             for (const ComposeRefusal& refusal : composed.refusals)
                 problems_.push_back(RefusalMessage(textLine, refusal));
             const std::string place = LinePlace(k, j, textLine);
@@ -87,6 +88,7 @@ private:
         }
     }
 
+    const LineTranscriber* transcriber_;
     int cells_;
     int lines_;
     long long labels_;
@@ -96,11 +98,6 @@ private:
 };
 
 }  // namespace
-
-ComposedLine ComposeTextLine(KanaComposer& composer, std::string_view line)
-{
-    return composer.ComposeLine(line);
-}
 
 std::string RefusalMessage(int line, const ComposeRefusal& refusal)
 {
@@ -115,6 +112,26 @@ PageShape ComposedPageShape(const SheetFormat& format)
 {
     return {std::min(CellsPerLabelLine(format), kHeaderFieldLimit),
             std::min(LinesPerLabel(format), kHeaderFieldLimit - 1) + 1};
+}
+
+ComposedLine ComposeTextLine(KanaComposer& composer, std::string_view line,
+                             const LineTranscriber* transcriber, std::string* reading)
+{
+    if (!transcriber) {
+        if (reading) *reading = line;
+        return composer.ComposeLine(line);
+    }
+    TranscribedLine transcribed = transcriber->Reading(line);
+    if (reading) *reading = transcribed.text;
+    ComposedLine composed = composer.ComposeLine(transcribed.text);
+    for (ComposeRefusal& refusal : composed.refusals)
+        refusal.column = transcribed.SourceColumn(refusal.column);
+    if (transcribed.problems.empty()) return composed;
+    // What the reading could not read is the reason; the composer's word on it would mislead.
+    composed.refusals.clear();
+    for (ReadingProblem& problem : transcribed.problems)
+        composed.refusals.push_back({problem.column, std::move(problem.character), std::move(problem.reason)});
+    return composed;
 }
 
 LabelSources SplitLabels(std::string_view text)
@@ -138,12 +155,12 @@ LabelSources SplitLabels(std::string_view text)
 }
 
 std::vector<std::string> ComposeDocument(std::string_view text, const Preset& preset,
-                                         AppState& state)
+                                         AppState& state, const LineTranscriber* transcriber)
 {
     SheetFormat format;
     ParseFormatString(preset.layout, format);
     const LabelSources split = SplitLabels(text);
-    PageWriter pages(format);
+    PageWriter pages(format, transcriber);
     pages.Write(split);
     if (!pages.Problems().empty()) return pages.Problems();
 

@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "display/KanaComposer.h"
 #include "format/Presets.h"
+#include "reading/LineReading.h"
 
 #include <string>
 #include <string_view>
@@ -26,8 +27,12 @@ struct LabelSources {
 };
 LabelSources SplitLabels(std::string_view text);
 
-// One text line of a label as `tessra compose` writes it; the label editor writes with it too.
-ComposedLine ComposeTextLine(KanaComposer& composer, std::string_view line);
+// One text line of a label as `tessra compose` writes it; the label editor writes with it too. A
+// line with kanji goes through `transcriber` first (when given), so its braille reading is
+// composed; refusals name the column of the written line. `reading`, when given, receives the
+// text that was composed.
+ComposedLine ComposeTextLine(KanaComposer& composer, std::string_view line,
+                             const LineTranscriber* transcriber = nullptr, std::string* reading = nullptr);
 
 // How a character that cannot be written is named: "L 行 C 文字目「X」: reason", line from 1.
 std::string RefusalMessage(int line, const ComposeRefusal& refusal);
@@ -47,8 +52,10 @@ PageShape ComposedPageShape(const SheetFormat& format);
 // the reading sees every line's end where embossing puts it.
 //
 // Returns one message for each place that cannot be written, in text order; nothing is cut to
-// fit. The state changes only when there is none.
+// fit. The state changes only when there is none. Lines with kanji go through `transcriber`;
+// without one, kanji are refused.
 std::vector<std::string> ComposeDocument(std::string_view text, const Preset& preset,
-                                         AppState& state);
+                                         AppState& state,
+                                         const LineTranscriber* transcriber = nullptr);
 
 }  // namespace tessra

@@ -37,6 +37,8 @@ bool IsAnyOf(const fs::path& directory, std::initializer_list<const char*> candi
 
 }  // namespace
 
+std::string UserReadingsPath() { return (ConfigDirectory() / "tessra" / "readings.tsv").string(); }
+
 std::string DefaultSettingsPath()
 {
     return SettingsPathFor(ExecutableDirectory(), {TESSRA_INSTALL_BINDIR, TESSRA_PACKAGE_BINDIR});

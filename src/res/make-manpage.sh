@@ -67,11 +67,28 @@ The settings record (printer and print position), beside the executable when its
 writable (a copy run from its build folder), else
 .IR $XDG_CONFIG_HOME/tessra/Tessra.ini .
 Subcommands only read it.
+.TP
+.I readings.tsv
+The user's readings for
+.B reading
+and
+.BR compose ,
+in
+.I $XDG_CONFIG_HOME/tessra/
+(by default
+.IR ~/.config/tessra/ ):
+a written form, a tab and its reading in kana on each line, a blank marking a word space;
+.B #
+starts a comment.
 .SH ENVIRONMENT
 .TP
 .B XDG_CONFIG_HOME
 Where an installed copy keeps its settings; by default
 .IR ~/.config .
+.TP
+.B TESSRA_MECAB_DICTIONARY
+The MeCab dictionary folder that kanji are read with; by default
+.IR /var/lib/mecab/dic/ipadic-utf8 .
 .SH SEE ALSO
 .BR lpadmin (8),
 .BR lpinfo (8)

@@ -1,0 +1,83 @@
+#include "cli/TextInput.h"
+
+#include "app/FileIo.h"
+#include "document/BseFile.h"
+#include "platform/SettingsLocation.h"
+
+#include <QFile>
+
+#include <filesystem>
+#include <iostream>
+
+namespace tessra {
+namespace {
+
+constexpr std::size_t kProblemsShown = 100;
+
+std::optional<std::string> ReadStream(std::istream& in)
+{
+    std::string bytes(kBseSizeLimit, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadTextArgument(const CliContext& context, const QString& name,
+                                            std::string& text)
+{
+    const std::string path = QFile::encodeName(name).toStdString();
+    const std::optional<std::string> bytes =
+        name == "-" ? ReadStream(context.streams.in ? *context.streams.in : std::cin)
+                    : ReadFileHead(path, kBseSizeLimit);
+    if (!bytes) return path + "\n\n" + std::string(kOpenFailedMessage);
+    if (bytes->size() >= kBseSizeLimit) return std::string(kTooLargeMessage);
+    text = *bytes;
+    return std::nullopt;
+}
+
+void PrintProblems(CliStreams& streams, const std::vector<std::string>& problems)
+{
+    for (std::size_t i = 0; i < problems.size() && i < kProblemsShown; ++i)
+        PrintMessage(streams, problems[i]);
+    if (problems.size() > kProblemsShown)
+        PrintMessage(streams, "ほかに " + std::to_string(problems.size() - kProblemsShown) +
+                                  " か所あります");
+}
+
+void AddDictionaryOption(QCommandLineParser& parser)
+{
+    parser.addOption({"dictionary",
+                      "User dictionary of readings (written form, tab, reading in kana); default: "
+                      "readings.tsv in the configuration folder when it exists.",
+                      "FILE"});
+}
+
+std::unique_ptr<Transcriber> TranscriberForOptions(const CliContext& context)
+{
+    std::string path;
+    if (context.parser.isSet("dictionary")) {
+        path = QFile::encodeName(context.parser.value("dictionary")).toStdString();
+    } else {
+        std::error_code ignored;
+        path = UserReadingsPath();
+        if (!std::filesystem::exists(path, ignored)) return std::make_unique<Transcriber>();
+    }
+    const std::optional<std::string> bytes = ReadFileHead(path, kBseSizeLimit);
+    if (!bytes || bytes->size() >= kBseSizeLimit) {
+        PrintMessage(context.streams, path + "\n\n" +
+                                          std::string(bytes ? kTooLargeMessage : kOpenFailedMessage));
+        return nullptr;
+    }
+    std::vector<std::string> errors;
+    std::optional<ReadingDictionary> user = ReadingDictionary::Parse(*bytes, path, errors);
+    if (!user) {
+        for (const std::string& error : errors) PrintMessage(context.streams, error);
+        return nullptr;
+    }
+    return std::make_unique<Transcriber>(MecabDictionaryFolder(), std::move(*user));
+}
+
+}  // namespace tessra

@@ -1,0 +1,109 @@
+#include "reading/ReadingDictionary.h"
+
+#include "format/Utf8Text.h"
+#include "reading/KanaText.h"
+
+#include <algorithm>
+#include <map>
+
+namespace tessra {
+namespace {
+
+bool IsReadingCharacter(char32_t c)
+{
+    return IsHiragana(c) || IsKatakana(c) || c == U' ' || c == U'　';
+}
+
+std::u32string Trimmed(std::u32string text)
+{
+    const auto blank = [](char32_t c) { return c == U' ' || c == U'　' || c == U'\r'; };
+    while (!text.empty() && blank(text.back())) text.pop_back();
+    std::size_t start = 0;
+    while (start < text.size() && blank(text[start])) ++start;
+    return text.substr(start);
+}
+
+// The reading with every run of blanks as one ASCII blank.
+std::string ReadingText(std::u32string_view reading)
+{
+    std::u32string out;
+    for (const char32_t c : ToHiragana(reading)) {
+        const bool blank = c == U' ' || c == U'　';
+        if (blank && !out.empty() && out.back() == U' ') continue;
+        out += blank ? U' ' : c;
+    }
+    return EncodeUtf8(out);
+}
+
+}  // namespace
+
+std::optional<ReadingDictionary> ReadingDictionary::Parse(std::string_view text, std::string_view name,
+                                                          std::vector<std::string>& errors)
+{
+    ReadingDictionary dictionary;
+    std::map<std::u32string, int> lines;
+    const std::size_t errorsBefore = errors.size();
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    for (int number = 1; !text.empty(); ++number) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        const auto fail = [&](const std::string& why) {
+            errors.push_back(std::string(name) + " " + std::to_string(number) + " 行目: " + why);
+        };
+        const std::u32string codes = DecodeUtf8(line);
+        if (codes.find(U'\uFFFD') != std::u32string::npos && EncodeUtf8(codes) != line) {
+            fail("UTF-8 で書いてください");
+            continue;
+        }
+        const std::u32string content = Trimmed(codes.substr(0, codes.find(U'#')));
+        if (content.empty()) continue;
+        const std::size_t tab = content.find(U'\t');
+        if (tab == std::u32string::npos) {
+            fail("書き方と読みの間にタブがありません");
+            continue;
+        }
+        const std::u32string written = Trimmed(content.substr(0, tab));
+        const std::u32string reading = Trimmed(content.substr(tab + 1));
+        if (written.empty()) {
+            fail("書き方がありません");
+        } else if (reading.empty()) {
+            fail("読みがありません");
+        } else if (reading.find(U'\t') != std::u32string::npos) {
+            fail("タブが多すぎます。1 行に書き方と読みを 1 つずつ書いてください");
+        } else if (!std::all_of(reading.begin(), reading.end(), IsReadingCharacter)) {
+            fail("読みはかなで書いてください");
+        } else if (const auto seen = lines.find(written); seen != lines.end()) {
+            fail("「" + EncodeUtf8(written) + "」は " + std::to_string(seen->second) + " 行目にもあります");
+        } else {
+            lines.emplace(written, number);
+            dictionary.entries_.push_back({written, ReadingText(reading)});
+        }
+    }
+    if (errors.size() != errorsBefore) return std::nullopt;
+    std::stable_sort(dictionary.entries_.begin(), dictionary.entries_.end(),
+                     [](const Entry& a, const Entry& b) { return a.written.size() > b.written.size(); });
+    return dictionary;
+}
+
+const ReadingDictionary::Entry* ReadingDictionary::Match(std::u32string_view text, std::size_t at) const
+{
+    const std::u32string_view rest = text.substr(std::min(at, text.size()));
+    for (const Entry& entry : entries_)
+        if (rest.starts_with(entry.written)) return &entry;
+    return nullptr;
+}
+
+Morpheme DictionaryWord(const ReadingDictionary::Entry& entry, int column)
+{
+    Morpheme word;
+    word.surface = EncodeUtf8(entry.written);
+    word.reading = entry.reading;
+    word.pos = "名詞";
+    word.pos1 = "固有名詞";
+    word.column = column;
+    word.fixed = true;
+    return word;
+}
+
+}  // namespace tessra

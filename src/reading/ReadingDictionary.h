@@ -1,0 +1,39 @@
+#pragma once
+
+#include "reading/Morpheme.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessra {
+
+// The user's readings (readings.tsv): one entry a line, the written form, a tab, its reading in
+// kana, where a blank marks a word space; `#` starts a comment; blank lines are skipped. The
+// reading is written as it stands, ahead of the analyser.
+class ReadingDictionary {
+public:
+    struct Entry {
+        std::u32string written;
+        std::string reading;  // UTF-8 hiragana, blanks kept
+    };
+
+    // The dictionary of `text`, or the messages for its bad lines, each naming its line.
+    // `name` is how the messages name the file.
+    static std::optional<ReadingDictionary> Parse(std::string_view text, std::string_view name,
+                                                  std::vector<std::string>& errors);
+
+    bool Empty() const { return entries_.empty(); }
+
+    // The longest entry written at `text[at]`, or null.
+    const Entry* Match(std::u32string_view text, std::size_t at) const;
+
+private:
+    std::vector<Entry> entries_;  // longest written form first
+};
+
+// The words of an entry found in a line: one fixed word at `column`.
+Morpheme DictionaryWord(const ReadingDictionary::Entry& entry, int column);
+
+}  // namespace tessra

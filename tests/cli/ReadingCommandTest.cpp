@@ -1,0 +1,95 @@
+#include "cli/CliTestSupport.h"
+#include "support/ReadingSpelling.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace tessra::test {
+namespace {
+
+class ReadingCommandTest : public CliTest {
+protected:
+    QString Write(std::string_view name, std::string_view text)
+    {
+        const std::string path = dir.File(name);
+        std::ofstream(path) << text;
+        return QString::fromStdString(path);
+    }
+
+    QString Dictionary() { return Write("readings.tsv", "東海林\tしょーじ\n"); }
+};
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// Compose of kanji text, then read: every label shows the reading that `reading` printed, in
+// the reading's spelling.
+TEST_F(ReadingCommandTest, ComposedKanjiReadsBackAsTheReadingPrinted)
+{
+    const QString text = Write("cards.txt", "東海林太郎様\n丸の内一丁目\n---\n3月15日まで\n"
+                                            "砂糖（国産）、塩\n---\nさとう\n");
+    const auto reading = Tessra({"reading", text, "--dictionary", Dictionary()});
+    ASSERT_EQ(reading.exitCode, 0) << reading.err;
+    EXPECT_EQ(reading.out, "しょーじ たろーさま\nまるのうち 1ちょーめ\n---\n"
+                           "3がつ 15にちまで\nさとー （こくさん）、 しお\n---\nさとう\n");
+
+    const QString document = QString::fromStdString(dir.File("cards.BSE"));
+    const auto composed = Tessra({"compose", text, "--output", document, "--dictionary", Dictionary(),
+                                  "--format", "マルチラベル@名刺(1)  10面 ｾﾝﾀｰ 0㎜"});
+    ASSERT_EQ(composed.exitCode, 0) << composed.err;
+    std::vector<std::string> expected;
+    int label = 0;
+    for (const std::string& line : Lines(reading.out)) {
+        if (line == "---" || expected.empty()) expected.push_back("[" + std::to_string(++label) + "]");
+        if (line != "---") expected.push_back(ReadingSpelling(line));
+    }
+    std::vector<std::string> read = Lines(Tessra({"read", document}).out);
+    std::erase(read, "");
+    read.resize(std::min(read.size(), expected.size()));
+    EXPECT_EQ(read, expected);
+}
+
+TEST_F(ReadingCommandTest, NamesWhatCannotBeReadOrWrittenAndWritesNothing)
+{
+    const QString text = Write("bad.txt", "鬱\n「本日」\n");
+    const auto reading = Tessra({"reading", text});
+    EXPECT_EQ(reading.exitCode, 1);
+    EXPECT_EQ(reading.err, "1 行 1 文字目「鬱」: この漢字の読みがわかりません。読みをユーザー辞書（readings.tsv）に書いてください\n"
+                           "2 行 1 文字目「「」: この文字は点字にできません\n2 行 4 文字目「」」: この文字は点字にできません\n");
+    const std::string document = dir.File("bad.BSE");
+    EXPECT_EQ(Tessra({"compose", text, "--output", QString::fromStdString(document)}).err, reading.err);
+    EXPECT_FALSE(std::filesystem::exists(document));
+
+    const QString broken = Write("broken.tsv", "# 名字\n東海林 しょーじ\n山田\t山田\n");
+    for (const char* command : {"reading", "compose"}) {
+        QStringList arguments{command, Write("ok.txt", "山田\n"), "--dictionary", broken};
+        if (arguments[0] == "compose") arguments << "--output" << QString::fromStdString(document);
+        const auto refused = Tessra(arguments);
+        EXPECT_EQ(std::tie(refused.exitCode, refused.out), std::tuple(1, "")) << command;
+        EXPECT_EQ(refused.err, broken.toStdString() + " 2 行目: 書き方と読みの間にタブがありません\n" + broken.toStdString() +
+                                   " 3 行目: 読みはかなで書いてください\n") << command;
+    }
+    EXPECT_FALSE(std::filesystem::exists(document));
+    EXPECT_EQ(Tessra({"reading", text, "--dictionary", "/nonexistent/readings.tsv"}).err,
+              "/nonexistent/readings.tsv\n\nファイルのオープンに失敗しました。\n");
+}
+
+TEST_F(ReadingCommandTest, WithoutTheAnalysersDictionaryKanaStillComposes)
+{
+    ::setenv("TESSRA_MECAB_DICTIONARY", "/nonexistent/dic", 1);
+    const auto kanji = Tessra({"reading", Write("kanji.txt", "さとう\n砂糖\n")});
+    const auto kana = Tessra({"compose", Write("kana.txt", "さとう\n"), "--output", QString::fromStdString(dir.File("kana.BSE"))});
+    ::unsetenv("TESSRA_MECAB_DICTIONARY");
+    EXPECT_EQ(std::tie(kanji.exitCode, kanji.out), std::tuple(1, "さとう\n砂糖\n"));
+    EXPECT_TRUE(kanji.err.starts_with("2 行 1 文字目「砂」: 漢字の読みに使う辞書がありません: /nonexistent/dic\n")) << kanji.err;
+    EXPECT_EQ(kana.exitCode, 0) << kana.err;
+}
+
+}  // namespace
+}  // namespace tessra::test

@@ -1,0 +1,79 @@
+#include "reading/Transcriber.h"
+
+#include <gtest/gtest.h>
+
+#include <future>
+
+namespace tessra {
+namespace {
+
+ReadingDictionary Dictionary(std::string_view text)
+{
+    std::vector<std::string> errors;
+    std::optional<ReadingDictionary> dictionary = ReadingDictionary::Parse(text, "readings.tsv", errors);
+    EXPECT_TRUE(errors.empty()) << errors.front();
+    return dictionary ? std::move(*dictionary) : ReadingDictionary();
+}
+
+TEST(ReadingDictionary, NamesEveryBadLine)
+{
+    std::vector<std::string> errors;
+    const auto dictionary = ReadingDictionary::Parse(
+        "# 名前\n東海林\tしょーじ\n\n山田\n\tやまだ\n太郎\t\n花子\t花子\n東海林\tとうかいりん\n\xff\tあ\n", "d.tsv", errors);
+    EXPECT_FALSE(dictionary);
+    EXPECT_EQ(errors, (std::vector<std::string>{
+                          "d.tsv 4 行目: 書き方と読みの間にタブがありません",
+                          "d.tsv 5 行目: 書き方がありません",
+                          "d.tsv 6 行目: 読みがありません",
+                          "d.tsv 7 行目: 読みはかなで書いてください",
+                          "d.tsv 8 行目: 「東海林」は 2 行目にもあります",
+                          "d.tsv 9 行目: UTF-8 で書いてください",
+                      }));
+}
+
+TEST(Transcriber, UserEntriesComeFirstAndRefusalsNameTheWrittenColumn)
+{
+    const Transcriber transcriber(MecabDictionaryFolder(),
+                                  Dictionary("東海林\tショウジ  # 名字\n国際空港\tこくさい くーこー\n"));
+    ASSERT_EQ(transcriber.LoadError(), "");
+    EXPECT_EQ(transcriber.Reading("東海林さん").text, "しょうじさん");
+    EXPECT_EQ(transcriber.Reading("成田国際空港へ").text, "なりた こくさい くーこーえ");
+    EXPECT_EQ(transcriber.Reading("かなだけ カナ").text, "かなだけ カナ");
+
+    const TranscribedLine line = transcriber.Reading("東海林「様」");
+    EXPECT_EQ(line.text, "しょうじ 「さま」");
+    EXPECT_EQ(line.SourceColumn(6), 4);
+    EXPECT_EQ(line.SourceColumn(9), 6);
+}
+
+TEST(Transcriber, WithoutItsDictionaryKanjiLinesAreNamedAndKanaLinesStillRead)
+{
+    const Transcriber transcriber("/nonexistent/mecab-dictionary");
+    EXPECT_EQ(transcriber.Reading("さとう 1kg").text, "さとう 1kg");
+    const TranscribedLine line = transcriber.Reading("さとう　砂糖");
+    EXPECT_EQ(line.text, "さとう　砂糖");
+    ASSERT_EQ(line.problems.size(), 1u);
+    EXPECT_EQ(line.problems[0].column, 5);
+    EXPECT_NE(line.problems[0].reason.find("mecab-ipadic-utf8"), std::string::npos);
+}
+
+TEST(Transcriber, ReadsTheSameFromManyThreadsAtOnce)
+{
+    const Transcriber transcriber;
+    const std::vector<std::string> lines = {"東京都千代田区丸の内一丁目", "山本次郎様", "賞味期限 2024年3月15日",
+                                            "電子レンジで温めてください", "一日三回食後に飲む"};
+    std::vector<std::string> expected;
+    for (const std::string& line : lines) expected.push_back(transcriber.Reading(line).text);
+    std::vector<std::future<bool>> runs;
+    for (int t = 0; t < 4; ++t) {
+        runs.push_back(std::async(std::launch::async, [&] {
+            bool same = true;
+            for (int i = 0; i < 200; ++i) same = same && transcriber.Reading(lines[i % lines.size()]).text == expected[i % lines.size()];
+            return same;
+        }));
+    }
+    for (auto& run : runs) EXPECT_TRUE(run.get());
+}
+
+}  // namespace
+}  // namespace tessra
