@@ -1,6 +1,7 @@
 #include "display/LabelEditor.h"
 
 #include "display/LabelTextEdit.h"
+#include "display/ReadingProposal.h"
 #include "display/SheetGeometry.h"
 
 #include <QLabel>
@@ -33,7 +34,8 @@ LabelEditor::LabelEditor(AppState& state, Hooks hooks, QWidget* parent)
       hooks_(std::move(hooks)),
       heading_(new QLabel),
       text_(new LabelTextEdit),
-      message_(new QLabel)
+      message_(new QLabel),
+      reading_(new ReadingProposal([this](const QString& reading) { WriteCurrentLineAs(reading); }))
 {
     setObjectName(QStringLiteral("labelEditor"));
     heading_->setObjectName(QStringLiteral("labelEditorHeading"));
@@ -51,6 +53,7 @@ LabelEditor::LabelEditor(AppState& state, Hooks hooks, QWidget* parent)
     layout->addWidget(heading_);
     layout->addWidget(text_, 1);
     layout->addWidget(message_);
+    layout->addWidget(reading_);
     // The history is the window's, shared with the format bar; the field keeps none of its own.
     text_->setUndoRedoEnabled(false);
     text_->SetHistoryKeys(hooks_.undo, hooks_.redo);
@@ -64,6 +67,9 @@ LabelEditor::LabelEditor(AppState& state, Hooks hooks, QWidget* parent)
         Record();
         Compose();
     });
+    // A line with kanji is written once its reading is confirmed.
+    connect(text_, &QPlainTextEdit::cursorPositionChanged, this,
+            [this] { reading_->ProposeFor(text_->textCursor().block().text()); });
     Reload();
 }
 
@@ -118,6 +124,16 @@ std::vector<std::string> LabelEditor::TextLines() const
     // An empty field is no line at all, as a page without text shows none.
     if (lines.size() == 1 && lines.front().empty()) lines.clear();
     return lines;
+}
+
+void LabelEditor::WriteCurrentLineAs(const QString& reading)
+{
+    QTextCursor line = text_->textCursor();
+    line.movePosition(QTextCursor::StartOfBlock);
+    line.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    line.insertText(reading);
+    text_->setTextCursor(line);
+    text_->setFocus();
 }
 
 TextEditStep::Side LabelEditor::Current() const

@@ -15,6 +15,7 @@ class QUndoStack;
 namespace tessra {
 
 class LabelTextEdit;
+class ReadingProposal;
 
 // The docked label editor (ラベル編集): the chosen label's text, one line per braille line,
 // composed as `tessra compose` composes a label whenever it changes. A text that composes goes
@@ -43,6 +44,7 @@ public:
     LabelTextEdit& Text() const { return *text_; }
     QLabel& Message() const { return *message_; }
     QLabel& Heading() const { return *heading_; }
+    ReadingProposal& Reading() const { return *reading_; }
 
 private:
     void Compose();
@@ -53,12 +55,14 @@ private:
     void MarkRefusals(const LabelComposition& composition);
     void ShowCounts(const LabelComposition& composition);
     std::vector<std::string> TextLines() const;
+    void WriteCurrentLineAs(const QString& reading);
 
     AppState& state_;
     Hooks hooks_;
     QLabel* heading_;
     LabelTextEdit* text_;
     QLabel* message_;
+    ReadingProposal* reading_;
     std::optional<LabelEdit> edit_;
     long long shownPage_ = -1;
     bool loading_ = false;

@@ -1,13 +1,18 @@
 #include "reading/ReadingDictionary.h"
 
+#include "app/FileIo.h"
 #include "format/Utf8Text.h"
 #include "reading/KanaText.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <map>
 
 namespace tessra {
 namespace {
+
+// A dictionary of names runs to thousands of lines, never to megabytes.
+constexpr std::size_t kDictionaryLimit = 4'000'000;
 
 bool IsReadingCharacter(char32_t c)
 {
@@ -104,6 +109,27 @@ Morpheme DictionaryWord(const ReadingDictionary::Entry& entry, int column)
     word.column = column;
     word.fixed = true;
     return word;
+}
+
+std::optional<std::string> AddUserReading(const std::string& path, std::string_view written,
+                                          std::string_view reading)
+{
+    constexpr std::string_view kBreaks = "\t\r\n";
+    if (written.empty() || reading.empty() || written.find_first_of(kBreaks) != std::string_view::npos ||
+        reading.find_first_of(kBreaks) != std::string_view::npos || written.front() == '#')
+        return std::string("この読みは辞書に登録できません");
+    std::string text = ReadFileHead(path, kDictionaryLimit).value_or(std::string());
+    if (text.size() >= kDictionaryLimit) return std::string("辞書が大きすぎます: ") + path;
+    if (!text.empty() && text.back() != '\n') text += '\n';
+    text.append(written).append("\t").append(reading).append("\n");
+    // A line the dictionary would refuse on reading must not get into it.
+    std::vector<std::string> errors;
+    if (!ReadingDictionary::Parse(text, path, errors))
+        return errors.empty() ? std::string("この読みは辞書に登録できません") : errors.back();
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+    if (!WriteFileAtomically(path, text)) return std::string("辞書を保存できません: ") + path;
+    return std::nullopt;
 }
 
 }  // namespace tessra

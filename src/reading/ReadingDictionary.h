@@ -33,6 +33,11 @@ private:
     std::vector<Entry> entries_;  // longest written form first
 };
 
+// Adds an entry at the end of the dictionary file `path`, making the file and its folder when
+// there are none; the message when the entry or the file will not take it.
+std::optional<std::string> AddUserReading(const std::string& path, std::string_view written,
+                                          std::string_view reading);
+
 // The words of an entry found in a line: one fixed word at `column`.
 Morpheme DictionaryWord(const ReadingDictionary::Entry& entry, int column);
 

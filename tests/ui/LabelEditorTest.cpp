@@ -1,6 +1,7 @@
 #include "app/Commands.h"
 #include "display/LabelEditor.h"
 #include "display/LabelTextEdit.h"
+#include "display/ReadingProposal.h"
 #include "display/SheetGeometry.h"
 #include "display/SheetReading.h"
 #include "format/FormatBar.h"
@@ -15,8 +16,11 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTextBlock>
+#include <QLineEdit>
+#include <QTest>
 #include <QUndoStack>
 
+#include <fstream>
 #include <sstream>
 
 namespace tessra {
@@ -309,6 +313,39 @@ TEST_F(LabelEditorTest, EditingOneLineOfALoadedFileKeepsEveryOtherByte)
     const int at = expected.indexOf("AAA");
     expected.insert(at + 3, "B");
     EXPECT_EQ(after, expected);
+}
+
+// A line with kanji waits for its reading: proposed, corrected, confirmed, kept in readings.tsv.
+TEST_F(LabelEditorTest, AKanjiLineIsWrittenAsItsConfirmedReading)
+{
+    ::setenv("XDG_CONFIG_HOME", dir.Path().c_str(), 1);
+    ComposeCards("あ\n");
+    ReadingProposal& proposal = frame.LabelEditorContents().Reading();
+    EXPECT_FALSE(proposal.isVisibleTo(&frame)) << "kana needs no reading";
+    Text().selectAll();
+    Type(QStringLiteral("山本次郎"));
+    EXPECT_TRUE(proposal.isVisibleTo(&frame));
+    EXPECT_EQ(proposal.Field().text(), QStringLiteral("やまもと じろー"));
+    EXPECT_EQ(Reading(0), "[1]\nあ\n") << "not written before it is confirmed";
+    QTest::keyClick(&proposal.Field(), Qt::Key_Return);
+    EXPECT_EQ(Text().toPlainText(), QStringLiteral("やまもと じろー"));
+    EXPECT_EQ(Reading(0), "[1]\nやまもと し゛ろー\n");
+    EXPECT_FALSE(proposal.isVisibleTo(&frame));
+
+    Text().selectAll();
+    Type(QStringLiteral("東海林"));
+    proposal.Field().setText(QStringLiteral("しょーじ"));
+    proposal.AddToDictionary();
+    EXPECT_EQ(Reading(0), "[1]\nしょーし゛\n");
+    std::ifstream saved(dir.File("tessra/readings.tsv"));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}), "東海林\tしょーじ\n");
+    Text().selectAll();
+    Type(QStringLiteral("東海林"));
+    EXPECT_EQ(proposal.Field().text(), QStringLiteral("しょーじ")) << "the dictionary is read again";
+    proposal.Field().setText(QStringLiteral("A"));
+    proposal.AddToDictionary();
+    EXPECT_FALSE(proposal.Note().text().isEmpty()) << "a reading not in kana stays out";
+    ::unsetenv("XDG_CONFIG_HOME");
 }
 
 }  // namespace
