@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -68,28 +69,57 @@ TEST(FileIo, HardLinkedFileKeepsItsOtherNames)
     EXPECT_EQ(std::filesystem::hard_link_count(first), 2u);
 }
 
+// Runs `save` in a child as an ordinary user, since root may write anything: 0 when it saved,
+// 1 when it refused, 2 when the privileges could not be dropped.
+int ExitOfSaveAsOrdinaryUser(const std::function<bool()>& save)
+{
+    const pid_t child = ::fork();
+    if (child < 0) return -1;
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setresgid(65534, 65534, 65534) != 0 ||
+                                 ::setresuid(65534, 65534, 65534) != 0))
+            ::_exit(2);
+        ::_exit(save() ? 0 : 1);
+    }
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+}
+
 TEST(FileIo, ReadOnlyFileIsRefusedAndUnchanged)
 {
     test::TempDir dir;
     const std::string path = dir.File("locked");
     WriteBytes(path, "original");
     ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
-    // Root may write anything, so the save is tried as an ordinary user in a child.
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        if (::geteuid() == 0 && (::setresgid(65534, 65534, 65534) != 0 ||
-                                 ::setresuid(65534, 65534, 65534) != 0))
-            ::_exit(2);
-        ::_exit(WriteFileAtomically(path, "replaced") ? 1 : 0);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: written, 2: could not drop privileges";
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);  // only the file's own permission refuses
+    EXPECT_EQ(ExitOfSaveAsOrdinaryUser([&] { return WriteFileAtomically(path, "replaced"); }), 1);
     EXPECT_EQ(ReadBytes(path), "original");
     EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
               std::filesystem::perms(0444));
+}
+
+TEST(FileIo, WritableFileInReadOnlyFolderIsRewrittenInPlace)
+{
+    test::TempDir dir;
+    const std::string path = dir.File("Tessra.ini"), other = dir.File("new.ini");
+    WriteBytes(path, "a longer old record");
+    struct stat before {};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0555), 0);
+    EXPECT_EQ(ExitOfSaveAsOrdinaryUser([&] { return WriteFileAtomically(path, "new record"); }), 0);
+    EXPECT_EQ(ReadBytes(path), "new record");
+    struct stat after {};
+    ASSERT_EQ(::stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    // A file that is not there yet cannot be made in that folder.
+    EXPECT_EQ(ExitOfSaveAsOrdinaryUser([&] { return WriteFileAtomically(other, "bytes"); }), 1);
+    EXPECT_FALSE(std::filesystem::exists(other));
+    const auto leftovers = std::distance(std::filesystem::directory_iterator(dir.Path()),
+                                         std::filesystem::directory_iterator());
+    EXPECT_EQ(leftovers, 1);
+    ::chmod(dir.Path().c_str(), 0700);
 }
 
 }  // namespace
