@@ -5,9 +5,9 @@
 #include "document/ComposeDocument.h"
 #include "document/DocumentCommands.h"
 #include "format/Presets.h"
+#include "platform/PathText.h"
 #include "platform/TextCodec.h"
 
-#include <QFile>
 
 #include <iostream>
 #include <optional>
@@ -31,7 +31,7 @@ std::optional<std::string> ReadStream(std::istream& in)
 std::optional<std::string> ReadText(const CliContext& context, const QString& name,
                                     std::string& text)
 {
-    const std::string path = QFile::encodeName(name).toStdString();
+    const std::string path = PathBytes(name);
     const std::optional<std::string> bytes =
         name == "-" ? ReadStream(context.streams.in ? *context.streams.in : std::cin)
                     : ReadFileHead(path, kBseSizeLimit);
@@ -85,7 +85,7 @@ int RunCompose(CliContext& context)
         PrintProblems(context.streams, problems);
         return kExitRefused;
     }
-    const std::string output = QFile::encodeName(parser.value("output")).toStdString();
+    const std::string output = PathBytes(parser.value("output"));
     if (const auto message = SaveDocumentAs(context.state, output)) {
         PrintMessage(context.streams, *message);
         return kExitRefused;
