@@ -60,7 +60,7 @@ void PrintJobRunner::Work(const PrintJob& job)
         EncodePrintJob(job.state, job.options, sink, progress);
         progress.SetProgressPos(100);
         sleeper_.Pause(kFinishedPause);
-    }, sleeper_);
+    }, sleeper_, [this] { return cancelRequested_.load(); });
     Post([this, failure] {
         running_ = false;
         hooks_.finished(failure);
