@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <functional>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -69,57 +68,37 @@ TEST(FileIo, HardLinkedFileKeepsItsOtherNames)
     EXPECT_EQ(std::filesystem::hard_link_count(first), 2u);
 }
 
-// Runs `save` in a child as an ordinary user, since root may write anything: 0 when it saved,
-// 1 when it refused, 2 when the privileges could not be dropped.
-int ExitOfSaveAsOrdinaryUser(const std::function<bool()>& save)
+// Root may write anything, so the save runs in a child as an ordinary user: 0 when it saved,
+// 1 when it was refused, 2 when the privileges could not be dropped.
+int SaveAsOrdinaryUser(const std::string& path, std::string_view bytes)
 {
     const pid_t child = ::fork();
-    if (child < 0) return -1;
     if (child == 0) {
-        if (::geteuid() == 0 && (::setresgid(65534, 65534, 65534) != 0 ||
-                                 ::setresuid(65534, 65534, 65534) != 0))
+        if (::geteuid() == 0 && (::setresgid(65534, 65534, 65534) != 0 || ::setresuid(65534, 65534, 65534) != 0))
             ::_exit(2);
-        ::_exit(save() ? 0 : 1);
+        ::_exit(WriteFileAtomically(path, bytes) ? 0 : 1);
     }
     int status = 0;
-    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
-    return WEXITSTATUS(status);
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-TEST(FileIo, ReadOnlyFileIsRefusedAndUnchanged)
+TEST(FileIo, ReadOnlyFileIsRefusedAndAWritableOneInAReadOnlyFolderRewrittenInPlace)
 {
     test::TempDir dir;
-    const std::string path = dir.File("locked");
-    WriteBytes(path, "original");
-    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
-    ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);  // only the file's own permission refuses
-    EXPECT_EQ(ExitOfSaveAsOrdinaryUser([&] { return WriteFileAtomically(path, "replaced"); }), 1);
-    EXPECT_EQ(ReadBytes(path), "original");
-    EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
+    const std::string locked = dir.File("locked"), record = dir.File("Tessra.ini");
+    WriteBytes(locked, "original");
+    WriteBytes(record, "a longer old record");
+    ASSERT_EQ(::chmod(locked.c_str(), 0444) | ::chmod(record.c_str(), 0666) | ::chmod(dir.Path().c_str(), 0777), 0);
+    EXPECT_EQ(SaveAsOrdinaryUser(locked, "replaced"), 1);  // though the folder allows a rename
+    EXPECT_EQ(ReadBytes(locked), "original");
+    EXPECT_EQ(std::filesystem::status(locked).permissions() & std::filesystem::perms::all,
               std::filesystem::perms(0444));
-}
 
-TEST(FileIo, WritableFileInReadOnlyFolderIsRewrittenInPlace)
-{
-    test::TempDir dir;
-    const std::string path = dir.File("Tessra.ini"), other = dir.File("new.ini");
-    WriteBytes(path, "a longer old record");
-    struct stat before {};
-    ASSERT_EQ(::stat(path.c_str(), &before), 0);
-    ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
-    ASSERT_EQ(::chmod(dir.Path().c_str(), 0555), 0);
-    EXPECT_EQ(ExitOfSaveAsOrdinaryUser([&] { return WriteFileAtomically(path, "new record"); }), 0);
-    EXPECT_EQ(ReadBytes(path), "new record");
-    struct stat after {};
-    ASSERT_EQ(::stat(path.c_str(), &after), 0);
-    EXPECT_EQ(after.st_ino, before.st_ino);
-    // A file that is not there yet cannot be made in that folder.
-    EXPECT_EQ(ExitOfSaveAsOrdinaryUser([&] { return WriteFileAtomically(other, "bytes"); }), 1);
-    EXPECT_FALSE(std::filesystem::exists(other));
-    const auto leftovers = std::distance(std::filesystem::directory_iterator(dir.Path()),
-                                         std::filesystem::directory_iterator());
-    EXPECT_EQ(leftovers, 1);
-    ::chmod(dir.Path().c_str(), 0700);
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0555), 0);  // no temporary file beside the record now
+    EXPECT_EQ(SaveAsOrdinaryUser(record, "new record"), 0);
+    EXPECT_EQ(ReadBytes(record), "new record");
+    EXPECT_EQ(SaveAsOrdinaryUser(dir.File("new.ini"), "bytes"), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2);  // nothing left over
 }
 
 }  // namespace
