@@ -52,6 +52,8 @@ private:
     void SetFormatBarShown(bool shown);
     void DocumentChanged();
     void BindCommand(int id, std::function<void()> handler);
+    // False while a job runs; after the user agrees, the job is cancelled and the window closes.
+    bool MayQuitWhilePrinting();
 
     AppState& state_;
     Dialogs& dialogs_;
