@@ -10,7 +10,9 @@
 #include "document/ExportCommand.h"
 #include "format/FormatBar.h"
 #include "format/FormatBarState.h"
+#include "platform/Dialogs.h"
 #include "print/BraillePrintCommand.h"
+#include "print/CPrintProgressDialog.h"
 
 #include <QCloseEvent>
 #include <QDockWidget>
@@ -25,6 +27,12 @@
 namespace tessra {
 
 using namespace command;
+
+namespace {
+
+const char* const kQuitWhilePrintingQuestion = "印刷中です。中止して終了しますか？";
+
+}  // namespace
 
 CMainFrame::CMainFrame(AppState& state, Dialogs& dialogs)
     : state_(state),
@@ -329,13 +337,25 @@ void CMainFrame::Exit()
     close();
 }
 
+bool CMainFrame::MayQuitWhilePrinting()
+{
+    // The print dialog is modal, but a screen reader still reaches Exit.
+    auto* printing = findChild<CBraillePrintDialog*>();
+    if (!printing || !printing->JobRunning()) return true;
+    const MessageRequest question{QStringLiteral("Tessra"), QString::fromUtf8(kQuitWhilePrintingQuestion),
+                                  MessageIcon::Exclamation, MessageButtons::YesNo, false};
+    // Over the progress window: the print dialog is disabled while its job runs.
+    QWidget* above = printing->Progress() ? static_cast<QWidget*>(printing->Progress()) : this;
+    if (dialogs_.ShowMessage(above, question) == MessageAnswer::Yes) {
+        // Closed again once the job has sent its closing bytes and the dialog has gone.
+        printing->CancelJobThen([this] { QTimer::singleShot(0, this, &QWidget::close); });
+    }
+    return false;
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (files_.MayDiscardChanges()) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
+    event->setAccepted(MayQuitWhilePrinting() && files_.MayDiscardChanges());
 }
 
 }  // namespace tessra

@@ -72,6 +72,8 @@ private:
     void TurnSheet(int direction);
     void ShowSheetState();
     void BindCommand(int id, std::function<void()> handler);
+    // False while a job runs; after the user agrees, the job is cancelled and the window closes.
+    bool MayQuitWhilePrinting();
 
     AppState& state_;
     Dialogs& dialogs_;

@@ -44,12 +44,13 @@ mode_t ModeFor(const fs::path& target)
     return 0666 & ~mask;
 }
 
-// A device, a pipe or a file with other names is written where it is: a rename would put a
-// plain file in the device's place or part the names.
-bool WriteInPlace(const fs::path& target, std::string_view bytes, bool truncate)
+// A device, a pipe, a file with other names or a file in a folder that takes no new file is
+// written where it is: a rename would put a plain file in the device's place, part the names or
+// be impossible. A plain file is cut to the new length only after every byte is written.
+bool WriteInPlace(const fs::path& target, std::string_view bytes, bool regularFile)
 {
     // A pipe nobody reads would block the open for ever: wait a little for a reader, then fail.
-    const int flags = O_WRONLY | O_CLOEXEC | O_NONBLOCK | (truncate ? O_TRUNC : 0);
+    const int flags = O_WRONLY | O_CLOEXEC | O_NONBLOCK;
     int fd = ::open(target.c_str(), flags);
     for (int tries = 0; fd < 0 && errno == ENXIO && tries < 200; ++tries) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -57,7 +58,10 @@ bool WriteInPlace(const fs::path& target, std::string_view bytes, bool truncate)
     }
     if (fd < 0) return false;
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    const bool written = WriteAll(fd, bytes);
+    bool written = WriteAll(fd, bytes);
+    if (regularFile) {
+        written = written && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
+    }
     return ::close(fd) == 0 && written;
 }
 
@@ -81,7 +85,8 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
     const fs::path target = ResolvedTarget(path);
     if (target.filename().empty()) return false;
     struct stat info {};
-    if (::stat(target.c_str(), &info) == 0) {
+    const bool exists = ::stat(target.c_str(), &info) == 0;
+    if (exists) {
         if (S_ISDIR(info.st_mode)) return false;
         if (!S_ISREG(info.st_mode)) return WriteInPlace(target, bytes, false);
         if (info.st_nlink > 1) return WriteInPlace(target, bytes, true);
@@ -94,7 +99,8 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
         (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
 
     const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return false;
+    // A folder the user may not write still lets a writable file there be rewritten.
+    if (fd < 0) return exists && WriteInPlace(target, bytes, true);
     const bool written = ::fchmod(fd, ModeFor(target)) == 0 && WriteAll(fd, bytes) &&
                          ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;

@@ -16,8 +16,9 @@ std::optional<std::string> ReadFileHead(const std::string& path, std::size_t lim
 // Replaces the file at `path` with `bytes` only once every byte is written and flushed to disk:
 // the bytes go to a temporary file in the same directory, which is then renamed over the target.
 // On any failure the target is untouched, the temporary file is removed and false is returned.
-// A target that is a device or a pipe, or a file with more than one name, is written in place;
-// a directory, or a file that could not be opened for writing, is refused.
+// A target that is a device or a pipe, a file with more than one name, or a writable file in a
+// folder where no temporary file can be made, is written in place; a directory, or a file that
+// could not be opened for writing, is refused.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace tessra

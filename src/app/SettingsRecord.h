@@ -47,7 +47,9 @@ std::string RewrittenRecord(std::string_view record, const AppState& state, Sett
 // settings and, when `createMissing`, a new all-zero record. Never reports anything.
 void ReadSettings(AppState& state, bool createMissing = true);
 bool CreateSettingsFile(const std::string& path);
-// The rewrite rule: nothing happens when the record cannot be read. Returns whether it was written.
+// The rewrite rule: nothing happens when the record cannot be read. Returns whether it was written;
+// when not, the window says so with kSettingsNotSavedMessage and the record's path.
+inline constexpr const char* kSettingsNotSavedMessage = "設定を保存できませんでした";
 bool RewriteSettings(const AppState& state, SettingsRegion region);
 
 inline bool SavePrinterSelection(const AppState& state)

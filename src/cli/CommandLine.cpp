@@ -6,9 +6,9 @@
 #include "display/SheetPages.h"
 #include "cli/TextInput.h"
 #include "document/DocumentCommands.h"
+#include "platform/PathText.h"
 #include "platform/SettingsLocation.h"
 
-#include <QFile>
 
 #include <algorithm>
 #include <ostream>
@@ -193,7 +193,7 @@ const Subcommand* FindSubcommand(const QString& word)
 void LoadSettings(const QCommandLineParser& parser, AppState& state)
 {
     state.settingsPath = parser.isSet("settings")
-                             ? QFile::encodeName(parser.value("settings")).toStdString()
+                             ? PathBytes(parser.value("settings"))
                              : DefaultSettingsPath();
     ReadSettings(state, false);
 }
@@ -234,7 +234,7 @@ int RunCommandLine(const QStringList& arguments, CliStreams& streams)
                                        : QStringLiteral("Only one FILE can be given."));
 
     LoadSettings(parser, state);
-    const std::string path = QFile::encodeName(parser.positionalArguments().first()).toStdString();
+    const std::string path = PathBytes(parser.positionalArguments().first());
     if (const auto message = OpenDocument(state, path)) {
         PrintMessage(streams, *message);
         return kExitRefused;

@@ -6,9 +6,9 @@
 #include "document/ComposeDocument.h"
 #include "document/DocumentCommands.h"
 #include "format/Presets.h"
+#include "platform/PathText.h"
 #include "platform/TextCodec.h"
 
-#include <QFile>
 
 #include <iostream>
 #include <optional>
@@ -54,7 +54,7 @@ int RunCompose(CliContext& context)
         PrintProblems(context.streams, problems);
         return kExitRefused;
     }
-    const std::string output = QFile::encodeName(parser.value("output")).toStdString();
+    const std::string output = PathBytes(parser.value("output"));
     if (const auto message = SaveDocumentAs(context.state, output)) {
         PrintMessage(context.streams, *message);
         return kExitRefused;

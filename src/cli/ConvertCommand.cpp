@@ -5,6 +5,7 @@
 #include "document/DocumentCommands.h"
 #include "format/Presets.h"
 #include "platform/TextCodec.h"
+#include "platform/PathText.h"
 
 #include <QFile>
 
@@ -15,7 +16,7 @@ const QString kKinds = QStringLiteral("must end in .bse, .brf, .pef or .txt.");
 
 std::string NativePath(const QString& path)
 {
-    return QFile::encodeName(path).toStdString();
+    return PathBytes(path);
 }
 
 // The preset that BRF, PEF and text are laid out on; a BSE document keeps its own.

@@ -3,6 +3,7 @@
 #include "cli/StreamSink.h"
 #include "display/SheetWalk.h"
 #include "document/BseFile.h"
+#include "platform/PathText.h"
 #include "platform/PrintDestination.h"
 #include "platform/PrintTransport.h"
 #include "platform/PrinterList.h"
@@ -12,7 +13,6 @@
 #include "print/PrintPosition.h"
 #include "print/PrinterModel.h"
 
-#include <QFile>
 
 #include <fstream>
 #include <ostream>
@@ -84,7 +84,7 @@ int WriteStream(CliContext& context, const PrintOptions& options)
 {
     const QString target = context.parser.value("output");
     const bool toStandardOutput = target == QLatin1String("-");
-    const std::string path = QFile::encodeName(target).toStdString();
+    const std::string path = PathBytes(target);
     std::ofstream file;
     if (!toStandardOutput) file.open(path, std::ios::binary | std::ios::trunc);
     std::ostream& out = toStandardOutput ? context.streams.out : file;

@@ -4,8 +4,8 @@
 #include "display/LabelChoice.h"
 #include "display/SheetPages.h"
 #include "display/ViewPicture.h"
+#include "platform/PathText.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
@@ -60,7 +60,7 @@ bool WritePicture(const QString& path, AppState& state, int clientWidth, QSize s
     file.close();
     if (!written) return false;
     const QByteArray& bytes = file.buffer();
-    return WriteFileAtomically(QFile::encodeName(path).toStdString(),
+    return WriteFileAtomically(PathBytes(path),
                                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
@@ -139,7 +139,7 @@ int RunRender(CliContext& context)
         return kExitRefused;
     }
     if (!WritePicture(output, state, width, size)) {
-        PrintMessage(context.streams, QFile::encodeName(output).toStdString() + "\n" + kSaveFailed);
+        PrintMessage(context.streams, PathBytes(output) + "\n" + kSaveFailed);
         return kExitRefused;
     }
     return kExitOk;

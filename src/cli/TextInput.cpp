@@ -1,5 +1,7 @@
 #include "cli/TextInput.h"
 
+#include "platform/PathText.h"
+
 #include "app/FileIo.h"
 #include "document/BseFile.h"
 #include "platform/SettingsLocation.h"
@@ -28,7 +30,7 @@ std::optional<std::string> ReadStream(std::istream& in)
 std::optional<std::string> ReadTextArgument(const CliContext& context, const QString& name,
                                             std::string& text)
 {
-    const std::string path = QFile::encodeName(name).toStdString();
+    const std::string path = PathBytes(name);
     const std::optional<std::string> bytes =
         name == "-" ? ReadStream(context.streams.in ? *context.streams.in : std::cin)
                     : ReadFileHead(path, kBseSizeLimit);
@@ -59,7 +61,7 @@ std::unique_ptr<Transcriber> TranscriberForOptions(const CliContext& context)
 {
     std::string path;
     if (context.parser.isSet("dictionary")) {
-        path = QFile::encodeName(context.parser.value("dictionary")).toStdString();
+        path = PathBytes(context.parser.value("dictionary"));
     } else {
         std::error_code ignored;
         path = UserReadingsPath();

@@ -1,8 +1,7 @@
 #include "app/CTessraApp.h"
 #include "cli/CommandLine.h"
+#include "platform/PathText.h"
 #include "platform/SettingsLocation.h"
-
-#include <QFile>
 
 #include <QString>
 
@@ -11,13 +10,12 @@
 
 int main(int argc, char* argv[])
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const QStringList arguments = tessra::ArgumentsOf(argc, argv);
 
     if (const auto desktop = tessra::DesktopCommandLine(arguments)) {
         const std::string settingsPath = desktop->settingsPath.isEmpty()
                                              ? tessra::DefaultSettingsPath()
-                                             : QFile::encodeName(desktop->settingsPath).toStdString();
+                                             : tessra::PathBytes(desktop->settingsPath);
         return tessra::CTessraApp(argc, argv).Run(settingsPath, desktop->file);
     }
     tessra::CliStreams streams{std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1};

@@ -3,6 +3,7 @@
 #include "document/BrailleFiles.h"
 #include "document/DocumentCommands.h"
 #include "platform/Dialogs.h"
+#include "platform/PathText.h"
 
 #include <QFile>
 
@@ -38,7 +39,7 @@ void OnExport(const AppState& state, Dialogs& dialogs, QWidget* parent)
                               InitialName(state), QStringLiteral("brf")};
     const std::optional<QString> path = dialogs.SaveFileName(parent, request);
     if (!path) return;
-    if (const auto message = ExportDocument(state, QFile::encodeName(*path).toStdString()))
+    if (const auto message = ExportDocument(state, PathBytes(*path)))
         Show(dialogs, parent, *message);
 }
 

@@ -2,8 +2,7 @@
 
 #include "document/DocumentCommands.h"
 #include "platform/Dialogs.h"
-
-#include <QFile>
+#include "platform/PathText.h"
 
 namespace tessra {
 namespace {
@@ -15,11 +14,6 @@ const char* const kOpenFilter =
 const char* const kOpenTitle = "編集・印刷ファイルの選択";
 const char* const kSaveChangesQuestion = "現在のファイルは変更されています。保存しますか？";
 const char* const kMessageTitle = "Tessra";
-
-std::string NativePath(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
 
 }  // namespace
 
@@ -44,7 +38,7 @@ void FileCommands::Open()
 
 void FileCommands::OpenPath(const QString& path)
 {
-    const std::optional<std::string> message = OpenDocument(state_, NativePath(path));
+    const std::optional<std::string> message = OpenDocument(state_, PathBytes(path));
     if (message) ShowMessage(*message);
     hooks_.setFormatBarShown(false);
     hooks_.documentChanged();
@@ -65,10 +59,10 @@ bool FileCommands::SaveAs()
         return false;
     }
     const FileRequest request{{}, QString::fromUtf8(kFileFilter),
-                              QFile::decodeName(state_.filePath.c_str()), QStringLiteral("BSE")};
+                              PathFromBytes(state_.filePath), QStringLiteral("BSE")};
     const std::optional<QString> path = dialogs_.SaveFileName(parent_, request);
     if (!path) return false;
-    const std::optional<std::string> message = SaveDocumentAs(state_, NativePath(*path));
+    const std::optional<std::string> message = SaveDocumentAs(state_, PathBytes(*path));
     if (message) ShowMessage(*message);
     hooks_.documentChanged();
     return !message;

@@ -28,6 +28,31 @@ CupsHttp ConnectToSpooler(const std::optional<SpoolerServer>& server,
     return http;
 }
 
+namespace {
+
+constexpr double kBoundedPollSeconds = 0.1;
+
+}  // namespace
+
+BoundedWaits::BoundedWaits(http_t* http, std::chrono::steady_clock::time_point deadline,
+                           std::function<bool()> stop, std::chrono::milliseconds ioTimeout)
+    : http_(http), deadline_(deadline), stop_(std::move(stop)), ioTimeout_(ioTimeout)
+{
+    Cups()->httpSetTimeout(http_, kBoundedPollSeconds, &BoundedWaits::KeepWaiting, this);
+}
+
+BoundedWaits::~BoundedWaits()
+{
+    Cups()->httpSetTimeout(http_, ClampedMilliseconds(ioTimeout_) / 1000.0, nullptr, nullptr);
+}
+
+int BoundedWaits::KeepWaiting(http_t*, void* self)
+{
+    auto& waits = *static_cast<BoundedWaits*>(self);
+    if (waits.stop_ && waits.stop_()) waits.stopped_ = true;
+    return !waits.stopped_ && std::chrono::steady_clock::now() < waits.deadline_ ? 1 : 0;
+}
+
 std::optional<std::string> QueueUri(std::string_view queue)
 {
     if (!Cups() || queue.empty() || queue.find('\0') != std::string_view::npos) return std::nullopt;

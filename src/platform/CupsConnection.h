@@ -5,6 +5,7 @@
 #include "platform/CupsLibrary.h"
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -28,6 +29,30 @@ using IppMessage = std::unique_ptr<ipp_t, IppDeleter>;
 CupsHttp ConnectToSpooler(const std::optional<SpoolerServer>& server,
                           std::chrono::milliseconds connectTimeout,
                           std::chrono::milliseconds ioTimeout);
+
+// While it lives, every wait on `http` gives up at `deadline` or as soon as `stop` says so
+// (asked a few times a second), so that a spooler that never answers cannot hold the job; then
+// the waits are bounded by ioTimeout again.
+class BoundedWaits {
+public:
+    BoundedWaits(http_t* http, std::chrono::steady_clock::time_point deadline, std::function<bool()> stop,
+                 std::chrono::milliseconds ioTimeout);
+    ~BoundedWaits();
+    BoundedWaits(const BoundedWaits&) = delete;
+    BoundedWaits& operator=(const BoundedWaits&) = delete;
+
+    // Whether the waits ended because `stop` said so.
+    bool Stopped() const { return stopped_; }
+
+private:
+    static int KeepWaiting(http_t* http, void* self);
+
+    http_t* http_;
+    std::chrono::steady_clock::time_point deadline_;
+    std::function<bool()> stop_;
+    std::chrono::milliseconds ioTimeout_;
+    bool stopped_ = false;
+};
 
 // The printer-uri of a queue; nothing for a name that cannot be one (empty, holding a NUL byte,
 // or too long for a URI), so that no other queue is ever addressed by a cut-off name; nothing

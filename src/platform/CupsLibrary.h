@@ -12,7 +12,8 @@ namespace tessra {
     X(cupsGetDests2) X(cupsGetOption) X(cupsLastError) X(cupsServer) X(cupsStartDocument)         \
     X(cupsUser) X(cupsWriteRequestData) X(httpAssembleURIf) X(httpClose) X(httpConnect2)          \
     X(httpReconnect2) X(httpSetTimeout) X(ippAddString) X(ippDelete) X(ippFindAttribute)          \
-    X(ippGetInteger) X(ippNewRequest) X(ippPort)
+    X(ippGetInteger) X(ippNewRequest) X(ippPort) X(ippAddInteger) X(ippAddStrings) X(ippGetCount)       \
+    X(ippGetString)
 
 struct CupsLibrary {
 #define TESSRA_CUPS_MEMBER(name) decltype(&::name) name = nullptr;

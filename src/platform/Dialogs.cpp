@@ -1,5 +1,7 @@
 #include "platform/Dialogs.h"
 
+#include "platform/PathText.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -42,7 +44,8 @@ void SuffixFollowsFilter(QFileDialog& dialog)
 std::optional<QString> Chosen(QFileDialog& dialog)
 {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().first();
+    // The dialog shows a name that is not UTF-8 with replacement characters and returns it so.
+    return PathOnDisk(dialog.selectedFiles().first());
 }
 
 }  // namespace
@@ -50,12 +53,13 @@ std::optional<QString> Chosen(QFileDialog& dialog)
 MessageAnswer QtDialogs::ShowMessage(QWidget* parent, const MessageRequest& request)
 {
     if (request.beep) QApplication::beep();
-    const bool question = request.buttons == MessageButtons::YesNoCancel;
-    QMessageBox box(BoxIcon(request.icon), request.title, request.text,
-                    question ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
-                             : QMessageBox::Ok,
-                    parent);
-    box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    if (request.buttons == MessageButtons::YesNo) buttons = QMessageBox::Yes | QMessageBox::No;
+    if (request.buttons == MessageButtons::YesNoCancel) buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    QMessageBox box(BoxIcon(request.icon), request.title, request.text, buttons, parent);
+    // A plain yes-or-no question stops something under way: its default keeps it going.
+    const QMessageBox::StandardButton byDefault[] = {QMessageBox::Ok, QMessageBox::No, QMessageBox::Yes};
+    box.setDefaultButton(byDefault[static_cast<int>(request.buttons)]);
     return AnswerOf(box.exec());
 }
 
@@ -74,7 +78,7 @@ std::optional<QString> QtDialogs::SaveFileName(QWidget* parent, const FileReques
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
     SuffixFollowsFilter(dialog);
-    if (!request.initialName.isEmpty()) dialog.selectFile(request.initialName);
+    if (!request.initialName.isEmpty()) dialog.selectFile(ShownPath(PathBytes(request.initialName)));
     return Chosen(dialog);
 }
 

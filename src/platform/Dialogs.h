@@ -12,7 +12,7 @@ namespace tessra {
 // can answer them without a modal loop.
 
 enum class MessageIcon { None, Information, Exclamation, Stop };
-enum class MessageButtons { Ok, YesNoCancel };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 struct MessageRequest {
@@ -23,6 +23,7 @@ struct MessageRequest {
     bool beep = false;
 };
 
+// File names here keep their bytes as PathFromBytes does.
 struct FileRequest {
     QString title;          // empty: the toolkit's own title
     QString filter;         // "entry(*.EXT )"

@@ -28,9 +28,13 @@ struct PrintDestination {
     // Spooler only: the scheduler to talk to; none means the user's default one.
     std::optional<SpoolerServer> server;
     // Bounds on every wait, so that a dead host or a printer that stopped reading ends the job
-    // with a message instead of hanging it.
+    // with a message instead of hanging it. connectTimeout bounds the whole opening, a spooler
+    // that takes the connection and never answers included.
     std::chrono::milliseconds connectTimeout{10'000};
     std::chrono::milliseconds writeTimeout{60'000};
+    // Spooler only: how long the job is watched after its document for the spooler holding or
+    // aborting it; a job still printing then is taken as done.
+    std::chrono::milliseconds outcomeWait{10'000};
 };
 
 // The one rule for what a printer name (the settings' printer or --printer) stands for:

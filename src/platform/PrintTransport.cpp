@@ -31,10 +31,10 @@ private:
     Sleeper& sleeper_;
 };
 
-std::unique_ptr<PrinterConnection> OpenPrinter(const PrintDestination& destination)
+std::unique_ptr<PrinterConnection> OpenPrinter(const PrintDestination& destination, const std::function<bool()>& stop)
 {
     switch (destination.kind) {
-    case PrintDestination::Kind::Spooler: return OpenSpoolerPrinter(destination);
+    case PrintDestination::Kind::Spooler: return OpenSpoolerPrinter(destination, stop);
     case PrintDestination::Kind::Device: return OpenDevicePrinter(destination);
     case PrintDestination::Kind::Socket: return OpenSocketPrinter(destination);
     }
@@ -51,16 +51,23 @@ TransportFailure Failure(const char* message)
 std::optional<TransportFailure> RunTransport(const PrintDestination& destination,
                                              const std::string& documentName,
                                              const std::function<void(ByteSink&)>& produceStream,
-                                             Sleeper& sleeper)
+                                             Sleeper& sleeper, const std::function<bool()>& stop)
 {
-    const auto printer = OpenPrinter(destination);
-    if (!printer) return Failure(kOpenPrinterFailedMessage);
-    if (!printer->StartDocument(documentName)) return Failure(kPrintFailedMessage);
+    const auto stopped = [&stop] { return stop && stop(); };
+    const auto printer = OpenPrinter(destination, stop);
+    if (!printer) return stopped() ? std::nullopt : std::optional(Failure(kOpenPrinterFailedMessage));
+    if (!printer->StartDocument(documentName))
+        return stopped() ? std::nullopt : std::optional(Failure(kPrintFailedMessage));
 
     PrinterSink sink(*printer, PortPausesAfterEachByte(destination.portName), sleeper);
     produceStream(sink);
     if (sink.Failed()) return Failure(kPrintFailedMessage);
     if (!printer->EndDocument()) return Failure(kPrintFailedMessage);
+    switch (printer->AwaitOutcome()) {
+    case PrinterConnection::Outcome::Held: return Failure(kJobHeldMessage);
+    case PrinterConnection::Outcome::Aborted: return Failure(kJobAbortedMessage);
+    case PrinterConnection::Outcome::Taken: break;
+    }
     return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/PrintDestination.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -19,10 +20,17 @@ public:
     virtual bool Write(std::span<const std::uint8_t> bytes) = 0;
     // False when the printer may not have received the whole document.
     virtual bool EndDocument() = 0;
+
+    // After EndDocument: whether the printer went on with the document, as far as it tells. A
+    // device or a socket has taken it once it is written; a spooler may hold or abort the job.
+    enum class Outcome { Taken, Held, Aborted };
+    virtual Outcome AwaitOutcome() { return Outcome::Taken; }
 };
 
-// Each returns nothing when the printer cannot be opened.
-std::unique_ptr<PrinterConnection> OpenSpoolerPrinter(const PrintDestination& destination);
+// Each returns nothing when the printer cannot be opened. The spooler's waits while opening and
+// watching the job also end as soon as `stop` says so (the user cancelled).
+std::unique_ptr<PrinterConnection> OpenSpoolerPrinter(const PrintDestination& destination,
+                                                      std::function<bool()> stop = nullptr);
 std::unique_ptr<PrinterConnection> OpenDevicePrinter(const PrintDestination& destination);
 std::unique_ptr<PrinterConnection> OpenSocketPrinter(const PrintDestination& destination);
 

@@ -4,6 +4,7 @@
 #include "display/SheetPages.h"
 #include "display/SheetWalk.h"
 #include "platform/Dialogs.h"
+#include "platform/PathText.h"
 #include "platform/PrinterList.h"
 #include "platform/TextCodec.h"
 #include "print/CPrintProgressDialog.h"
@@ -12,7 +13,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -265,6 +265,13 @@ void CBraillePrintDialog::ShowMessage(const std::string& utf8Text)
                                          MessageIcon::Exclamation, MessageButtons::Ok, false});
 }
 
+bool CBraillePrintDialog::Saved(bool written)
+{
+    // Not acting as if it was kept: the user learns which file to look at.
+    if (!written) ShowMessage(std::string(kSettingsNotSavedMessage) + "\n" + ShownPath(state_.settingsPath).toStdString());
+    return written;
+}
+
 bool CBraillePrintDialog::ApplyPrintPosition()
 {
     PositionTexts typed;
@@ -278,7 +285,7 @@ bool CBraillePrintDialog::ApplyPrintPosition()
         position_[static_cast<std::size_t>(*outcome.refused)]->setFocus();
         return false;
     }
-    if (SavePrintPosition(state_)) positionEdited_ = false;
+    if (Saved(SavePrintPosition(state_))) positionEdited_ = false;
     return true;
 }
 
@@ -289,7 +296,7 @@ void CBraillePrintDialog::BrowsePrinter()
     SelectPrinter(state_, *chosen);
     printerName_->setText(Shown(state_.printerName));
     port_->setText(Shown(state_.printerPort));
-    SavePrinterSelection(state_);
+    Saved(SavePrinterSelection(state_));
     SetUpOptionBoxes();
     ShowNotice();
     update();
@@ -350,10 +357,11 @@ void CBraillePrintDialog::RunPrintJob(int copies)
 {
     PrintJob job{DestinationOfChosenPrinter(state_), state_.filePath, state_,
                  PrintOptions{copies, state_.thickPaper, state_.frontEject}};
-    const QString caption = QStringLiteral("  印刷中  ") + QFile::decodeName(QByteArray::fromStdString(state_.filePath));
-    // Disables this dialog now; shown once the printer has taken the document, so that a printer
-    // that cannot be opened shows only its message.
+    const QString caption = QStringLiteral("  印刷中  ") + ShownPath(state_.filePath);
+    // Shown while the printer is still being opened, so that a spooler that never answers can
+    // be cancelled; it disables this dialog meanwhile.
     progress_ = std::make_unique<CPrintProgressDialog>(this, caption, [this] { runner_.RequestCancel(); });
+    progress_->show();
     runner_.Start(std::move(job), {
         [this](int position) {
             if (!progress_) return;
@@ -364,9 +372,23 @@ void CBraillePrintDialog::RunPrintJob(int copies)
     });
 }
 
+void CBraillePrintDialog::CancelJobThen(std::function<void()> afterwards)
+{
+    if (!runner_.Running()) return;
+    afterJob_ = std::move(afterwards);
+    runner_.RequestCancel();
+}
+
 void CBraillePrintDialog::JobFinished(const std::optional<TransportFailure>& failure)
 {
     progress_.reset();
+    if (afterJob_) {
+        const std::function<void()> afterwards = std::move(afterJob_);
+        afterJob_ = nullptr;
+        QDialog::reject();
+        afterwards();
+        return;
+    }
     if (!failure) return;
     services_.dialogs.ShowMessage(this, {Utf8(failure->caption), Utf8(failure->message),
                                          MessageIcon::Stop, MessageButtons::Ok, false});

@@ -47,6 +47,9 @@ public:
     void Print();
 
     bool JobRunning() const { return runner_.Running(); }
+    // Cancels the running job; once its closing bytes are out the dialog closes without a
+    // message and `afterwards` runs. For quitting while a job runs.
+    void CancelJobThen(std::function<void()> afterwards);
     CPrintProgressDialog* Progress() const { return progress_.get(); }
     bool PositionEdited() const { return positionEdited_; }
 
@@ -67,6 +70,8 @@ private:
     void SetUpOptionBoxes();
     void ShowNotice();
     void ShowMessage(const std::string& utf8Text);
+    // `written`, after telling the user when the settings record was not.
+    bool Saved(bool written);
     std::optional<int> ReadCopies();
     bool ApplyStartLabel();
     void RunPrintJob(int copies);
@@ -77,6 +82,7 @@ private:
     PrintJobRunner runner_;
     std::unique_ptr<CPrintProgressDialog> progress_;
     bool positionEdited_ = false;
+    std::function<void()> afterJob_;
 
     QLineEdit* printerName_;
     QLineEdit* port_;

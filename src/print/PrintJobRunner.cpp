@@ -61,7 +61,7 @@ void PrintJobRunner::Work(const PrintJob& job)
         if (sink.Failed()) return;
         progress.SetProgressPos(100);
         sleeper_.Pause(kFinishedPause);
-    }, sleeper_);
+    }, sleeper_, [this] { return cancelRequested_.load(); });
     Post([this, failure] {
         running_ = false;
         hooks_.finished(failure);

@@ -68,28 +68,37 @@ TEST(FileIo, HardLinkedFileKeepsItsOtherNames)
     EXPECT_EQ(std::filesystem::hard_link_count(first), 2u);
 }
 
-TEST(FileIo, ReadOnlyFileIsRefusedAndUnchanged)
+// Root may write anything, so the save runs in a child as an ordinary user: 0 when it saved,
+// 1 when it was refused, 2 when the privileges could not be dropped.
+int SaveAsOrdinaryUser(const std::string& path, std::string_view bytes)
 {
-    test::TempDir dir;
-    const std::string path = dir.File("locked");
-    WriteBytes(path, "original");
-    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
-    // Root may write anything, so the save is tried as an ordinary user in a child.
     const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
     if (child == 0) {
-        if (::geteuid() == 0 && (::setresgid(65534, 65534, 65534) != 0 ||
-                                 ::setresuid(65534, 65534, 65534) != 0))
+        if (::geteuid() == 0 && (::setresgid(65534, 65534, 65534) != 0 || ::setresuid(65534, 65534, 65534) != 0))
             ::_exit(2);
-        ::_exit(WriteFileAtomically(path, "replaced") ? 1 : 0);
+        ::_exit(WriteFileAtomically(path, bytes) ? 0 : 1);
     }
     int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: written, 2: could not drop privileges";
-    EXPECT_EQ(ReadBytes(path), "original");
-    EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(FileIo, ReadOnlyFileIsRefusedAndAWritableOneInAReadOnlyFolderRewrittenInPlace)
+{
+    test::TempDir dir;
+    const std::string locked = dir.File("locked"), record = dir.File("Tessra.ini");
+    WriteBytes(locked, "original");
+    WriteBytes(record, "a longer old record");
+    ASSERT_EQ(::chmod(locked.c_str(), 0444) | ::chmod(record.c_str(), 0666) | ::chmod(dir.Path().c_str(), 0777), 0);
+    EXPECT_EQ(SaveAsOrdinaryUser(locked, "replaced"), 1);  // though the folder allows a rename
+    EXPECT_EQ(ReadBytes(locked), "original");
+    EXPECT_EQ(std::filesystem::status(locked).permissions() & std::filesystem::perms::all,
               std::filesystem::perms(0444));
+
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0555), 0);  // no temporary file beside the record now
+    EXPECT_EQ(SaveAsOrdinaryUser(record, "new record"), 0);
+    EXPECT_EQ(ReadBytes(record), "new record");
+    EXPECT_EQ(SaveAsOrdinaryUser(dir.File("new.ini"), "bytes"), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2);  // nothing left over
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "cli/CliTestSupport.h"
 
+#include "platform/PathText.h"
+
 #include <filesystem>
 #include <fstream>
 
@@ -172,6 +174,24 @@ TEST_F(CommandLineTest, HelpAndVersionGoToStandardOutputAndUsageTextsNameTheSubc
     const auto wrong = Tessra({"check", "--label", "1"});
     EXPECT_EQ(wrong.exitCode, 2);
     EXPECT_NE(wrong.err.find("\n\nUsage: tessra check [options] FILE\n"), std::string::npos) << wrong.err;
+}
+
+// テキスト.txt, テスト.BSE and テスト.png as names copied from Windows: CP932 bytes, not UTF-8. The
+// words go in as main() gets them, so nothing between the system and the files may change a byte.
+TEST_F(CommandLineTest, FileNamesThatAreNotUtf8AreUsedAsTheirBytes)
+{
+    const std::string text = dir.File("\x83\x65\x83\x4C\x83\x58\x83\x67.txt"),
+                      document = dir.File("\x83\x65\x83\x58\x83\x67.BSE"), picture = dir.File("\x83\x65\x83\x58\x83\x67.png");
+    test::WriteBytes(text, "さとう\n");
+    const auto run = [&](std::vector<const char*> words) {
+        words.insert(words.begin(), "tessra");
+        return Tessra(ArgumentsOf(static_cast<int>(words.size()), words.data()));
+    };
+    EXPECT_EQ(run({"compose", text.c_str(), "--output", document.c_str()}).err, "");
+    EXPECT_EQ(run({"read", document.c_str()}).out, "[1]\nさとう\n");
+    EXPECT_EQ(run({"render", document.c_str(), "--output", picture.c_str()}).err, "");
+    EXPECT_TRUE(std::filesystem::exists(picture));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3);  // nothing under a mangled name
 }
 
 TEST(DesktopCommandLine, IsEveryLineWithoutSubcommandHelpVersionOrFault)

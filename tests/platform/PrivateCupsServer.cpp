@@ -66,6 +66,12 @@ void PrivateCupsServer::Stop()
     if (!directory_.empty()) Run({(kScripts / "stop-private-cupsd").string(), directory_});
 }
 
+bool PrivateCupsServer::Command(const std::string& program, std::vector<std::string> arguments) const
+{
+    arguments.insert(arguments.begin(), {"/usr/sbin/" + program, "-h", "127.0.0.1:" + std::to_string(port_)});
+    return Run(arguments) == 0;
+}
+
 PrintDestination PrivateCupsServer::Queue(const std::string& name) const
 {
     return {.target = name, .portName = "", .server = Server(), .connectTimeout = 2s, .writeTimeout = 5s};

@@ -32,6 +32,8 @@ public:
     void Stop();
 
     SpoolerServer Server() const { return {"127.0.0.1", port_}; }
+    // Whether one of the spooler's own commands (cupsdisable, lpadmin, ...) succeeded on this server.
+    bool Command(const std::string& program, std::vector<std::string> arguments) const;
     PrintDestination Queue(const std::string& name) const;
 
     struct Job { int id = 0; int state = 0; /* ipp_jstate_t */ };

@@ -69,5 +69,30 @@ TEST(SpoolerTransportTest, ListAndJobsFollowTheServerUntilItStopsWithoutHanging)
     EXPECT_LT(std::chrono::steady_clock::now() - started, 10s);
 }
 
+// A spooler that takes the connection and then never answers is given up within the bound (a
+// second at least, as libcups waits); the print dialog's test cancels it sooner.
+TEST(SpoolerTransportTest, ASpoolerThatNeverAnswersIsGivenUp)
+{
+    const LoopbackListener silent;
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(FailureOf({.target = kQueue, .portName = "", .server = SpoolerServer{"127.0.0.1", silent.Port()},
+                         .connectTimeout = 500ms}, StreamOf(AllByteValues())), kOpenFailed);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 3s);
+}
+
+// The spooler took the whole document but will not print it: the job says so.
+TEST(SpoolerTransportTest, AJobTheSpoolerHoldsOrAbortsIsReported)
+{
+    if (const std::string missing = PrivateCupsServer::MissingTools(); !missing.empty()) GTEST_SKIP() << missing;
+    const PrivateCupsServer server({{"Disabled", kCapture}, {"Unwritable", "capture:/no"}, {"Aborting", "capture:/no"}});
+    ASSERT_TRUE(server.Running()) << server.Error();
+    ASSERT_TRUE(server.Command("cupsdisable", {"Disabled"}));
+    ASSERT_TRUE(server.Command("lpadmin", {"-p", "Aborting", "-o", "printer-error-policy=abort-job"}));
+    const std::string held = "プリンタが停止しているため、印刷は保留されています / Error";
+    EXPECT_EQ(FailureOf(server.Queue("Disabled"), StreamOf(AllByteValues())), held);
+    EXPECT_EQ(FailureOf(server.Queue("Unwritable"), StreamOf(AllByteValues())), held);  // the queue stops itself
+    EXPECT_EQ(FailureOf(server.Queue("Aborting"), StreamOf(AllByteValues())), "プリンタで印刷が中止されました / Error");
+}
+
 }  // namespace
 }  // namespace tessra

@@ -8,6 +8,7 @@
 #include "display/SheetWalk.h"
 #include "format/FormatBar.h"
 #include "cli/CliTestSupport.h"
+#include "platform/PathText.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
@@ -203,6 +204,29 @@ TEST_F(MainFrameTest, SaveAndSaveAsKeepTheTitleRules)
     }
     EXPECT_EQ(dialogs.fileRequests.back().defaultSuffix, QStringLiteral("BSE"));
     EXPECT_EQ(dialogs.fileRequests.back().initialName, InDir("b.BSE"));
+}
+
+// テスト.BSE in CP932, as copied from Windows: opened, shown and saved as the same bytes.
+TEST_F(MainFrameTest, ANameThatIsNotUtf8IsOpenedAndSavedAsItsOwnBytes)
+{
+    const std::string name = dir.File("\x83\x65\x83\x58\x83\x67.BSE");
+    std::filesystem::copy_file(kSample.toStdString(), name);
+    dialogs.files = {PathFromBytes(name), ""};
+    Trigger(kOpen);
+    EXPECT_EQ(state.filePath, name);
+    EXPECT_EQ(frame.windowTitle(), TitleFor(ShownPath(name)));
+    state.lines.at(1) = "ABC";
+    Trigger(kSave);
+    Trigger(kSaveAs);  // offers the file's own name; cancelled
+    EXPECT_EQ(PathBytes(dialogs.fileRequests.back().initialName), name);
+    frame.Files().OpenPath(PathFromBytes(name));
+    EXPECT_EQ(state.lines.at(1), "ABC");
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('|').toStdString();
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2);  // with Tessra.ini
+    // The toolkit's dialog returns the name as shown: found again, unless another looks the same.
+    EXPECT_EQ(PathBytes(PathOnDisk(ShownPath(name))), name);
+    test::WriteBytes(dir.File("\x84\x65\x83\x58\x83\x67.BSE"), "");
+    EXPECT_EQ(PathOnDisk(ShownPath(name)), ShownPath(name));
 }
 
 TEST_F(MainFrameTest, ViewCommandsRepaintBeforeTheyReturn)

@@ -1,6 +1,8 @@
 #include "ui/PrintTestSupport.h"
 
+#include "app/CMainFrame.h"
 #include "app/SettingsRecord.h"
+#include "platform/TransportTestSupport.h"
 #include "print/BraillePrintCommand.h"
 #include "print/CPrintProgressDialog.h"
 #include "print/MemorySink.h"
@@ -17,7 +19,7 @@ const char* const kPositionNames[kPositionFieldCount] = {"左余白", "上余白
 
 // The print dialog over the embosser's worked example, printing to a file that stands for the
 // device, so that what a refusal sends is what that file holds.
-class PrintDialogTest : public testing::Test {
+class PrintDialogTest : public ::testing::Test {
 protected:
     PrintDialogTest()
     {
@@ -150,6 +152,61 @@ TEST_F(PrintDialogTest, ClosingDuringAJobWaitsForItsLastByte)
     ASSERT_TRUE(dialog->JobRunning());
     dialog.reset();
     EXPECT_TRUE(test::ReadBytes(device).ends_with("\x0C\x1B\x1B" "F00\x1B\x1BRR"));
+}
+
+TEST_F(PrintDialogTest, SettingsThatCannotBeWrittenAreReportedWithTheirPath)
+{
+    const auto dialog = Open();
+    Edit(*dialog, "左余白")->setText("9.5");
+    chosen = PrinterEntry{"ZEN-10", "ZEN-10", "LPT1", "ZEN10"};
+    {
+        const test::FileSizeLimit full(100);  // not even root writes the 1024-byte record now
+        ButtonOf(*dialog, "設 定")->click();
+        ButtonOf(*dialog, "プリンタ参照")->click();
+    }
+    EXPECT_EQ(dialogs.messages, QStringList(2, "設定を保存できませんでした\n" + QString::fromStdString(state.settingsPath)));
+    EXPECT_EQ(state.leftMarginText + state.printerName, "9.5ZEN-10");  // in force for this run
+    EXPECT_EQ(Settings(), std::string(1024, '\0'));
+}
+
+TEST_F(PrintDialogTest, ExitDuringAJobAsksNoKeepsBothYesCancelsItAndQuits)  // a screen reader reaches Exit
+{
+    state.printerName = device = dir.File("LPT1");  // 2 ms a byte: the job outlasts the questions
+    test::WriteBytes(device, "");
+    CMainFrame frame(state, dialogs);
+    frame.show();
+    bool bothKeptAfterNo = false;
+    test::WhenModalShown([&](QWidget& modal) {
+        auto& dialog = dynamic_cast<CBraillePrintDialog&>(modal);
+        Edit(dialog, "印刷部数")->setText("1000");
+        ButtonOf(dialog, "印 刷")->click();
+        dialogs.answers = {MessageAnswer::No};
+        frame.Actions().Action(command::kExit)->trigger();
+        bothKeptAfterNo = dialog.JobRunning() && dialog.isVisible() && frame.isVisible();
+        dialogs.answers = {MessageAnswer::Yes};
+        frame.close();  // the window's own close asks the same
+    });
+    frame.Actions().Action(command::kBraillePrint)->trigger();  // back once the dialog has gone
+    EXPECT_TRUE(bothKeptAfterNo);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame.isHidden(); }));
+    EXPECT_EQ(dialogs.messages, QStringList(2, "印刷中です。中止して終了しますか？"));
+    const std::string sent = test::ReadBytes(device);  // far from a thousand copies, and closed
+    EXPECT_TRUE(sent.size() < 2000 && sent.ends_with("\x0C\x1B\x1B" "F00\x1B\x1BRR")) << sent.size();
+}
+
+TEST_F(PrintDialogTest, ASpoolerThatNeverAnswersCanBeCancelledWhileTheJobConnects)
+{
+    const testing::LoopbackListener silent;  // takes the connection, never answers
+    ::setenv("CUPS_SERVER", ("127.0.0.1:" + std::to_string(silent.Port())).c_str(), 1);
+    state.printerName = "ZEN-10";
+    const auto dialog = Open();
+    ButtonOf(*dialog, "印 刷")->click();
+    ASSERT_TRUE(dialog->JobRunning() && dialog->Progress() && dialog->Progress()->isVisible());
+    QTest::qWait(300);
+    ButtonOf(*dialog->Progress(), "ｷｬﾝｾﾙ")->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->JobRunning(); }, 3000));  // not the 10 s bound
+    EXPECT_TRUE(dialogs.messages.isEmpty() && dialog->isEnabled() && !dialog->Progress());
+    ::unsetenv("CUPS_SERVER");
 }
 
 TEST(PrintProgressDialog, CancelEscapeAndCloseRequestCancelEnterDoesNothing)
