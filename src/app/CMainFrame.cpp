@@ -76,7 +76,6 @@ void CMainFrame::CreateBars()
     setCentralWidget(view_);
     // Every change the view shows ends in its drawing: the sheet pane and commands follow it.
     view_->viewport()->installEventFilter(this);
-    CreateFormatBar();
     CreateLabelEditor();
 }
 
@@ -99,11 +98,24 @@ void CMainFrame::CreateFormatBar()
     formatBarDock_->setWidget(scroller);
     addDockWidget(Qt::RightDockWidgetArea, formatBarDock_);
     formatBarDock_->hide();
+    lastFormat_ = TakeFormatSnapshot(state_, *formatBar_);
+}
+
+QDockWidget& CMainFrame::FormatBarDock()
+{
+    if (!formatBarDock_) CreateFormatBar();
+    return *formatBarDock_;
+}
+
+FormatBar& CMainFrame::FormatBarContents()
+{
+    if (!formatBar_) CreateFormatBar();
+    return *formatBar_;
 }
 
 bool CMainFrame::FormatBarShown() const
 {
-    return !formatBarDock_->isHidden();
+    return formatBarDock_ && !formatBarDock_->isHidden();
 }
 
 void CMainFrame::CreateLabelEditor()
@@ -196,7 +208,7 @@ void CMainFrame::UpdateCommandStates()
     actions_.Action(kStatusBar)->setChecked(!statusBar_->isHidden());
     QAction* formatBarItem = actions_.Action(kFormatBarMenu);
     formatBarItem->setEnabled(state_.fileOpen);
-    formatBarItem->setChecked(state_.fileOpen && !formatBarDock_->isHidden());
+    formatBarItem->setChecked(state_.fileOpen && FormatBarShown());
     actions_.Action(kLabelEditor)->setChecked(!labelEditorDock_->isHidden());
     actions_.Action(kUndo)->setEnabled(edits_->CanUndo());
     actions_.Action(kRedo)->setEnabled(edits_->CanRedo());
@@ -245,7 +257,8 @@ void CMainFrame::ApplyFormat(const FormatSnapshot& snapshot)
 void CMainFrame::ForgetFormatChanges()
 {
     formatPending_ = false;
-    lastFormat_ = TakeFormatSnapshot(state_, *formatBar_);
+    // Without the bar there is nothing to take back yet; the bar takes its snapshot when made.
+    if (formatBar_) lastFormat_ = TakeFormatSnapshot(state_, *formatBar_);
 }
 
 void CMainFrame::LabelEdited()

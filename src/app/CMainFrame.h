@@ -34,8 +34,9 @@ public:
     CTessraView& View() { return *view_; }
     FileCommands& Files() { return files_; }
     CommandActions& Actions() { return actions_; }
-    QDockWidget& FormatBarDock() { return *formatBarDock_; }
-    FormatBar& FormatBarContents() { return *formatBar_; }
+    // Made at first use: the hidden bar's forty widgets would only delay the first paint.
+    QDockWidget& FormatBarDock();
+    FormatBar& FormatBarContents();
     QDockWidget& LabelEditorDock() { return *labelEditorDock_; }
     LabelEditor& LabelEditorContents() { return *labelEditor_; }
     QUndoStack& History() { return *history_; }
