@@ -134,15 +134,26 @@ ComposedLine ComposeTextLine(KanaComposer& composer, std::string_view line,
     return composed;
 }
 
-LabelSources SplitLabels(std::string_view text)
+std::vector<std::string_view> TextLines(std::string_view text)
 {
-    LabelSources split;
+    std::vector<std::string_view> lines;
     if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
-    for (int number = 1; !text.empty(); ++number) {
+    while (!text.empty()) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (line.ends_with('\r')) line.remove_suffix(1);
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+LabelSources SplitLabels(std::string_view text)
+{
+    LabelSources split;
+    int number = 0;
+    for (const std::string_view line : TextLines(text)) {
+        ++number;
         if (line == kLabelSeparator) {
             split.separated = true;
             split.labels.push_back({number + 1, {}});

@@ -34,6 +34,9 @@ LabelSources SplitLabels(std::string_view text);
 ComposedLine ComposeTextLine(KanaComposer& composer, std::string_view line,
                              const LineTranscriber* transcriber = nullptr, std::string* reading = nullptr);
 
+// The lines of a text as compose reads them: a leading byte-order mark dropped, LF or CR LF ends.
+std::vector<std::string_view> TextLines(std::string_view text);
+
 // How a character that cannot be written is named: "L 行 C 文字目「X」: reason", line from 1.
 std::string RefusalMessage(int line, const ComposeRefusal& refusal);
 

@@ -9,12 +9,9 @@ TextReadings ReadingsOfText(std::string_view text, const LineTranscriber& transc
 {
     TextReadings readings;
     KanaComposer composer;
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    for (int number = 1; !text.empty(); ++number) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        if (line.ends_with('\r')) line.remove_suffix(1);
+    int number = 0;
+    for (const std::string_view line : TextLines(text)) {
+        ++number;
         if (line == kLabelSeparator) {
             composer.ResetForLabel();
             readings.lines.emplace_back(line);
