@@ -170,7 +170,8 @@ bool IsKanji(char32_t c)
 std::string_view ReasonFor(char32_t c)
 {
     if (c >= kInvalidByte) return "UTF-8 の文字ではありません";
-    if (IsKanji(c)) return "漢字はかなで書いてください";
+    // Only the editor composes kanji unread: its reading field writes the line once confirmed.
+    if (IsKanji(c)) return "漢字の行は、読みを確定すると書かれます";
     if (SeparatorCell(c)) {
         return "「,」「.」は数字と数字の間にだけ書けます。句読点は「、」「。」で書いてください";
     }

@@ -162,7 +162,7 @@ TEST(ComposeDocument, LaysOutOnePagePerLabelAndRefusesWhatDoesNotFit)
         {"line longer than the label", "あ\nかきくけこさしすせそたちつてとなに\n",
          {"ラベル 1 の 2 行目（2 行目）: 点字で 17 マスになります。1 行に入るのは 16 マスまでです"}},
         {"more lines than the label holds, with a kanji", "\n\n\n---\n\n\n\n\n\n漢\n",
-         {"10 行 1 文字目「漢」: 漢字はかなで書いてください",
+         {"10 行 1 文字目「漢」: 漢字の行は、読みを確定すると書かれます",
           "ラベル 2 の 6 行目（10 行目）: ラベルに入るのは 5 行までです。このラベルのテキストは 6 行あります"}},
         {"more texts than labels", "---\n---\n---\n---\n---\n---\n---\n---\n---\n---\nあ",
          {"ラベル 11（11 行目から）: この用紙のラベルは 10 枚です。テキストは 11 枚分あります"}},

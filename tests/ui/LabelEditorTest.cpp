@@ -110,7 +110,7 @@ TEST_F(LabelEditorTest, RefusedCharactersAreMarkedAndTheLastComposedTextKept)
     ASSERT_EQ(marks.size(), 1);
     EXPECT_EQ(marks[0].cursor.selectedText(), "漢");
     EXPECT_EQ(marks[0].format.underlineStyle(), QTextCharFormat::WaveUnderline);
-    const QString message = QStringLiteral("1 行 2 文字目「漢」: 漢字はかなで書いてください");
+    const QString message = QStringLiteral("1 行 2 文字目「漢」: 漢字の行は、読みを確定すると書かれます");
     EXPECT_EQ(Message(), message);
     EXPECT_EQ(frame.statusBar()->currentMessage(), message);
     EXPECT_TRUE(dialogs.messages.isEmpty()) << "never a box while typing";
