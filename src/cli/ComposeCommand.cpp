@@ -41,13 +41,9 @@ int RunCompose(CliContext& context)
                                                   "tessra compose --list-formats lists the keys."));
     }
 
-    const std::unique_ptr<Transcriber> transcriber = TranscriberForOptions(context);
-    if (!transcriber) return kExitRefused;
     std::string text;
-    if (const auto message = ReadTextArgument(context, texts.value(0, QStringLiteral("-")), text)) {
-        PrintMessage(context.streams, *message);
-        return kExitRefused;
-    }
+    const std::unique_ptr<Transcriber> transcriber = ReadTextToTranscribe(context, texts, text);
+    if (!transcriber) return kExitRefused;
     const std::vector<std::string> problems =
         ComposeDocument(text, *preset, context.state, transcriber.get());
     if (!problems.empty()) {

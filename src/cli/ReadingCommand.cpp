@@ -9,13 +9,9 @@ int RunReading(CliContext& context)
 {
     const QStringList texts = context.parser.positionalArguments();
     if (texts.size() > 1) return UsageError(context, QStringLiteral("Only one TEXT can be given."));
-    const std::unique_ptr<Transcriber> transcriber = TranscriberForOptions(context);
-    if (!transcriber) return kExitRefused;
     std::string text;
-    if (const auto message = ReadTextArgument(context, texts.value(0, QStringLiteral("-")), text)) {
-        PrintMessage(context.streams, *message);
-        return kExitRefused;
-    }
+    const std::unique_ptr<Transcriber> transcriber = ReadTextToTranscribe(context, texts, text);
+    if (!transcriber) return kExitRefused;
     const TextReadings readings = ReadingsOfText(text, *transcriber);
     for (const std::string& line : readings.lines) context.streams.out << line << '\n';
     context.streams.out.flush();

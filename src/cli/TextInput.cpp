@@ -82,4 +82,16 @@ std::unique_ptr<Transcriber> TranscriberForOptions(const CliContext& context)
     return std::make_unique<Transcriber>(MecabDictionaryFolder(), std::move(*user));
 }
 
+std::unique_ptr<Transcriber> ReadTextToTranscribe(const CliContext& context, const QStringList& texts,
+                                                  std::string& text)
+{
+    std::unique_ptr<Transcriber> transcriber = TranscriberForOptions(context);
+    if (!transcriber) return nullptr;
+    if (const auto message = ReadTextArgument(context, texts.value(0, QStringLiteral("-")), text)) {
+        PrintMessage(context.streams, *message);
+        return nullptr;
+    }
+    return transcriber;
+}
+
 }  // namespace tessra

@@ -19,6 +19,11 @@ std::optional<std::string> ReadTextArgument(const CliContext& context, const QSt
 // used (every bad line is named).
 std::unique_ptr<Transcriber> TranscriberForOptions(const CliContext& context);
 
+// TEXT (the first of `texts`, else standard input) and the transcriber for it, for `reading` and
+// `compose`; null after printing why either cannot be had.
+std::unique_ptr<Transcriber> ReadTextToTranscribe(const CliContext& context, const QStringList& texts,
+                                                  std::string& text);
+
 // The messages about a text, the first hundred of them: the first places say enough.
 void PrintProblems(CliStreams& streams, const std::vector<std::string>& problems);
 
