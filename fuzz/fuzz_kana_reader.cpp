@@ -1,5 +1,5 @@
-#include "display/KanaReader.h"
-#include "display/LineReading.h"
+#include "braille/KanaReader.h"
+#include "braille/LineReading.h"
 
 #include <cstddef>
 #include <cstdint>

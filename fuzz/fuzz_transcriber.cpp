@@ -1,4 +1,4 @@
-#include "display/KanaComposer.h"
+#include "braille/KanaComposer.h"
 #include "document/ComposeDocument.h"
 #include "format/Utf8Text.h"
 #include "reading/KanaText.h"

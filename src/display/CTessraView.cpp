@@ -3,7 +3,7 @@
 #include "app/StartUp.h"
 #include "display/LabelChoice.h"
 #include "display/LabelHit.h"
-#include "display/PlainReading.h"
+#include "braille/PlainReading.h"
 #include "display/SheetGeometry.h"
 #include "display/SheetReading.h"
 #include "display/ZoomStep.h"

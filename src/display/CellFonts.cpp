@@ -1,6 +1,6 @@
 #include "display/CellFonts.h"
 
-#include "display/BrailleUnicode.h"
+#include "braille/BrailleUnicode.h"
 
 #include <QPainter>
 #include <QTextLayout>

@@ -2,7 +2,7 @@
 
 #include "app/AppState.h"
 #include "display/CellFonts.h"
-#include "display/KanaReader.h"
+#include "braille/KanaReader.h"
 #include "display/ScreenLayout.h"
 #include "display/ZoomStep.h"
 

@@ -1,8 +1,8 @@
 #include "display/SheetReading.h"
 
-#include "display/KanaReader.h"
-#include "display/LineReading.h"
-#include "display/PlainReading.h"
+#include "braille/KanaReader.h"
+#include "braille/LineReading.h"
+#include "braille/PlainReading.h"
 #include "display/SheetWalk.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "document/BraillePages.h"
 
-#include "display/BrailleUnicode.h"
+#include "braille/BrailleUnicode.h"
 #include "display/SheetGeometry.h"
 #include "document/DocumentCommands.h"
 #include "document/ReadRefusals.h"

@@ -1,6 +1,6 @@
 #include "document/BrailleText.h"
 
-#include "display/BrailleUnicode.h"
+#include "braille/BrailleUnicode.h"
 #include "document/PageCollector.h"
 #include "document/ReadRefusals.h"
 #include "format/Utf8Text.h"

@@ -1,6 +1,7 @@
 #include "document/ComposeDocument.h"
 
-#include "display/KanaComposer.h"
+#include "braille/KanaComposer.h"
+#include "braille/TextLine.h"
 #include "display/SheetGeometry.h"
 #include "document/DocumentCommands.h"
 #include "format/FormatString.h"
@@ -99,12 +100,6 @@ private:
 
 }  // namespace
 
-std::string RefusalMessage(int line, const ComposeRefusal& refusal)
-{
-    return Decimal(line) + " 行 " + Decimal(refusal.column) + " 文字目「" + refusal.character +
-           "」: " + refusal.reason;
-}
-
 // The file keeps both numbers in two digits; only a format no bar accepts comes near that.
 constexpr int kHeaderFieldLimit = 99;
 
@@ -112,26 +107,6 @@ PageShape ComposedPageShape(const SheetFormat& format)
 {
     return {std::min(CellsPerLabelLine(format), kHeaderFieldLimit),
             std::min(LinesPerLabel(format), kHeaderFieldLimit - 1) + 1};
-}
-
-ComposedLine ComposeTextLine(KanaComposer& composer, std::string_view line,
-                             const LineTranscriber* transcriber, std::string* reading)
-{
-    if (!transcriber) {
-        if (reading) *reading = line;
-        return composer.ComposeLine(line);
-    }
-    TranscribedLine transcribed = transcriber->Reading(line);
-    if (reading) *reading = transcribed.text;
-    ComposedLine composed = composer.ComposeLine(transcribed.text);
-    for (ComposeRefusal& refusal : composed.refusals)
-        refusal.column = transcribed.SourceColumn(refusal.column);
-    if (transcribed.problems.empty()) return composed;
-    // What the reading could not read is the reason; the composer's word on it would mislead.
-    composed.refusals.clear();
-    for (ReadingProblem& problem : transcribed.problems)
-        composed.refusals.push_back({problem.column, std::move(problem.character), std::move(problem.reason)});
-    return composed;
 }
 
 std::vector<std::string_view> TextLines(std::string_view text)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "display/KanaComposer.h"
+#include "braille/KanaComposer.h"
 #include "format/Presets.h"
 #include "reading/LineReading.h"
 
@@ -27,18 +27,8 @@ struct LabelSources {
 };
 LabelSources SplitLabels(std::string_view text);
 
-// One text line of a label as `tessra compose` writes it; the label editor writes with it too. A
-// line with kanji goes through `transcriber` first (when given), so its braille reading is
-// composed; refusals name the column of the written line. `reading`, when given, receives the
-// text that was composed.
-ComposedLine ComposeTextLine(KanaComposer& composer, std::string_view line,
-                             const LineTranscriber* transcriber = nullptr, std::string* reading = nullptr);
-
 // The lines of a text as compose reads them: a leading byte-order mark dropped, LF or CR LF ends.
 std::vector<std::string_view> TextLines(std::string_view text);
-
-// How a character that cannot be written is named: "L 行 C 文字目「X」: reason", line from 1.
-std::string RefusalMessage(int line, const ComposeRefusal& refusal);
 
 // The page a composed document gives each label: a line holds the label's cells and a page the
 // label's lines after its first line, which is never shown; neither beyond the file's 99.

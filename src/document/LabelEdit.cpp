@@ -1,6 +1,7 @@
 #include "document/LabelEdit.h"
 
-#include "display/EditableText.h"
+#include "braille/EditableText.h"
+#include "braille/TextLine.h"
 #include "display/SheetGeometry.h"
 #include "display/SheetPages.h"
 #include "document/ComposeDocument.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "display/KanaComposer.h"
+#include "braille/KanaComposer.h"
 
 #include <span>
 #include <string>

@@ -1,6 +1,6 @@
 #include "document/PefFile.h"
 
-#include "display/BrailleUnicode.h"
+#include "braille/BrailleUnicode.h"
 #include "document/ReadRefusals.h"
 #include "format/Utf8Text.h"
 

@@ -1,6 +1,7 @@
 #include "document/TextReadings.h"
 
-#include "display/KanaComposer.h"
+#include "braille/KanaComposer.h"
+#include "braille/TextLine.h"
 #include "document/ComposeDocument.h"
 
 namespace tessra {

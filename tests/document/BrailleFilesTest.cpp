@@ -1,6 +1,6 @@
 #include "document/BrailleFiles.h"
 
-#include "display/BrailleUnicode.h"
+#include "braille/BrailleUnicode.h"
 #include "document/BraillePages.h"
 #include "document/BrailleText.h"
 #include "document/BrfFile.h"

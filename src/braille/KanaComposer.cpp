@@ -1,7 +1,7 @@
-#include "display/KanaComposer.h"
+#include "braille/KanaComposer.h"
 
-#include "display/BrailleUnicode.h"
-#include "display/KanaTables.h"
+#include "braille/BrailleUnicode.h"
+#include "braille/KanaTables.h"
 #include "format/Utf8Text.h"
 
 #include <algorithm>

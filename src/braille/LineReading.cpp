@@ -1,6 +1,6 @@
-#include "display/LineReading.h"
+#include "braille/LineReading.h"
 
-#include "display/BrailleUnicode.h"
+#include "braille/BrailleUnicode.h"
 
 #include <algorithm>
 #include <utility>

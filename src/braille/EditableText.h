@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/KanaComposer.h"
+#include "braille/KanaComposer.h"
 
 #include <span>
 #include <string>

@@ -1,9 +1,9 @@
-#include "display/EditableText.h"
+#include "braille/EditableText.h"
 
-#include "display/BrailleUnicode.h"
-#include "display/KanaReader.h"
-#include "display/KanaTables.h"
-#include "display/LineReading.h"
+#include "braille/BrailleUnicode.h"
+#include "braille/KanaReader.h"
+#include "braille/KanaTables.h"
+#include "braille/LineReading.h"
 #include "format/Utf8Text.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
-#include "display/KanaComposer.h"
-#include "display/KanaReader.h"
-#include "display/KanaTables.h"
-#include "display/LineReading.h"
+#include "braille/KanaComposer.h"
+#include "braille/KanaReader.h"
+#include "braille/KanaTables.h"
+#include "braille/LineReading.h"
 #include "document/ComposeDocument.h"
 #include "support/ReadingSpelling.h"
 

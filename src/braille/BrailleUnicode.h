@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tessra {
 
@@ -20,5 +21,9 @@ std::optional<unsigned char> CellOfByte(unsigned char byte);
 // The cell of a six-dot pattern, U+2800 to U+283F; nothing for any other character, eight-dot
 // patterns included.
 std::optional<unsigned char> CellOfPattern(char32_t code);
+
+// Six-dot patterns (UTF-8, as the sign tables write them) in the cell code; every character
+// that is no six-dot pattern is left out.
+std::string CellsOfPatterns(std::string_view patterns);
 
 }  // namespace tessra

@@ -1,4 +1,4 @@
-#include "display/BrailleUnicode.h"
+#include "braille/BrailleUnicode.h"
 
 #include <array>
 #include <cstdint>
@@ -52,6 +52,22 @@ std::optional<unsigned char> CellOfPattern(char32_t code)
 {
     if (code < U'\u2800' || code >= U'\u2800' + kCellsByDots.size()) return std::nullopt;
     return static_cast<unsigned char>(kCellsByDots[code - U'\u2800']);
+}
+
+std::string CellsOfPatterns(std::string_view patterns)
+{
+    std::string cells;
+    // Every six-dot pattern is three UTF-8 bytes, E2 A0 80 to E2 A0 BF.
+    for (std::size_t at = 0; at + 2 < patterns.size(); ++at) {
+        if (static_cast<unsigned char>(patterns[at]) != 0xE2 ||
+            static_cast<unsigned char>(patterns[at + 1]) != 0xA0)
+            continue;
+        const auto low = static_cast<unsigned char>(patterns[at + 2]);
+        if (low < 0x80 || low > 0xBF) continue;
+        cells += kCellsByDots[low - 0x80];
+        at += 2;
+    }
+    return cells;
 }
 
 }  // namespace tessra

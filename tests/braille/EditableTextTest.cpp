@@ -1,4 +1,4 @@
-#include "display/EditableText.h"
+#include "braille/EditableText.h"
 #include "document/BseFile.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "display/KanaReader.h"
+#include "braille/KanaReader.h"
 
-#include "display/KanaTables.h"
+#include "braille/KanaTables.h"
 
 #include <algorithm>
 #include <array>

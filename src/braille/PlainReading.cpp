@@ -1,6 +1,6 @@
-#include "display/PlainReading.h"
+#include "braille/PlainReading.h"
 
-#include "display/BrailleUnicode.h"
+#include "braille/BrailleUnicode.h"
 #include "format/Utf8Text.h"
 
 namespace tessra {

@@ -1,4 +1,4 @@
-#include "display/PlainReading.h"
+#include "braille/PlainReading.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "display/BrailleUnicode.h"
-#include "display/KanaReader.h"
-#include "display/LineReading.h"
+#include "braille/BrailleUnicode.h"
+#include "braille/KanaReader.h"
+#include "braille/LineReading.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/KanaReader.h"
+#include "braille/KanaReader.h"
 
 #include <string>
 #include <string_view>
