@@ -54,24 +54,36 @@ std::uint32_t Word16(std::string_view bytes, std::size_t at)
     return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8;
 }
 
+// The first `count` bytes of a regular file and its size, or null.
+std::optional<std::string> Head(const std::filesystem::path& file, std::size_t count, std::uintmax_t& size)
+{
+    std::error_code failed;
+    if (!std::filesystem::is_regular_file(file, failed)) return std::nullopt;
+    size = std::filesystem::file_size(file, failed);
+    std::optional<std::string> head = ReadFileHead(file.string(), count);
+    if (failed || !head || head->size() < count) return std::nullopt;
+    return head;
+}
+
 // The left and right context counts of a compiled dictionary (sys.dic, unk.dic) whose header
 // agrees with itself and with its file: magic, version, kind, UTF-8, section sizes.
 std::optional<std::pair<std::uint32_t, std::uint32_t>> CompiledContexts(const std::filesystem::path& file,
-                                                                         std::uint32_t type)
+                                                                         std::uint32_t kind)
 {
     constexpr std::size_t kHeader = 72, kTokenSize = 16;
-    std::error_code failed;
-    const std::uintmax_t size = std::filesystem::file_size(file, failed);
-    const std::optional<std::string> head = ReadFileHead(file.string(), kHeader);
-    if (failed || !head || head->size() < kHeader) return std::nullopt;
-    const auto word = [&](int index) { return std::uintmax_t{Word32(*head, 4 * index)}; };
+    std::uintmax_t size = 0;
+    const std::optional<std::string> head = Head(file, kHeader, size);
+    if (!head) return std::nullopt;
+    const auto field = [&](int index) { return std::uintmax_t{Word32(*head, 4 * index)}; };
+    const std::uintmax_t magic = field(0), version = field(1), type = field(2), words = field(3),
+                         left = field(4), right = field(5), index = field(6), tokens = field(7),
+                         features = field(8);
     const std::string charset(head->data() + 40, strnlen(head->data() + 40, 32));
     const bool utf8 = strcasecmp(charset.c_str(), "utf-8") == 0 || strcasecmp(charset.c_str(), "utf8") == 0;
-    if ((word(0) ^ 0xef718f77u) != size || word(1) != 102 || word(2) != type || !utf8 ||
-        kHeader + word(6) + word(7) + word(8) != size || word(7) != word(3) * kTokenSize || word(4) == 0 ||
-        word(5) == 0)
+    if ((magic ^ 0xef718f77u) != size || version != 102 || type != kind || !utf8 || left == 0 || right == 0 ||
+        kHeader + index + tokens + features != size || tokens % kTokenSize != 0 || tokens / kTokenSize < words)
         return std::nullopt;
-    return std::pair(Word32(*head, 16), Word32(*head, 20));
+    return std::pair(static_cast<std::uint32_t>(left), static_cast<std::uint32_t>(right));
 }
 
 // What can be told from the files alone: every part is there, whole, and made for the others.
@@ -79,16 +91,12 @@ bool FilesAgree(const std::filesystem::path& folder)
 {
     const auto contexts = CompiledContexts(folder / "sys.dic", 0);
     if (!contexts || CompiledContexts(folder / "unk.dic", 2) != contexts) return false;
-    std::error_code failed;
-    const std::uintmax_t matrixSize = std::filesystem::file_size(folder / "matrix.bin", failed);
-    const std::optional<std::string> matrix = ReadFileHead((folder / "matrix.bin").string(), 4);
-    if (failed || !matrix || matrix->size() < 4 || Word16(*matrix, 0) != contexts->first ||
-        Word16(*matrix, 2) != contexts->second ||
-        (std::uintmax_t{contexts->first} * contexts->second + 2) * 2 != matrixSize)
-        return false;
-    const std::uintmax_t charSize = std::filesystem::file_size(folder / "char.bin", failed);
-    const std::optional<std::string> classes = ReadFileHead((folder / "char.bin").string(), 4);
-    return !failed && classes && classes->size() == 4 && Word32(*classes, 0) > 0 &&
+    std::uintmax_t matrixSize = 0, charSize = 0;
+    const std::optional<std::string> matrix = Head(folder / "matrix.bin", 4, matrixSize);
+    const std::optional<std::string> classes = Head(folder / "char.bin", 4, charSize);
+    const auto [left, right] = *contexts;
+    return matrix && Word16(*matrix, 0) == left && Word16(*matrix, 2) == right &&
+           (std::uintmax_t{left} * right + 2) * 2 == matrixSize && classes && Word32(*classes, 0) > 0 &&
            4 + std::uintmax_t{Word32(*classes, 0)} * 32 + 4 * 0xFFFF == charSize;
 }
 
