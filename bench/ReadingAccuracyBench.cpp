@@ -1,11 +1,14 @@
 // The transcriber on the label test set: the share of lines read exactly as expected (word
-// spaces included), then the speed over 10,000 label lines once the analyser is loaded.
+// spaces included), then the speed over 10,000 label lines once the analyser is loaded, without
+// and with a user dictionary of 100,000 entries made of the set's own kanji.
 //
 //   tessra_reading_bench [SET.tsv] [--dictionary FOLDER] [--show]
 //
 // SET.tsv: a written line, a tab, its expected reading; `#` lines are comments. --show lists
 // every line read otherwise.
 
+#include "format/Utf8Text.h"
+#include "reading/KanaText.h"
 #include "reading/MecabAnalyser.h"
 #include "reading/Transcriber.h"
 
@@ -13,6 +16,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -36,6 +40,35 @@ std::vector<Case> ReadSet(const std::string& path)
         cases.push_back({line.substr(0, tab), line.substr(tab + 1)});
     }
     return cases;
+}
+
+constexpr int kLines = 10000;
+
+// Seconds to read kLines lines of the set, and the bytes read.
+std::pair<double, std::size_t> TimeLines(const tessra::Transcriber& transcriber, const std::vector<Case>& cases)
+{
+    std::size_t bytes = 0;
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < kLines; ++i) bytes += transcriber.Reading(cases[i % cases.size()].text).text.size();
+    return {std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), bytes};
+}
+
+// `count` entries, each three kanji of the set (so that the lines' kanji start many of them),
+// read ほか.
+std::string UserEntries(const std::vector<Case>& cases, int count)
+{
+    std::set<char32_t> seen;
+    for (const Case& c : cases)
+        for (const char32_t code : tessra::DecodeUtf8(c.text))
+            if (tessra::IsKanji(code)) seen.insert(code);
+    const std::u32string kanji(seen.begin(), seen.end());
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        const std::size_t n = kanji.size();
+        const std::u32string written = {kanji[i % n], kanji[i / n % n], kanji[i / n / n % n]};
+        text += tessra::EncodeUtf8(written) + "\tほか\n";
+    }
+    return text;
 }
 
 }  // namespace
@@ -78,12 +111,21 @@ int main(int argc, char** argv)
     std::printf("dictionary %s\n", folder.c_str());
     std::printf("exact %zu of %zu lines: %.1f%%\n", exact, cases.size(), 100.0 * exact / cases.size());
 
-    constexpr int kLines = 10000;
-    std::size_t cells = 0;
-    const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < kLines; ++i) cells += transcriber.Reading(cases[i % cases.size()].text).text.size();
-    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-    std::printf("load %.3f s; %d lines in %.3f s: %.0f lines/s (%zu bytes)\n", load.count(), kLines,
-                took.count(), kLines / took.count(), cells);
+    const auto [took, bytes] = TimeLines(transcriber, cases);
+    std::printf("load %.3f s; %d lines in %.3f s: %.0f lines/s (%zu bytes)\n", load.count(), kLines, took,
+                kLines / took, bytes);
+
+    constexpr int kEntries = 100000;
+    const std::string entries = UserEntries(cases, kEntries);
+    std::vector<std::string> errors;
+    std::optional<tessra::ReadingDictionary> user = tessra::ReadingDictionary::Parse(entries, "bench", errors);
+    if (!user) {
+        std::cerr << (errors.empty() ? "the generated dictionary is refused" : errors.front()) << '\n';
+        return 1;
+    }
+    const tessra::Transcriber withUser(folder, std::move(*user));
+    const auto [tookUser, bytesUser] = TimeLines(withUser, cases);
+    std::printf("user dictionary of %d entries (%zu KB): %d lines in %.3f s: %.0f lines/s (%zu bytes)\n",
+                kEntries, entries.size() / 1024, kLines, tookUser, kLines / tookUser, bytesUser);
     return 0;
 }

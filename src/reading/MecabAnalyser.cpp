@@ -1,10 +1,24 @@
 #include "reading/MecabAnalyser.h"
 
+#include "app/FileIo.h"
 #include "format/Utf8Text.h"
 
 #include <mecab.h>
+#include <fcntl.h>
+#include <strings.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdint>
+#include <cstring>
 #include <filesystem>
+#include <map>
+#include <optional>
+#include <thread>
 
 namespace tessra {
 namespace {
@@ -14,6 +28,76 @@ int CharacterCount(std::string_view text)
     int count = 0;
     for (std::size_t at = 0; at < text.size(); ++count) at += DecodeUtf8At(text, at).length;
     return count;
+}
+
+std::string MissingMessage(const std::string& dictionary)
+{
+    return "漢字の読みに使う辞書がありません: " + dictionary +
+           "\nmecab-ipadic-utf8 を入れると漢字の行も点字にできます。かなの行はそのまま書けます";
+}
+
+std::string UnusableMessage(const std::string& dictionary)
+{
+    return "漢字の読みに使う辞書を読み込めません: " + dictionary +
+           "\nmecab-ipadic-utf8 を入れ直すと漢字の行も点字にできます。かなの行はそのまま書けます";
+}
+
+std::uint32_t Word32(std::string_view bytes, std::size_t at)
+{
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+}
+
+std::uint32_t Word16(std::string_view bytes, std::size_t at)
+{
+    return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8;
+}
+
+// The first `count` bytes of a regular file and its size, or null.
+std::optional<std::string> Head(const std::filesystem::path& file, std::size_t count, std::uintmax_t& size)
+{
+    std::error_code failed;
+    if (!std::filesystem::is_regular_file(file, failed)) return std::nullopt;
+    size = std::filesystem::file_size(file, failed);
+    std::optional<std::string> head = ReadFileHead(file.string(), count);
+    if (failed || !head || head->size() < count) return std::nullopt;
+    return head;
+}
+
+// The left and right context counts of a compiled dictionary (sys.dic, unk.dic) whose header
+// agrees with itself and with its file: magic, version, kind, UTF-8, section sizes.
+std::optional<std::pair<std::uint32_t, std::uint32_t>> CompiledContexts(const std::filesystem::path& file,
+                                                                         std::uint32_t kind)
+{
+    constexpr std::size_t kHeader = 72, kTokenSize = 16;
+    std::uintmax_t size = 0;
+    const std::optional<std::string> head = Head(file, kHeader, size);
+    if (!head) return std::nullopt;
+    const auto field = [&](int index) { return std::uintmax_t{Word32(*head, 4 * index)}; };
+    const std::uintmax_t magic = field(0), version = field(1), type = field(2), words = field(3),
+                         left = field(4), right = field(5), index = field(6), tokens = field(7),
+                         features = field(8);
+    const std::string charset(head->data() + 40, strnlen(head->data() + 40, 32));
+    const bool utf8 = strcasecmp(charset.c_str(), "utf-8") == 0 || strcasecmp(charset.c_str(), "utf8") == 0;
+    if ((magic ^ 0xef718f77u) != size || version != 102 || type != kind || !utf8 || left == 0 || right == 0 ||
+        kHeader + index + tokens + features != size || tokens % kTokenSize != 0 || tokens / kTokenSize < words)
+        return std::nullopt;
+    return std::pair(static_cast<std::uint32_t>(left), static_cast<std::uint32_t>(right));
+}
+
+// What can be told from the files alone: every part is there, whole, and made for the others.
+bool FilesAgree(const std::filesystem::path& folder)
+{
+    const auto contexts = CompiledContexts(folder / "sys.dic", 0);
+    if (!contexts || CompiledContexts(folder / "unk.dic", 2) != contexts) return false;
+    std::uintmax_t matrixSize = 0, charSize = 0;
+    const std::optional<std::string> matrix = Head(folder / "matrix.bin", 4, matrixSize);
+    const std::optional<std::string> classes = Head(folder / "char.bin", 4, charSize);
+    const auto [left, right] = *contexts;
+    return matrix && Word16(*matrix, 0) == left && Word16(*matrix, 2) == right &&
+           (std::uintmax_t{left} * right + 2) * 2 == matrixSize && classes && Word32(*classes, 0) > 0 &&
+           4 + std::uintmax_t{Word32(*classes, 0)} * 32 + 4 * 0xFFFF == charSize;
 }
 
 }  // namespace
@@ -40,21 +124,73 @@ std::unique_ptr<MecabAnalyser> MecabAnalyser::Open(const std::string& dictionary
 {
     std::error_code ignored;
     if (!std::filesystem::is_regular_file(std::filesystem::path(dictionary) / "sys.dic", ignored)) {
-        error = "漢字の読みに使う辞書がありません: " + dictionary +
-                "\nmecab-ipadic-utf8 を入れると漢字の行も点字にできます。かなの行はそのまま書けます";
+        error = MissingMessage(dictionary);
         return nullptr;
     }
+    std::unique_ptr<MecabAnalyser> analyser = Usable(dictionary) ? Load(dictionary) : nullptr;
+    if (!analyser) error = UnusableMessage(dictionary);
+    return analyser;
+}
+
+std::unique_ptr<MecabAnalyser> MecabAnalyser::Load(const std::string& dictionary)
+{
     // No rc file: the system's one may name another dictionary (the Debian alternatives link).
     std::string program = "tessra", rc = "-r", rcFile = "/dev/null", dic = "-d", folder = dictionary;
     char* arguments[] = {program.data(), rc.data(), rcFile.data(), dic.data(), folder.data()};
     mecab_model_t* model = mecab_model_new(5, arguments);
-    if (!model) {
-        error = "漢字の読みに使う辞書を読み込めません: " + dictionary;
-        return nullptr;
-    }
+    if (!model) return nullptr;
     const bool unidic = dictionary.find("unidic") != std::string::npos;
     return std::unique_ptr<MecabAnalyser>(
         new MecabAnalyser(model, unidic ? DictionaryKind::Unidic : DictionaryKind::Ipadic));
+}
+
+bool MecabAnalyser::Usable(const std::string& dictionary)
+{
+    static std::mutex mutex;
+    static std::map<std::string, bool> verdicts;
+    const std::lock_guard lock(mutex);
+    if (const auto known = verdicts.find(dictionary); known != verdicts.end()) return known->second;
+    const std::optional<bool> usable =
+        FilesAgree(dictionary) ? ReadsInChild(dictionary) : std::optional<bool>(false);
+    if (usable) verdicts.emplace(dictionary, *usable);
+    return usable.value_or(false);
+}
+
+// libmecab trusts its files, and what the header cannot tell (a damaged index, tokens pointing
+// anywhere) takes down whoever reads them. So the first load and a few lines are read in a child
+// process that only touches the analyser; it dying or hanging condemns the dictionary. Null when
+// no child could be started.
+std::optional<bool> MecabAnalyser::ReadsInChild(const std::string& dictionary)
+{
+    const pid_t child = ::fork();
+    if (child < 0) return std::nullopt;
+    if (child == 0) {
+        const rlimit noCore{0, 0};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        for (const int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT}) std::signal(signal, SIG_DFL);
+        if (const int quiet = ::open("/dev/null", O_WRONLY); quiet >= 0) {
+            ::dup2(quiet, STDOUT_FILENO);
+            ::dup2(quiet, STDERR_FILENO);
+        }
+        const std::unique_ptr<MecabAnalyser> analyser = Load(dictionary);
+        if (!analyser) ::_exit(1);
+        for (const char* line : {"東京都千代田区丸の内一丁目　山本次郎様", "賞味期限 2024年3月15日まで。",
+                                 "電子レンジで温めてください（500W）", "ｶﾀｶﾅとＡＢＣ、鬱蒼とした森々！？"})
+            analyser->Analyse(line, 1);
+        ::_exit(0);
+    }
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(30);
+    int status = 0;
+    pid_t done = 0;
+    while ((done = ::waitpid(child, &status, WNOHANG)) == 0 && Clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    if (done == 0) {
+        ::kill(child, SIGKILL);
+        while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {}
+        return false;
+    }
+    return done == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 std::unique_ptr<MecabAnalyser::Worker> MecabAnalyser::Borrow() const

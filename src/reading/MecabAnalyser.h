@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,10 @@ public:
 private:
     struct Worker;
     MecabAnalyser(mecab_model_t* model, DictionaryKind kind);
+    static std::unique_ptr<MecabAnalyser> Load(const std::string& dictionary);
+    // Whether the dictionary is whole and loads and reads without harm; found once a process.
+    static bool Usable(const std::string& dictionary);
+    static std::optional<bool> ReadsInChild(const std::string& dictionary);
     std::unique_ptr<Worker> Borrow() const;
     void Return(std::unique_ptr<Worker> worker) const;
 

@@ -82,21 +82,36 @@ std::optional<ReadingDictionary> ReadingDictionary::Parse(std::string_view text,
             fail("「" + EncodeUtf8(written) + "」は " + std::to_string(seen->second) + " 行目にもあります");
         } else {
             lines.emplace(written, number);
-            dictionary.entries_.push_back({written, ReadingText(reading)});
+            dictionary.Add({written, ReadingText(reading)});
         }
     }
     if (errors.size() != errorsBefore) return std::nullopt;
-    std::stable_sort(dictionary.entries_.begin(), dictionary.entries_.end(),
-                     [](const Entry& a, const Entry& b) { return a.written.size() > b.written.size(); });
     return dictionary;
+}
+
+void ReadingDictionary::Add(Entry entry)
+{
+    std::uint32_t node = 0;
+    for (const char32_t c : entry.written) {
+        const auto [edge, added] = edges_.try_emplace(std::uint64_t{node} << 32 | c, static_cast<std::uint32_t>(ends_.size()));
+        if (added) ends_.push_back(0);
+        node = edge->second;
+    }
+    ends_[node] = static_cast<std::uint32_t>(entries_.size() + 1);
+    entries_.push_back(std::move(entry));
 }
 
 const ReadingDictionary::Entry* ReadingDictionary::Match(std::u32string_view text, std::size_t at) const
 {
-    const std::u32string_view rest = text.substr(std::min(at, text.size()));
-    for (const Entry& entry : entries_)
-        if (rest.starts_with(entry.written)) return &entry;
-    return nullptr;
+    const Entry* longest = nullptr;
+    std::uint32_t node = 0;
+    for (; at < text.size(); ++at) {
+        const auto edge = edges_.find(std::uint64_t{node} << 32 | text[at]);
+        if (edge == edges_.end()) break;
+        node = edge->second;
+        if (ends_[node]) longest = &entries_[ends_[node] - 1];
+    }
+    return longest;
 }
 
 Morpheme DictionaryWord(const ReadingDictionary::Entry& entry, int column)

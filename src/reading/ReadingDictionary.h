@@ -2,9 +2,11 @@
 
 #include "reading/Morpheme.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace tessra {
@@ -30,7 +32,14 @@ public:
     const Entry* Match(std::u32string_view text, std::size_t at) const;
 
 private:
-    std::vector<Entry> entries_;  // longest written form first
+    void Add(Entry entry);
+
+    std::vector<Entry> entries_;
+    // The written forms as a trie, so that a match costs the same with ten entries or a hundred
+    // thousand: node 0 is the root, edges_ leads from (node << 32 | character) to the next node,
+    // ends_[node] is 1 + the entry written up to that node, or 0.
+    std::unordered_map<std::uint64_t, std::uint32_t> edges_;
+    std::vector<std::uint32_t> ends_{0};
 };
 
 // Adds an entry at the end of the dictionary file `path`, making the file and its folder when

@@ -1,9 +1,11 @@
 #include "cli/CliTestSupport.h"
+#include "reading/MecabAnalyser.h"
 #include "support/ReadingSpelling.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 namespace tessra::test {
 namespace {
@@ -80,15 +82,37 @@ TEST_F(ReadingCommandTest, NamesWhatCannotBeReadOrWrittenAndWritesNothing)
               "/nonexistent/readings.tsv\n\nファイルのオープンに失敗しました。\n");
 }
 
-TEST_F(ReadingCommandTest, WithoutTheAnalysersDictionaryKanaStillComposes)
+// A copy of the analyser's dictionary with random bytes where its index begins: the header still
+// agrees with the file, only reading it tells.
+std::string DamagedDictionary(const TempDir& dir)
 {
-    ::setenv("TESSRA_MECAB_DICTIONARY", "/nonexistent/dic", 1);
-    const auto kanji = Tessra({"reading", Write("kanji.txt", "さとう\n砂糖\n")});
-    const auto kana = Tessra({"compose", Write("kana.txt", "さとう\n"), "--output", QString::fromStdString(dir.File("kana.BSE"))});
-    ::unsetenv("TESSRA_MECAB_DICTIONARY");
-    EXPECT_EQ(std::tie(kanji.exitCode, kanji.out), std::tuple(1, "さとう\n砂糖\n"));
-    EXPECT_TRUE(kanji.err.starts_with("2 行 1 文字目「砂」: 漢字の読みに使う辞書がありません: /nonexistent/dic\n")) << kanji.err;
-    EXPECT_EQ(kana.exitCode, 0) << kana.err;
+    const std::string copy = dir.File("damaged-dic");
+    std::filesystem::copy(kDefaultMecabDictionary, copy, std::filesystem::copy_options::recursive);
+    std::fstream sys(copy + "/sys.dic", std::ios::in | std::ios::out | std::ios::binary);
+    sys.seekp(72);
+    std::mt19937 random(26);
+    for (int i = 0; i < 1 << 20; ++i) sys.put(static_cast<char>(random()));
+    return copy;
+}
+
+TEST_F(ReadingCommandTest, WithoutAUsableAnalyserDictionaryKanjiIsNamedAndKanaStillComposes)
+{
+    struct Case {
+        std::string folder, problem;
+    };
+    std::vector<Case> cases = {{"/nonexistent/dic", "がありません"}, {DamagedDictionary(dir), "を読み込めません"}};
+    if (std::filesystem::exists("/var/lib/mecab/dic/ipadic/sys.dic"))  // EUC-JP: its words are no UTF-8
+        cases.push_back({"/var/lib/mecab/dic/ipadic", "を読み込めません"});
+    for (const Case& c : cases) {
+        ::setenv("TESSRA_MECAB_DICTIONARY", c.folder.c_str(), 1);
+        const auto kanji = Tessra({"reading", Write("kanji.txt", "さとう\n砂糖\n")});
+        const auto kana = Tessra({"compose", Write("kana.txt", "さとう\n"), "--output", QString::fromStdString(dir.File("kana.BSE"))});
+        ::unsetenv("TESSRA_MECAB_DICTIONARY");
+        EXPECT_EQ(std::tie(kanji.exitCode, kanji.out), std::tuple(1, "さとう\n砂糖\n")) << c.folder;
+        EXPECT_TRUE(kanji.err.starts_with("2 行 1 文字目「砂」: 漢字の読みに使う辞書" + c.problem + ": " + c.folder + "\n"))
+            << kanji.err;
+        EXPECT_EQ(kana.exitCode, 0) << kana.err;
+    }
 }
 
 }  // namespace

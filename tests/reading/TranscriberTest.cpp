@@ -1,5 +1,7 @@
 #include "reading/Transcriber.h"
 
+#include "format/Utf8Text.h"
+
 #include <gtest/gtest.h>
 
 #include <future>
@@ -29,6 +31,24 @@ TEST(ReadingDictionary, NamesEveryBadLine)
                           "d.tsv 8 行目: 「東海林」は 2 行目にもあります",
                           "d.tsv 9 行目: UTF-8 で書いてください",
                       }));
+}
+
+TEST(ReadingDictionary, MatchesTheLongestEntryWrittenAtThePlace)
+{
+    const ReadingDictionary dictionary = Dictionary("東海道新幹線\tとーかいどー しんかんせん\n東\tひがし\n"
+                                                    "東海林\tしょーじ\n東海\tとーかい\n");
+    const struct {
+        std::u32string text;
+        std::size_t at;
+        std::string reading;  // empty: no entry
+    } cases[] = {
+        {U"東海林さん", 0, "しょーじ"}, {U"東海道線", 0, "とーかい"}, {U"東京", 0, "ひがし"},
+        {U"の東海道新幹線", 1, "とーかいどー しんかんせん"}, {U"西東", 0, ""}, {U"東", 1, ""},
+    };
+    for (const auto& c : cases) {
+        const ReadingDictionary::Entry* entry = dictionary.Match(c.text, c.at);
+        EXPECT_EQ(entry ? entry->reading : "", c.reading) << EncodeUtf8(c.text) << " " << c.at;
+    }
 }
 
 TEST(Transcriber, UserEntriesComeFirstAndRefusalsNameTheWrittenColumn)
