@@ -210,7 +210,6 @@ std::size_t JoinNumber(std::vector<Morpheme>& words, std::size_t first)
 }
 
 bool IsYenSign(const Morpheme& word) { return word.surface == "￥" || word.surface == "¥"; }
-bool IsPercentSign(const Morpheme& word) { return word.surface == "％" || word.surface == "%"; }
 
 }  // namespace
 
@@ -260,9 +259,6 @@ void WriteNumbers(std::vector<Morpheme>& words)
                 words[i - 2] = Word("￥", "えん", column);
                 std::swap(words[i - 2], words[i - 1]);
             }
-        } else if (IsPercentSign(word)) {
-            word = Word(word.surface, "ぱーせんと", word.column);
-            ++i;
         } else {
             RewriteCountedNumeral(word);
             ++i;

@@ -1,7 +1,12 @@
 #include "reading/PhraseSpacing.h"
 
+#include "braille/Signs.h"
 #include "format/Utf8Text.h"
 #include "reading/KanaText.h"
+
+#include <optional>
+#include <ranges>
+#include <span>
 
 namespace tessra {
 namespace {
@@ -11,6 +16,7 @@ enum class Role {
     Pause,        // 。、・！？: a blank follows
     Open,         // an opening parenthesis or quote
     Close,        // a closing one
+    Sign,         // a hyphen, slash, arrow or the like: the composer gives it its blanks
     Prefix,       // joins what follows
     Attached,     // particle, auxiliary, suffix: stays with the word before
     Auxiliary,    // a verb or adjective that helps the one before (いる, ない)
@@ -24,15 +30,36 @@ bool Is(const Morpheme& w, const char* pos, const char* pos1 = nullptr)
     return w.pos == pos && (!pos1 || w.pos1 == pos1);
 }
 
+// Whether `surface` is one of the print forms of a row of the sign table.
+bool WritesSign(std::span<const signs::SignRow> rows, std::string_view surface)
+{
+    for (const signs::SignRow& row : rows) {
+        for (const auto form : std::views::split(row.prints, ' '))
+            if (std::string_view(form.begin(), form.end()) == surface) return true;
+    }
+    return false;
+}
+
+std::optional<Role> SignRole(std::string_view surface)
+{
+    if (WritesSign(signs::kPauses, surface)) return Role::Pause;
+    for (const signs::SignRow& row : signs::kEnclosures) {
+        if (WritesSign(std::span(&row, 1), surface))
+            return row.role == signs::Role::Opening ? Role::Open : Role::Close;
+    }
+    if (WritesSign(signs::kBetweenNumbers, surface) || WritesSign(signs::kOtherSigns, surface) ||
+        WritesSign(signs::kShapes, surface))
+        return Role::Sign;
+    return std::nullopt;
+}
+
 Role RoleOf(const Morpheme& w)
 {
     const std::u32string text = DecodeUtf8(w.surface);
     if (w.pos == "記号" || (w.reading.empty() && text.size() == 1 && !w.fixed)) {
         const char32_t c = text.empty() ? 0 : text[0];
         if (c == U' ' || c == U'　') return Role::Blank;
-        if (std::u32string_view(U"。、・！？!?，,．.").find(c) != std::u32string_view::npos) return Role::Pause;
-        if (std::u32string_view(U"（(「『【〔［[｛{〈《").find(c) != std::u32string_view::npos) return Role::Open;
-        if (std::u32string_view(U"）)」』】〕］]｝}〉》").find(c) != std::u32string_view::npos) return Role::Close;
+        if (const std::optional<Role> role = SignRole(w.surface)) return *role;
         if (w.pos == "記号") return Role::Attached;
     }
     if (w.pos1 == "数") return Role::Number;
@@ -113,7 +140,9 @@ std::vector<bool> PhraseBlanks(const std::vector<Morpheme>& words,
             const Role previous = RoleOf(before);
             if (words[i].blanksBefore > 0) {
                 blank = previous != Role::Blank;
-            } else if (previous == Role::Blank || previous == Role::Prefix || previous == Role::Open) {
+            } else if (previous == Role::Blank || previous == Role::Prefix || previous == Role::Open ||
+                       previous == Role::Sign || role == Role::Sign) {
+                // Signs join what the text joins them to; the composer adds the blanks a sign takes.
                 blank = false;
             } else if (previous == Role::Pause) {
                 blank = role != Role::Pause && role != Role::Close;

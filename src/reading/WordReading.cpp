@@ -47,6 +47,15 @@ std::u32string LongVowels(const Morpheme& word, std::u32string reading)
     return reading;
 }
 
+// Letters, digits and signs: braille writes them as they stand, not as the analyser spells them
+// out (ＪＲ is not じぇいあーる, ％ not ぱーせんと).
+bool WrittenAsItStands(std::u32string_view text)
+{
+    return !text.empty() && std::none_of(text.begin(), text.end(), [](char32_t c) {
+        return IsKanji(c) || IsHiragana(c) || IsKatakana(c) || IsKanjiNumeral(c);
+    });
+}
+
 }  // namespace
 
 std::u32string WordKana(const Morpheme& word, std::u32string_view before)
@@ -54,6 +63,7 @@ std::u32string WordKana(const Morpheme& word, std::u32string_view before)
     const std::u32string surface = DecodeUtf8(word.surface);
     if (word.fixed) return ToHiragana(DecodeUtf8(word.reading));
     if (AllKatakana(surface)) return ToHiragana(surface);
+    if (WrittenAsItStands(surface)) return surface;
     if (word.pos == "助詞") {
         if (surface == U"は") return U"わ";
         if (surface == U"へ") return U"え";
