@@ -1,5 +1,7 @@
 #include "app/FileIo.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -44,6 +46,25 @@ mode_t ModeFor(const fs::path& target)
     return 0666 & ~mask;
 }
 
+// A file rewritten in place gets room for all of its new bytes before the first old byte is
+// overwritten, so that a full disk fails the save with the old content whole. Where no room can
+// be reserved (the C library already stands in for a kernel without the call, so this means the
+// file system cannot say), the file is not written at all rather than risked.
+bool ReserveRoom(int fd, std::size_t size)
+{
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) return false;
+    if (size == 0) return true;  // nothing to reserve, and the call refuses a zero length
+    int error = 0;
+    do error = ::posix_fallocate(fd, 0, static_cast<off_t>(size));
+    while (error == EINTR);
+    if (error == 0) return true;
+    // A reservation cut short may have lengthened the file; its old bytes are all still there.
+    const int cutBack = ::ftruncate(fd, info.st_size);
+    static_cast<void>(cutBack);
+    return false;
+}
+
 // A device, a pipe, a file with other names or a file in a folder that takes no new file is
 // written where it is: a rename would put a plain file in the device's place, part the names or
 // be impossible. A plain file is cut to the new length only after every byte is written.
@@ -58,6 +79,10 @@ bool WriteInPlace(const fs::path& target, std::string_view bytes, bool regularFi
     }
     if (fd < 0) return false;
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (regularFile && !ReserveRoom(fd, bytes.size())) {
+        ::close(fd);
+        return false;
+    }
     bool written = WriteAll(fd, bytes);
     if (regularFile) {
         written = written && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
@@ -73,11 +98,22 @@ std::optional<std::string> ReadFileHead(const std::string& path, std::size_t lim
     if (!fs::is_regular_file(fs::path(path), error)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    std::string bytes(limit, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(limit));
+    // Read in blocks: a generous limit costs nothing for the usual small file.
+    std::string bytes;
+    std::array<char, 1 << 16> block;
+    while (in && bytes.size() < limit) {
+        in.read(block.data(), static_cast<std::streamsize>(std::min(block.size(), limit - bytes.size())));
+        bytes.append(block.data(), static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
     return bytes;
+}
+
+bool IsSameFile(const std::string& first, const std::string& second)
+{
+    struct stat one {}, other {};
+    return ::stat(first.c_str(), &one) == 0 && ::stat(second.c_str(), &other) == 0 &&
+           one.st_dev == other.st_dev && one.st_ino == other.st_ino;
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes)

@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "app/FileIo.h"
 #include "app/SettingsRecord.h"
 #include "app/Version.h"
 #include "cli/CliContext.h"
@@ -198,20 +199,7 @@ void LoadSettings(const QCommandLineParser& parser, AppState& state)
     ReadSettings(state, false);
 }
 
-}  // namespace
-
-std::optional<DesktopStart> DesktopCommandLine(const QStringList& arguments)
-{
-    if (!arguments.isEmpty() && FindSubcommand(arguments.first())) return std::nullopt;
-    QCommandLineParser parser;
-    SetUpProgramParser(parser);
-    if (!parser.parse(QStringList{"tessra"} + arguments) || parser.isSet(kHelpOption) ||
-        parser.isSet(kVersionOption) || parser.positionalArguments().size() > 1)
-        return std::nullopt;
-    return DesktopStart{parser.value("settings"), parser.positionalArguments().value(0)};
-}
-
-int RunCommandLine(const QStringList& arguments, CliStreams& streams)
+int RunWords(const QStringList& arguments, CliStreams& streams)
 {
     const Subcommand* command = arguments.isEmpty() ? nullptr : FindSubcommand(arguments.first());
     if (!command) return RunProgramOptions(arguments, streams);
@@ -242,10 +230,49 @@ int RunCommandLine(const QStringList& arguments, CliStreams& streams)
     return command->run(context);
 }
 
+}  // namespace
+
+std::optional<DesktopStart> DesktopCommandLine(const QStringList& arguments)
+{
+    if (!arguments.isEmpty() && FindSubcommand(arguments.first())) return std::nullopt;
+    QCommandLineParser parser;
+    SetUpProgramParser(parser);
+    if (!parser.parse(QStringList{"tessra"} + arguments) || parser.isSet(kHelpOption) ||
+        parser.isSet(kVersionOption) || parser.positionalArguments().size() > 1)
+        return std::nullopt;
+    return DesktopStart{parser.value("settings"), parser.positionalArguments().value(0)};
+}
+
+int RunCommandLine(const QStringList& arguments, CliStreams& streams)
+{
+    const int exitCode = RunWords(arguments, streams);
+    // What never reached standard output (a full disk, /dev/full) is work that failed.
+    streams.out.flush();
+    if (streams.out) return exitCode;
+    PrintMessage(streams, kOutputFailedMessage);
+    return kExitRefused;
+}
+
 void PrintMessage(CliStreams& streams, std::string_view message)
 {
     streams.err << message << '\n';
     streams.err.flush();
+}
+
+bool OutputIsAnInput(const CliContext& context, const std::string& output,
+                     std::initializer_list<std::string> inputs)
+{
+    for (const std::string& input : inputs) {
+        if (!IsSameFile(output, input)) continue;
+        PrintMessage(context.streams, output + "\n\n" + std::string(kOutputIsInputMessage));
+        return true;
+    }
+    return false;
+}
+
+std::string DocumentPath(const CliContext& context)
+{
+    return PathBytes(context.parser.positionalArguments().value(0));
 }
 
 int UsageError(const CliContext& context, const QString& reason)

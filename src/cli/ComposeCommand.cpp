@@ -41,6 +41,13 @@ int RunCompose(CliContext& context)
                                                   "tessra compose --list-formats lists the keys."));
     }
 
+    const std::string output = PathBytes(parser.value("output"));
+    const QString textName = texts.value(0, QStringLiteral("-"));
+    if (OutputIsAnInput(context, output,
+                        {textName == QLatin1String("-") ? std::string() : PathBytes(textName),
+                         PathBytes(parser.value("dictionary"))}))
+        return kExitRefused;
+
     std::string text;
     const std::unique_ptr<Transcriber> transcriber = ReadTextToTranscribe(context, texts, text);
     if (!transcriber) return kExitRefused;
@@ -50,7 +57,6 @@ int RunCompose(CliContext& context)
         PrintProblems(context.streams, problems);
         return kExitRefused;
     }
-    const std::string output = PathBytes(parser.value("output"));
     if (const auto message = SaveDocumentAs(context.state, output)) {
         PrintMessage(context.streams, *message);
         return kExitRefused;

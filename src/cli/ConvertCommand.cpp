@@ -53,6 +53,7 @@ int RunConvert(CliContext& context)
     int exitCode = kExitUsage;
     const Preset* preset = ImportPreset(context, *inKind, exitCode);
     if (!preset) return exitCode;
+    if (OutputIsAnInput(context, out, {in})) return kExitRefused;
 
     const std::optional<std::string> readProblem =
         *inKind == BrailleFileKind::Bse ? OpenDocument(context.state, in)

@@ -94,7 +94,8 @@ int WriteStream(CliContext& context, const PrintOptions& options)
     EncodePrintJob(context.state, options, sink, progress);
     sink.Flush();
     if (sink.Failed() || (!toStandardOutput && (file.close(), file.fail()))) {
-        PrintMessage(context.streams, path + "\n\n" + std::string(kSaveFailedMessage));
+        // Standard output is checked, and its failure told, where every command's is.
+        if (!toStandardOutput) PrintMessage(context.streams, path + "\n\n" + std::string(kSaveFailedMessage));
         return kExitRefused;
     }
     return kExitOk;
@@ -138,6 +139,9 @@ int RunEmboss(CliContext& context)
     options.copies = *copies;
     int exitCode = kExitOk;
     if (!StartLabelOption(context, exitCode)) return exitCode;
+    if (parser.isSet("output") && parser.value("output") != QLatin1String("-") &&
+        OutputIsAnInput(context, PathBytes(parser.value("output")), {DocumentPath(context)}))
+        return kExitRefused;
 
     ChoosePrinter(parser, state);
     options.thickPaper = parser.isSet("thick-paper") && ModelTakesOptions(state.printerModel);

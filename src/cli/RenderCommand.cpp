@@ -127,6 +127,7 @@ int RunRender(CliContext& context)
 
     AppState& state = context.state;
     if (!StartLabelOption(context, exitCode) || !SheetOption(context, exitCode)) return exitCode;
+    if (OutputIsAnInput(context, PathBytes(output), {DocumentPath(context)})) return kExitRefused;
     state.viewMode = view == "sheet" ? mode::kSheet : mode::kLabel;
     state.zoom = std::string("Zoom_") + char('0' + zoom);
     state.displayMode = parser.isSet("kana") ? mode::kKana : mode::kBraille;

@@ -20,7 +20,19 @@ std::string Lowered(std::string text)
     return text;
 }
 
+// Why the pages of a file are not made into a document, or a document not written (`verb`).
+std::string DocumentTooLarge(std::string_view verb)
+{
+    return "点字文書が" + SizeLimitWords(kBseSizeLimit) + " 以上の大きさになるため、" +
+           std::string(verb) + "。";
+}
+
 }  // namespace
+
+std::size_t SizeLimitOf(BrailleFileKind kind)
+{
+    return kind == BrailleFileKind::Bse ? kBseSizeLimit : kBrailleFileSizeLimit;
+}
 
 std::optional<BrailleFileKind> BrailleFileKindOf(std::string_view path)
 {
@@ -46,11 +58,13 @@ PagesRead ParseBrailleFile(std::string_view bytes, BrailleFileKind kind)
 std::optional<std::string> ImportBrailleFile(AppState& state, const std::string& path,
                                              BrailleFileKind kind, const Preset& preset)
 {
-    const std::optional<std::string> bytes = ReadFileHead(path, kBseSizeLimit);
+    const std::size_t limit = SizeLimitOf(kind);
+    const std::optional<std::string> bytes = ReadFileHead(path, limit);
     if (!bytes) return path + "\n\n" + std::string(kOpenFailedMessage);
-    if (bytes->size() >= kBseSizeLimit) return std::string(kTooLargeMessage);
+    if (bytes->size() >= limit) return TooLargeToOpenMessage(limit);
     PagesRead read = ParseBrailleFile(*bytes, kind);
     if (read.problem) return path + "\n\n" + *read.problem;
+    if (BseSizeOfPages(read.pages) >= kBseSizeLimit) return path + "\n\n" + DocumentTooLarge("開けません");
     LoadPages(std::move(read.pages), preset, state);
     return std::nullopt;
 }
@@ -59,13 +73,16 @@ ExportImage BuildExportImage(const AppState& state, BrailleFileKind kind)
 {
     const BraillePages pages = DocumentPages(state);
     if (std::optional<std::string> problem = FirstForeignCell(pages)) return {{}, std::move(problem)};
+    if (BseSizeOfPages(pages) >= kBseSizeLimit) return {{}, DocumentTooLarge("書き出せません")};
+    std::string bytes;
     switch (kind) {
-    case BrailleFileKind::Brf: return {BuildBrf(pages), std::nullopt};
-    case BrailleFileKind::Pef: return {BuildPef(pages), std::nullopt};
-    case BrailleFileKind::Text: return {BuildBrailleText(pages), std::nullopt};
-    case BrailleFileKind::Bse: break;
+    case BrailleFileKind::Brf: bytes = BuildBrf(pages); break;
+    case BrailleFileKind::Pef: bytes = BuildPef(pages); break;
+    case BrailleFileKind::Text: bytes = BuildBrailleText(pages); break;
+    case BrailleFileKind::Bse: return {};
     }
-    return {};
+    if (bytes.size() >= SizeLimitOf(kind)) return {{}, TooLargeToSaveMessage(SizeLimitOf(kind))};
+    return {std::move(bytes), std::nullopt};
 }
 
 std::optional<std::string> ExportDocument(const AppState& state, const std::string& path)

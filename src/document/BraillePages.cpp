@@ -2,6 +2,7 @@
 
 #include "braille/BrailleUnicode.h"
 #include "display/SheetGeometry.h"
+#include "document/BseFile.h"
 #include "document/DocumentCommands.h"
 #include "document/ReadRefusals.h"
 #include "format/FormatString.h"
@@ -16,6 +17,25 @@ std::string Decimal(long long number) { return std::to_string(number); }
 
 // The header keeps two digits of the line length.
 constexpr int kCellsPerLineLimit = 99;
+
+// The document's lines for `pages`: each page after its hidden first line, every page but the
+// last filled with empty lines up to `pageSize`, one more than the longest page.
+struct DocumentLines {
+    std::vector<std::string> lines;
+    std::size_t pageSize = 1;
+};
+
+DocumentLines LinesOfPages(BraillePages pages)
+{
+    DocumentLines result;
+    for (const BraillePage& page : pages) result.pageSize = std::max(result.pageSize, page.size() + 1);
+    for (std::size_t k = 0; k < pages.size(); ++k) {
+        result.lines.emplace_back();
+        std::move(pages[k].begin(), pages[k].end(), std::back_inserter(result.lines));
+        if (k + 1 < pages.size()) result.lines.resize((k + 1) * result.pageSize);
+    }
+    return result;
+}
 
 }  // namespace
 
@@ -58,21 +78,18 @@ const Preset& DefaultImportPreset()
     return *FindPresetByKey(preset::kDefaultKey);
 }
 
+std::size_t BseSizeOfPages(const BraillePages& pages)
+{
+    return BseImageSize(LinesOfPages(pages).lines);
+}
+
 void LoadPages(BraillePages pages, const Preset& preset, AppState& state)
 {
-    std::size_t longest = 0;
-    for (const BraillePage& page : pages) longest = std::max(longest, page.size());
-    const std::size_t pageSize = longest + 1;
-    std::vector<std::string> lines;
-    for (std::size_t k = 0; k < pages.size(); ++k) {
-        lines.emplace_back();
-        std::move(pages[k].begin(), pages[k].end(), std::back_inserter(lines));
-        if (k + 1 < pages.size()) lines.resize((k + 1) * pageSize);
-    }
+    const bool sameData = pages.size() <= 1;
+    DocumentLines loaded = LinesOfPages(std::move(pages));
 
     SheetFormat format;
     ParseFormatString(preset.layout, format);
-    const bool sameData = pages.size() <= 1;
     format.formatDataMode = sameData ? 0 : 1;
     NewDocument(state);
     state.filePath.clear();
@@ -83,8 +100,8 @@ void LoadPages(BraillePages pages, const Preset& preset, AppState& state)
     state.format = format;
     state.sameDataForAllLabels = sameData;
     state.cellsPerLine = std::clamp(CellsPerLabelLine(format), 0, kCellsPerLineLimit);
-    state.linesPerPage = static_cast<int>(pageSize);
-    state.lines = std::move(lines);
+    state.linesPerPage = static_cast<int>(loaded.pageSize);
+    state.lines = std::move(loaded.lines);
 }
 
 }  // namespace tessra

@@ -36,6 +36,10 @@ struct PagesRead {
 // The preset a file of another kind is laid out on unless the user names one: the A4 sheet.
 const Preset& DefaultImportPreset();
 
+// The size of the BSE file of the document that LoadPages makes of `pages`: it must stay below
+// kBseSizeLimit for the document to be opened and saved.
+std::size_t BseSizeOfPages(const BraillePages& pages);
+
 // Makes `state` an unnamed, unmodified document of `pages` on `preset`, as if a BSE file with that
 // header had been opened: each page gets the hidden first line, shorter pages are filled with
 // empty lines so that every page starts where the page size says, the data mode is one page per

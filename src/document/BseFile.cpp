@@ -31,6 +31,33 @@ void PutField(std::string& header, std::size_t offset, std::size_t width, int va
 
 }  // namespace
 
+std::string SizeLimitWords(std::size_t limit)
+{
+    std::string words;
+    for (const char digit : std::to_string(limit / 1'000'000)) {
+        words += "\xEF\xBC";  // full-width digits, U+FF10 …
+        words += static_cast<char>(0x90 + (digit - '0'));
+    }
+    return words + "Ｍ バイト";
+}
+
+std::string TooLargeToOpenMessage(std::size_t limit)
+{
+    return "サイズが" + SizeLimitWords(limit) + " 以上の大きいファイルは開けません。";
+}
+
+std::string TooLargeToSaveMessage(std::size_t limit)
+{
+    return "サイズが" + SizeLimitWords(limit) + " 以上になり開けなくなるため、保存できません。";
+}
+
+std::size_t BseImageSize(const std::vector<std::string>& lines)
+{
+    std::size_t size = kBseHeaderSize + 1;
+    for (const std::string& line : lines) size += (line.empty() ? 2 : line.size()) + 2;  // an empty line is written as two blanks
+    return size;
+}
+
 void ParseBseImage(std::string_view image, AppState& state)
 {
     state.fileHeader = std::string(image.substr(0, kBseHeaderSize));
@@ -48,7 +75,7 @@ std::optional<std::string> ReadBseFile(AppState& state)
 {
     const std::optional<std::string> image = ReadFileHead(state.filePath, kBseSizeLimit);
     if (!image) return state.filePath + "\n\n" + std::string(kOpenFailedMessage);
-    if (image->size() >= kBseSizeLimit) return std::string(kTooLargeMessage);
+    if (image->size() >= kBseSizeLimit) return TooLargeToOpenMessage(kBseSizeLimit);
     ParseBseImage(*image, state);
     return std::nullopt;
 }
@@ -84,6 +111,7 @@ void BuildSaveImage(AppState& state)
 std::optional<std::string> WriteBseFile(AppState& state)
 {
     BuildSaveImage(state);
+    if (state.saveImage.size() >= kBseSizeLimit) return TooLargeToSaveMessage(kBseSizeLimit);
     if (!WriteFileAtomically(state.filePath, state.saveImage))
         return std::string(kSaveFailedMessage);
     state.modified = false;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tessra {
 
@@ -29,6 +30,16 @@ inline constexpr std::string_view kTooLargeMessage =
     "サイズが１Ｍ バイト 以上の大きいファイルは開けません。";
 inline constexpr std::string_view kSaveFailedMessage = "ファイルの保存に失敗しました。";
 
+// A size limit in the messages' words, counted in whole millions of bytes: "１Ｍ バイト".
+std::string SizeLimitWords(std::size_t limit);
+// "サイズが１Ｍ バイト 以上の大きいファイルは開けません。" for any limit.
+std::string TooLargeToOpenMessage(std::size_t limit);
+// Why a file that its reader would refuse is not written.
+std::string TooLargeToSaveMessage(std::size_t limit);
+
+// The size of the file that BuildSaveImage makes of `lines`.
+std::size_t BseImageSize(const std::vector<std::string>& lines);
+
 // The header fields and the lines of a file image, appended to `lines`. Missing header bytes
 // read as blanks. Text after the last LF is kept as a last line, without one closing 0x1A.
 void ParseBseImage(std::string_view image, AppState& state);
@@ -40,8 +51,9 @@ std::optional<std::string> ReadBseFile(AppState& state);
 void BuildFileHeader(AppState& state);
 // The whole file image into saveImage.
 void BuildSaveImage(AppState& state);
-// Writes the image to filePath, replacing the old file only once every byte is on disk. On
-// failure the old file is untouched, modified keeps its value and the message is returned.
+// Writes the image to filePath, replacing the old file only once every byte is on disk. An image
+// of kBseSizeLimit bytes or more, which could not be opened again, is not written. On failure
+// the old file is untouched, modified keeps its value and the message is returned.
 std::optional<std::string> WriteBseFile(AppState& state);
 
 }  // namespace tessra

@@ -91,9 +91,11 @@ PositionOutcome ApplyPositionTexts(AppState& state, const PositionTexts& typed)
     for (std::size_t index = 0; index < kPositionFieldCount; ++index) {
         const auto field = static_cast<PositionField>(index);
         std::string& shown = outcome.shown[index];
+        // "inf", "nan" or 1e999 name no position; read as 0 they would pass for a correction.
+        const bool finite = TextToFiniteDouble(shown).has_value();
         shown = NormalizePositionText(field, shown);
         const double value = TextToDouble(shown);
-        if (!PositionInRange(field, value)) {
+        if (!finite || !PositionInRange(field, value)) {
             outcome.refused = field;
             break;
         }

@@ -45,7 +45,8 @@ struct PositionOutcome {
 };
 
 // Normalises and checks the fields in order and stores each valid one (text and value) in
-// `state`; stops at the first refused one, which keeps its previous value like those after it.
+// `state`; a text that reads as no finite number is refused like one out of range. Stops at the
+// first refused one, which keeps its previous value like those after it.
 // Saving the settings record is the caller's part, when AllStored().
 PositionOutcome ApplyPositionTexts(AppState& state, const PositionTexts& typed);
 

@@ -68,6 +68,21 @@ TEST(FileIo, HardLinkedFileKeepsItsOtherNames)
     EXPECT_EQ(std::filesystem::hard_link_count(first), 2u);
 }
 
+TEST(FileIo, AFileRewrittenInPlaceKeepsItsOldContentWhenTheDiskIsFull)
+{
+    test::TempDir dir;
+    const std::string first = dir.File("first"), second = dir.File("second");
+    const std::string old(3000, 'o');
+    WriteBytes(first, old);
+    ASSERT_EQ(::link(first.c_str(), second.c_str()), 0);  // so it is written in place
+    {
+        test::FileSizeLimit fullDisk(4096);
+        EXPECT_FALSE(WriteFileAtomically(first, std::string(10000, 'n')));
+    }
+    EXPECT_EQ(ReadBytes(second), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2);
+}
+
 // Root may write anything, so the save runs in a child as an ordinary user: 0 when it saved,
 // 1 when it was refused, 2 when the privileges could not be dropped.
 int SaveAsOrdinaryUser(const std::string& path, std::string_view bytes)

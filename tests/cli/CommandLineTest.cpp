@@ -1,9 +1,12 @@
 #include "cli/CliTestSupport.h"
 
+#include "cli/CliContext.h"
+
 #include "platform/PathText.h"
 
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 namespace tessra {
 namespace {
@@ -38,6 +41,8 @@ TEST_F(CommandLineTest, EmbossChecksInTheDialogsOrder)
         {"device derives no model", {"emboss", a4, "--printer", "/dev/null"}, "ZEN-10 以外の点字プリンタで印刷できません\n"},
         {"too few copies", {"emboss", a4, "--output", "-", "--printer", "ZEN-10", "--copies", "0"}, "印刷部数は 1 部以上にしてください\n"},
         {"too many copies", {"emboss", a4, "--output", "-", "--model", "ZEN10", "--copies", "1001"}, "印刷部数は 1000 部以下にしてください\n"},
+        {"no number", {"emboss", a4, "--output", "-", "--model", "ZEN10", "--horizontal", "inf"}, "横軸の補正値は -3.0 ～ +3.0 ％ の範囲内にしてください\n"},
+        {"not a number", {"emboss", a4, "--output", "-", "--model", "ZEN10", "--vertical", "NaN"}, "縦軸の補正値は -3.0 ～ +3.0 ％ の範囲内にしてください\n"},
     };
     for (const auto& row : rows) {
         const auto run = Tessra(row.arguments);
@@ -192,6 +197,50 @@ TEST_F(CommandLineTest, FileNamesThatAreNotUtf8AreUsedAsTheirBytes)
     EXPECT_EQ(run({"render", document.c_str(), "--output", picture.c_str()}).err, "");
     EXPECT_TRUE(std::filesystem::exists(picture));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3);  // nothing under a mangled name
+}
+
+TEST_F(CommandLineTest, AnOutputThatIsTheInputIsRefusedAndNothingIsWritten)
+{
+    const QString doc = Save(A4Document());
+    const std::string original = test::ReadBytes(doc.toStdString());
+    const std::string linked = dir.File("linked.prn"), picture = dir.File("doc.png"), text = dir.File("text.BSE");
+    ASSERT_EQ(::link(doc.toStdString().c_str(), linked.c_str()), 0);
+    std::filesystem::create_symlink(doc.toStdString(), picture);
+    test::WriteBytes(text, "さとう\n");
+    const auto q = [](const std::string& path) { return QString::fromStdString(path); };
+    const struct { QStringList arguments; std::string output, kept; } rows[] = {
+        {{"emboss", doc, "--output", doc, "--model", "ZEN10"}, doc.toStdString(), original},
+        {{"emboss", doc, "--output", q(linked), "--model", "ZEN10"}, linked, original},
+        {{"render", doc, "--output", q(picture)}, picture, original},
+        {{"convert", doc, doc}, doc.toStdString(), original},
+        {{"compose", q(text), "--output", q(text)}, text, "さとう\n"},
+    };
+    for (const auto& row : rows) {
+        const auto run = Tessra(row.arguments);
+        EXPECT_EQ(std::tie(run.exitCode, run.err),
+                  std::tuple(1, row.output + "\n\n" + std::string(kOutputIsInputMessage) + "\n"))
+            << row.arguments.join(' ').toStdString();
+        EXPECT_EQ(test::ReadBytes(row.output), row.kept);
+    }
+}
+
+// Results lost on the way to standard output are a failure, told once on standard error.
+TEST_F(CommandLineTest, ResultsThatCannotBeWrittenToStandardOutputFail)
+{
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    const QString sample = TESSRA_SOURCE_DIR "/examples/sample.BSE";
+    for (const QStringList& arguments : std::initializer_list<QStringList>{
+             {"read", sample}, {"read", sample, "--plain"}, {"check", sample}, {"reading"},
+             {"compose", "--list-formats"}, {"--version"}, {"read", "--help"},
+             {"emboss", sample, "--output", "-", "--model", "ZEN10"}}) {
+        std::ofstream full("/dev/full", std::ios::binary);
+        std::ostringstream err;
+        std::istringstream typed("さとう\n");
+        CliStreams streams{full, err, false, &typed};
+        const int exitCode = RunCommandLine(QStringList(arguments) << "--settings" << QString::fromStdString(settings), streams);
+        EXPECT_EQ(std::tuple(exitCode, err.str()), std::tuple(1, std::string(kOutputFailedMessage) + "\n"))
+            << arguments.join(' ').toStdString();
+    }
 }
 
 TEST(DesktopCommandLine, IsEveryLineWithoutSubcommandHelpVersionOrFault)

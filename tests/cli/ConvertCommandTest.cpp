@@ -49,12 +49,15 @@ TEST_F(ConvertTest, RefusalsNameTheirPlaceAndWriteNothing)
     const QString out = QString::fromStdString(dir.File("out.pef"));
     WriteBytes(out.toStdString(), "kept");
     WriteBytes(dir.File("bad.brf"), "AB\r\nC\tD\r\n");
+    WriteBytes(dir.File("feeds.brf"), std::string(300'000, '\f'));  // a page of 4 bytes each in BSE
     AppState foreign = A4Document();
     foreign.lines.push_back("\x7F");
     const std::pair<QString, std::string> rows[] = {
         {QString::fromStdString(dir.File("bad.brf")), dir.File("bad.brf") + "\n\n2 行 2 文字目: 点字のコードにないバイト 0x09 です\n"},
         {Save(foreign), "ページ 1 の 3 行 1 マス目: 点字のコードにないバイト 0x7F は書き出せません\n"},
         {QString::fromStdString(dir.File("no.txt")), dir.File("no.txt") + "\n\nファイルのオープンに失敗しました。\n"},
+        {QString::fromStdString(dir.File("feeds.brf")),
+         dir.File("feeds.brf") + "\n\n点字文書が１Ｍ バイト 以上の大きさになるため、開けません。\n"},
     };
     for (const auto& [in, message] : rows) {
         const CliRun run = Tessra({"convert", in, out});

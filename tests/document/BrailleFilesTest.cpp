@@ -263,6 +263,47 @@ TEST(BrailleFiles, ExportRefusesCellsNoFileHoldsAndKindsGoByExtension)
     EXPECT_EQ(BrailleFileKindOf("x.brf.doc"), std::nullopt);
 }
 
+// A document of 27-line pages whose BSE file is `size` bytes long, its hidden lines empty.
+AppState DocumentOfSize(std::size_t size)
+{
+    AppState state;
+    NewDocument(state);
+    std::size_t left = size - kBseHeaderSize - 1;
+    for (;;) {
+        if (state.lines.size() % 28 == 0) {
+            state.lines.emplace_back();
+            left -= 4;
+        } else if (left > 200) {
+            state.lines.emplace_back(98, 'A');
+            left -= 100;
+        } else {
+            state.lines.emplace_back(left - 2, 'B');
+            return state;
+        }
+    }
+}
+
+// Every file a writer lets through opens again, so a writer refuses what its reader would.
+TEST(BrailleFiles, WritersRefuseWhatTheReadersWouldRefuse)
+{
+    test::TempDir dir;
+    const AppState fits = DocumentOfSize(kBseSizeLimit - 1), tooLarge = DocumentOfSize(kBseSizeLimit);
+    for (const char* name : {"a.BSE", "a.brf", "a.pef", "a.txt"}) {
+        AppState state = fits;
+        ASSERT_EQ(WriteBrailleFile(state, dir.File(name)), std::nullopt) << name;
+        AppState opened;
+        ASSERT_EQ(OpenDocument(opened, dir.File(name)), std::nullopt) << name;
+        EXPECT_EQ(DocumentPages(opened), DocumentPages(fits)) << name;
+
+        const std::string written = ReadBytes(dir.File(name));
+        state = tooLarge;
+        const std::optional<std::string> refused = WriteBrailleFile(state, dir.File(name));
+        EXPECT_NE(refused.value_or("").find("１Ｍ バイト"), std::string::npos) << name;
+        EXPECT_EQ(ReadBytes(dir.File(name)), written) << name;
+    }
+    EXPECT_EQ(std::filesystem::file_size(dir.File("a.BSE")), kBseSizeLimit - 1);
+}
+
 TEST(OpenDocument, ReadsOtherBrailleFilesUnnamedAndKeepsTheDocumentWhenOneIsRefused)
 {
     test::TempDir dir;
