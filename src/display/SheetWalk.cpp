@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <unordered_map>
 
 namespace tessra {
 namespace {
@@ -95,13 +96,21 @@ private:
                               plan_.PageOf(label.sheet, label.index), LLONG_MAX);
         for (int number = 1; number <= page.text.count; ++number) {
             LinePlace line = LineOf(state_, page, number);
-            line.cellsBeyond = CellsBeyondLabel(format_, number, line.text);
+            line.cellsBeyond = CellsBeyond(line);
             if (line.cellsBeyond == 0) continue;
             line.excess = number > linesPerLabel_;
             line.screen = LineOnScreen(format_, step_, {label.screen.left, label.screen.top}, number);
             result_.cellsBeyondLabel += static_cast<long long>(line.cellsBeyond);
             visitor_.BeyondLabel(line);
         }
+    }
+
+    // Labels that share their data share its lines: each is counted once, however long.
+    std::size_t CellsBeyond(const LinePlace& line)
+    {
+        const auto [known, added] = cellsBeyond_.try_emplace(line.documentLine);
+        if (added) known->second = CellsBeyondLabel(format_, line.line, line.text);
+        return known->second;
     }
 
     void WalkLine(const LabelPlace& label, int lineNumber)
@@ -133,6 +142,7 @@ private:
     const int cellsPerLabelLine_;
     const int linesPerLabel_;
     SheetWalkResult result_;
+    std::unordered_map<std::size_t, std::size_t> cellsBeyond_;  // by document line
 };
 
 // On a single-sheet format the label is the whole sheet, so the label view can show where the
