@@ -94,6 +94,9 @@ void AddConvertOptions(QCommandLineParser& parser)
     parser.addPositionalArgument("OUT", "The braille file to write, its kind by its extension.");
     parser.addOption({"format",
                       "Preset key to lay BRF, PEF or text out on (default: the A4 sheet).", "KEY"});
+    parser.addOption({"keep-overflow",
+                      "Write a BSE document even when its labels cannot hold all of its braille "
+                      "(the rest is kept but not embossed)."});
 }
 
 void AddCheckOptions(QCommandLineParser& parser)
@@ -297,7 +300,7 @@ bool StartLabelOption(CliContext& context, int& exitCode)
     if (!WholeNumberOption(context, kStartOption.names().first(), start, exitCode)) return false;
     if (!StartLabelOnSheet(context.state.format, start)) {
         exitCode = UsageError(context, QStringLiteral("--start must lie between 1 and %1.")
-                                           .arg(LabelsPerSheet(context.state.format)));
+                                           .arg(std::max(1LL, LabelsPerSheet(context.state.format))));
         return false;
     }
     context.state.startLabel = start;

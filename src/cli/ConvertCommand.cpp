@@ -1,5 +1,6 @@
 #include "cli/CliContext.h"
 
+#include "display/SheetPages.h"
 #include "document/BraillePages.h"
 #include "document/BrailleFiles.h"
 #include "document/DocumentCommands.h"
@@ -37,6 +38,19 @@ const Preset* ImportPreset(const CliContext& context, BrailleFileKind in, int& e
     return preset;
 }
 
+// A BSE document is embossed on its labels: braille they cannot hold would be lost without a
+// word, so it is written only when asked for knowingly.
+std::optional<std::string> LostBraille(const AppState& state)
+{
+    const std::optional<LineBeyondLabel> line = FirstLineBeyondLabel(state);
+    if (!line) return std::nullopt;
+    return std::to_string(line->page + 1) + " ページ " + std::to_string(line->line) + " 行目: 点字 " +
+           std::to_string(line->cells) + " マスがラベルに入りません（ラベルに入るのは 1 行 " +
+           std::to_string(CellsPerLabelLine(state.format)) + " マス、" +
+           std::to_string(LinesPerLabel(state.format)) +
+           " 行まで）。入らない点字は印刷されません。そのまま変換するには --keep-overflow を付けてください";
+}
+
 }  // namespace
 
 int RunConvert(CliContext& context)
@@ -61,6 +75,12 @@ int RunConvert(CliContext& context)
     if (readProblem) {
         PrintMessage(context.streams, *readProblem);
         return kExitRefused;
+    }
+    if (*outKind == BrailleFileKind::Bse && !context.parser.isSet("keep-overflow")) {
+        if (const auto lost = LostBraille(context.state)) {
+            PrintMessage(context.streams, *lost);
+            return kExitRefused;
+        }
     }
     if (const auto writeProblem = WriteBrailleFile(context.state, out)) {
         PrintMessage(context.streams, *writeProblem);

@@ -102,6 +102,23 @@ bool LabelOption(const CliContext& context, long long& label, int& exitCode)
     return false;
 }
 
+// The refusal of a picture too large to draw, with the options that would draw it.
+std::string TooLargeMessage(const AppState& state, int width)
+{
+    const QSize size = UnlimitedViewPictureSize(state, width);
+    std::string message = "画像が大きすぎるため描画できません（" + std::to_string(size.width()) +
+                          " × " + std::to_string(size.height()) + " ピクセル。1 辺 " +
+                          std::to_string(kLargestPictureSide) + " ピクセル、" +
+                          std::to_string(kLargestPicturePixels / 1'000'000) +
+                          " 百万ピクセルまで）。";
+    const std::optional<PictureThatFits> fit = FitPicture(state, width);
+    if (!fit) return message + "どの --zoom でも大きすぎます。ラベルの寸法を確かめてください。";
+    std::string options;
+    if (std::string("Zoom_") + char('0' + fit->zoom) != state.zoom) options = "--zoom " + std::to_string(fit->zoom) + " ";
+    if (fit->clientWidth < width) options += "--width " + std::to_string(fit->clientWidth) + " 以下";
+    return message + options + "なら描画できます。";
+}
+
 }  // namespace
 
 int RunRender(CliContext& context)
@@ -136,7 +153,7 @@ int RunRender(CliContext& context)
     EnsureGuiApplication();
     const QSize size = ViewPictureSize(state, width);
     if (size.isEmpty()) {
-        PrintMessage(context.streams, "画像が大きすぎるため描画できません。ラベルの寸法を確かめてください。");
+        PrintMessage(context.streams, TooLargeMessage(state, width));
         return kExitRefused;
     }
     if (!WritePicture(output, state, width, size)) {

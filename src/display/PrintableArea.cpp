@@ -1,9 +1,17 @@
 #include "display/PrintableArea.h"
 
+#include "display/BrailleUnicode.h"
+
 namespace tessra {
+
+bool IsCellByte(char byte)
+{
+    return CellOfByte(static_cast<unsigned char>(byte)).has_value();
+}
 
 bool CellPrintable(const SheetFormat& f, const PrintMargins& margins, PaperPoint at, char cell)
 {
+    if (!IsCellByte(cell)) return false;
     if (at.x < margins.left) return false;
     if (at.x > f.sheetWidth - kCellFitWidthMm) return false;
     if (at.y < margins.top) return false;

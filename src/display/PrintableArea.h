@@ -15,9 +15,13 @@ struct PrintMargins {
 
 inline constexpr char kBlankCell = ' ';
 
-// Whether the embosser can reach a cell placed at `at`. The left, right and top limits hold for
-// every placed cell, blanks included; the bottom limit only for cells with dots. A cell exactly
-// on a limit is printable.
+// Whether a byte is a cell of the cell code. Any other byte would reach the embosser as a control
+// or a stray character (an ESC ends the job, an FF feeds the sheet), so it is never printable.
+bool IsCellByte(char byte);
+
+// Whether the embosser can take a cell placed at `at`: a cell byte it can reach. The left, right
+// and top limits hold for every placed cell, blanks included; the bottom limit only for cells
+// with dots. A cell exactly on a limit is printable.
 bool CellPrintable(const SheetFormat& format, const PrintMargins& margins, PaperPoint at, char cell);
 
 }  // namespace tessra

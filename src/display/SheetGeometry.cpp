@@ -32,6 +32,14 @@ int LinesPerLabel(const SheetFormat& f)
     return CapacityFrom((f.labelHeight - f.y3 - kCellFitHeightMm) / f.linePitch);
 }
 
+std::size_t CellsBeyondLabel(const SheetFormat& f, int line, std::string_view text)
+{
+    const int capacity = line > LinesPerLabel(f) ? 0 : CellsPerLabelLine(f);
+    if (text.size() <= static_cast<std::size_t>(capacity)) return 0;
+    const std::string_view beyond = text.substr(static_cast<std::size_t>(capacity));
+    return beyond.size() - static_cast<std::size_t>(std::count(beyond.begin(), beyond.end(), ' '));
+}
+
 int GridRows(const SheetFormat& f)
 {
     return std::clamp(f.rows, 0, kGridSideLimit);

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tessra {
@@ -19,6 +20,11 @@ inline constexpr double kCellFitHeightMm = 6.0;
 // of the result: a product that falls just short of a whole number loses a cell.
 int CellsPerLabelLine(const SheetFormat& format);
 int LinesPerLabel(const SheetFormat& format);
+
+// The cells with dots of label line `line` (from 1) that the label cannot hold: those beyond its
+// line capacity, or every one on a line beyond the label. They are never placed or embossed, so
+// the view, the check and the print job count them; blanks lost there lose nothing.
+std::size_t CellsBeyondLabel(const SheetFormat& format, int line, std::string_view text);
 
 // The grid's fields hold two digits; walks over the grid go no further than that, so that no state
 // can make them run for long.

@@ -1,6 +1,7 @@
 #include "display/SheetPages.h"
 
 #include <algorithm>
+#include <climits>
 #include <string_view>
 
 namespace tessra {
@@ -16,14 +17,21 @@ LabelText LinesOfPage(const AppState& state, long long page)
     return PageLines(state.lines.size(), state.linesPerPage, page, LinesPerLabel(state.format));
 }
 
-// The last page whose label would emboss a cell, or kNoPage. Pages are looked at from the end,
-// so a long document with its text at the end costs no more than one page.
+long long PageCount(const AppState& state)
+{
+    return static_cast<long long>(state.lines.size() / state.linesPerPage) + 1;
+}
+
+// The last page whose label would emboss a cell or loses one, or kNoPage: a page whose braille
+// all lies beyond its label still gets its label, so that the loss is shown. Pages are looked at
+// from the end, so a long document with its text at the end costs no more than one page.
 long long LastEmbossedPage(const AppState& state)
 {
     if (state.linesPerPage <= 1) return kNoPage;
-    const auto pages = static_cast<long long>(state.lines.size() / state.linesPerPage) + 1;
-    for (long long page = pages - 1; page >= 0; --page)
+    for (long long page = PageCount(state) - 1; page >= 0; --page) {
         if (EmbossedLineCount(state, LinesOfPage(state, page)) > 0) return page;
+        if (FirstLineBeyondLabel(state, page)) return page;
+    }
     return kNoPage;
 }
 
@@ -36,7 +44,7 @@ long long LabelsPerSheet(const SheetFormat& format)
 
 bool StartLabelOnSheet(const SheetFormat& format, long long startLabel)
 {
-    return startLabel >= 1 && startLabel <= LabelsPerSheet(format);
+    return startLabel == 1 || (startLabel >= 1 && startLabel <= LabelsPerSheet(format));
 }
 
 long long SheetPlan::PageOf(long long sheet, long long label) const
@@ -66,6 +74,25 @@ int EmbossedLineCount(const AppState& state, const LabelText& text)
         if (HasNonBlankCell(line.substr(0, cells))) return k;
     }
     return 0;
+}
+
+std::optional<LineBeyondLabel> FirstLineBeyondLabel(const AppState& state, long long page)
+{
+    const LabelText text = PageLines(state.lines.size(), state.linesPerPage, page, LLONG_MAX);
+    for (int line = 1; line <= text.count; ++line) {
+        const std::string_view cells = state.lines[text.firstLine + static_cast<std::size_t>(line - 1)];
+        if (const std::size_t lost = CellsBeyondLabel(state.format, line, cells)) return LineBeyondLabel{page, line, lost};
+    }
+    return std::nullopt;
+}
+
+std::optional<LineBeyondLabel> FirstLineBeyondLabel(const AppState& state)
+{
+    if (state.linesPerPage <= 1) return std::nullopt;
+    const long long pages = state.sameDataForAllLabels ? 1 : PageCount(state);
+    for (long long page = 0; page < pages; ++page)
+        if (auto line = FirstLineBeyondLabel(state, page)) return line;
+    return std::nullopt;
 }
 
 long long ShownSheet(const AppState& state, const SheetPlan& plan)

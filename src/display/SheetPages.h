@@ -3,6 +3,9 @@
 #include "app/AppState.h"
 #include "display/SheetGeometry.h"
 
+#include <cstddef>
+#include <optional>
+
 namespace tessra {
 
 // Which page each label of each sheet carries. A job may begin at a later label of the first
@@ -15,7 +18,8 @@ inline constexpr long long kNoPage = -1;
 
 long long LabelsPerSheet(const SheetFormat& format);
 
-// Whether `startLabel` (from 1) is a label of the sheet.
+// Whether `startLabel` (from 1) may be asked for: a label of the sheet, or 1, the sheet's
+// beginning, which is what no start label means even on a sheet without labels.
 bool StartLabelOnSheet(const SheetFormat& format, long long startLabel);
 
 struct SheetPlan {
@@ -40,6 +44,16 @@ SheetPlan PlanSheets(const AppState& state);
 // The lines of a label that are embossed: up to the last one with a cell that is not blank
 // within the label's line capacity; blank lines before it count.
 int EmbossedLineCount(const AppState& state, const LabelText& text);
+
+// A page line with braille its label cannot hold (CellsBeyondLabel); page and line from 0 and 1.
+struct LineBeyondLabel {
+    long long page = 0;
+    int line = 0;
+    std::size_t cells = 0;
+};
+// The first such line of page `page`, or of every page the labels show.
+std::optional<LineBeyondLabel> FirstLineBeyondLabel(const AppState& state, long long page);
+std::optional<LineBeyondLabel> FirstLineBeyondLabel(const AppState& state);
 
 // The sheet the view shows (from 0): the state's, kept within the plan's sheets.
 long long ShownSheet(const AppState& state, const SheetPlan& plan);

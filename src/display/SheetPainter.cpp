@@ -59,7 +59,7 @@ class CellDrawer final : public SheetVisitor {
 public:
     CellDrawer(QPainter& painter, const AppState& state, const ZoomStep& step, CellFonts& fonts,
                KanaReader& reader)
-        : painter_(painter), pitch_(step.cellPitchPx),
+        : painter_(painter), pitch_(step.cellPitchPx), lineHeight_(Px(kCellFitHeightMm, step)),
           kana_(state.displayMode != mode::kBraille), reader_(reader),
           braille_(fonts.Face(TextFace::Braille, step.brailleFontSize)),
           kanaFace_(fonts.Face(TextFace::Kana, KanaFontSize(step)))
@@ -68,6 +68,7 @@ public:
 
     void BeginLabel(const LabelPlace& label) override
     {
+        label_ = label.screen;
         if (drawsLabels_) OutlinedRect(painter_, Grown(label.screen), kLabelFill);
         if (drawsLabels_ && label.skipped) HatchInside(label.screen);
         reader_.ResetForLabel();
@@ -88,6 +89,20 @@ public:
         if (!reading.prevCellOut.empty())
             DrawText(x - pitch_, y, reading.prevCellOut, reading.prevCellOutBraille);
         if (!reading.cellOut.empty()) DrawText(x, y, reading.cellOut, reading.cellOutBraille);
+    }
+
+    // Braille the label cannot hold is never placed; a red bar inside the label's edge shows where
+    // it is lost: at the right beside each line that runs on, along the bottom for lines below.
+    void BeyondLabel(const LinePlace& line) override
+    {
+        const ScreenRect& r = label_;
+        if (line.excess) {
+            FillRect(painter_, {r.left + 1, r.bottom - kLostMarkPx, r.right, r.bottom}, kUnprintableCell);
+        } else {
+            FillRect(painter_, {r.right - kLostMarkPx, std::max(line.screen.y, r.top + 1), r.right,
+                                std::min(line.screen.y + lineHeight_, r.bottom)},
+                     kUnprintableCell);
+        }
     }
 
     // The sheet view outlines every label before its cells; the label view draws its one label
@@ -124,8 +139,12 @@ private:
         }
     }
 
+    static constexpr int kLostMarkPx = 3;
+
     QPainter& painter_;
     const int pitch_;
+    const int lineHeight_;
+    ScreenRect label_;
     const bool kana_;
     KanaReader& reader_;
     FaceAtSize& braille_;

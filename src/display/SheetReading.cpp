@@ -80,6 +80,12 @@ public:
         if (!cell.printable) ++labels.back().unprintableCells;
     }
 
+    // Braille the label cannot hold is not embossed either: the red bar is heard as such cells.
+    void BeyondLabel(const LinePlace& line) override
+    {
+        labels.back().unprintableCells += static_cast<long long>(line.cellsBeyond);
+    }
+
     std::vector<SpokenLabel> labels;
 
 private:

@@ -32,7 +32,8 @@ struct SpokenLine {
     std::string cells;  // as placed, trailing blanks removed
 };
 
-// One label as a screen reader hears it, with how many of its cells the embosser cannot reach.
+// One label as a screen reader hears it, with how many of its cells the embosser cannot reach or
+// the label cannot hold.
 struct SpokenLabel {
     long long number = 1;  // as `tessra read` numbers it, across sheets
     std::vector<SpokenLine> lines;

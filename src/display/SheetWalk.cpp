@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <unordered_map>
 
 namespace tessra {
 namespace {
@@ -83,6 +84,33 @@ private:
                                plan_.PageOf(sheet, label.index), linesPerLabel_);
         visitor_.BeginLabel(label);
         for (int line = 1; line <= label.text.count; ++line) WalkLine(label, line);
+        WalkLinesBeyond(label);
+    }
+
+    // The cells the label cannot hold, line by line: past the capacity of its shown lines, and
+    // on the lines of its page beyond the label.
+    void WalkLinesBeyond(const LabelPlace& label)
+    {
+        LabelPlace page = label;
+        page.text = PageLines(state_.lines.size(), state_.linesPerPage,
+                              plan_.PageOf(label.sheet, label.index), LLONG_MAX);
+        for (int number = 1; number <= page.text.count; ++number) {
+            LinePlace line = LineOf(state_, page, number);
+            line.cellsBeyond = CellsBeyond(line);
+            if (line.cellsBeyond == 0) continue;
+            line.excess = number > linesPerLabel_;
+            line.screen = LineOnScreen(format_, step_, {label.screen.left, label.screen.top}, number);
+            result_.cellsBeyondLabel += static_cast<long long>(line.cellsBeyond);
+            visitor_.BeyondLabel(line);
+        }
+    }
+
+    // Labels that share their data share its lines: each is counted once, however long.
+    std::size_t CellsBeyond(const LinePlace& line)
+    {
+        const auto [known, added] = cellsBeyond_.try_emplace(line.documentLine);
+        if (added) known->second = CellsBeyondLabel(format_, line.line, line.text);
+        return known->second;
     }
 
     void WalkLine(const LabelPlace& label, int lineNumber)
@@ -114,6 +142,7 @@ private:
     const int cellsPerLabelLine_;
     const int linesPerLabel_;
     SheetWalkResult result_;
+    std::unordered_map<std::size_t, std::size_t> cellsBeyond_;  // by document line
 };
 
 // On a single-sheet format the label is the whole sheet, so the label view can show where the
@@ -174,7 +203,7 @@ private:
             MoveTo(cell, line, i, step_);
             cell.paper = CellOnPaper(format_, 0, 0, lineNumber, i);
             cell.excess = line.excess || i >= static_cast<std::size_t>(cellsPerLabelLine_);
-            cell.printable = !margins_.Outside(cell.screen);
+            cell.printable = !margins_.Outside(cell.screen) && IsCellByte(cell.byte);
             visitor_.Cell(cell);
         }
         visitor_.EndLine(line);
@@ -224,7 +253,8 @@ long long CountUnprintable(const AppState& state)
 
 bool AllCellsPrintable(const AppState& state)
 {
-    return CountUnprintable(state) == 0;
+    SheetVisitor nothingDrawn;
+    return WalkEverySheet(state, nothingDrawn).AllCellsPrintable();
 }
 
 std::optional<long long> FirstSheetWithUnprintableCell(const AppState& state)
@@ -236,6 +266,10 @@ std::optional<long long> FirstSheetWithUnprintableCell(const AppState& state)
         void Cell(const CellPlace& cell) override
         {
             if (!cell.printable && !first) first = sheet;
+        }
+        void BeyondLabel(const LinePlace&) override
+        {
+            if (!first) first = sheet;
         }
     } finder;
     WalkEverySheet(state, finder);

@@ -35,7 +35,8 @@ struct LinePlace {
     std::size_t paddedLength = 0;  // after padding with blanks to cellsPerLine; never cut
     std::size_t placedCells = 0;   // how many cells the walk hands out
     ScreenPoint screen;
-    bool excess = false;  // label view: the line lies beyond the label's capacity
+    bool excess = false;  // the line lies beyond the label's capacity
+    std::size_t cellsBeyond = 0;  // sheet view: cells with dots the label cannot hold
 };
 
 struct CellPlace {
@@ -54,7 +55,9 @@ struct CellPlace {
 };
 
 // Callbacks in walking order: BeginLabel for every label of the grid (also those without text),
-// then for each shown line BeginLine, its cells, EndLine.
+// then for each shown line BeginLine, its cells, EndLine. The sheet view then hands each line of
+// the label's page that holds cells the label cannot hold to BeyondLabel: the shown lines first,
+// then those beyond the label (marked excess, their screen position where they would stand).
 class SheetVisitor {
 public:
     virtual ~SheetVisitor() = default;
@@ -62,12 +65,15 @@ public:
     virtual void BeginLine(const LinePlace&) {}
     virtual void Cell(const CellPlace&) {}
     virtual void EndLine(const LinePlace&) {}
+    virtual void BeyondLabel(const LinePlace&) {}
 };
 
 struct SheetWalkResult {
     long long unprintableCells = 0;
+    long long cellsBeyondLabel = 0;  // never placed: a print job would lose them
 
-    bool AllCellsPrintable() const { return unprintableCells == 0; }
+    // Every cell of the document can be embossed where it stands.
+    bool AllCellsPrintable() const { return unprintableCells == 0 && cellsBeyondLabel == 0; }
 };
 
 // The sheet view of the shown sheet: labels in reading order, each with the lines of its page
@@ -83,9 +89,10 @@ SheetWalkResult WalkEverySheet(const AppState& state, SheetVisitor& visitor);
 
 // Over every sheet: what the print job would meet.
 long long CountUnprintable(const AppState& state);
-bool AllCellsPrintable(const AppState& state);
+bool AllCellsPrintable(const AppState& state);  // no unprintable cells and none beyond a label
 
-// The first sheet (from 0) with a cell the embosser cannot reach, or none.
+// The first sheet (from 0) with a cell the embosser cannot reach or a label that cannot hold its
+// braille, or none.
 std::optional<long long> FirstSheetWithUnprintableCell(const AppState& state);
 
 // The label view: the chosen label with the page it shows, every line of the page and every

@@ -131,6 +131,11 @@ private:
             at += character.length;
             source = NextSourceCharacter(source, references);
         }
+        // The parser ends a text at a NUL character, a reference &#0; included; what follows it in
+        // the file never reaches the value. Every character above stood for one in the file, so
+        // the text must end here, at the next tag or at the end of its CDATA section.
+        if (text.offset_debug() >= 0 && source < xml_.size() && xml_[source] != (references ? '<' : ']'))
+            return CharacterRefusal(At(static_cast<std::ptrdiff_t>(source)), 0, {}, kReason);
         return std::nullopt;
     }
 

@@ -12,6 +12,11 @@ namespace tessra {
 
 std::optional<PrintRefusal> CheckLabelsFit(const SheetFormat& format)
 {
+    if (LabelsPerSheet(format) == 0) {
+        return PrintRefusal{PrintCheck::NoLabels,
+                            "シートにラベルがありません\n\n"
+                            "ラベルの行数と列数を 1 以上にしてください　　"};
+    }
     switch (LabelsFitSheet(format)) {
     case SheetFit::SticksOutRight:
         return PrintRefusal{PrintCheck::LabelsStickOutRight,
@@ -77,7 +82,7 @@ std::optional<PrintRefusal> CheckStartLabel(const SheetFormat& format, std::opti
 {
     if (startLabel && StartLabelOnSheet(format, *startLabel)) return std::nullopt;
     return PrintRefusal{PrintCheck::StartLabelOffSheet,
-                        "開始ラベルは 1 ～ " + std::to_string(LabelsPerSheet(format)) +
+                        "開始ラベルは 1 ～ " + std::to_string(std::max(1LL, LabelsPerSheet(format))) +
                             " の範囲内にしてください"};
 }
 

@@ -13,6 +13,7 @@ namespace tessra {
 // command, the print dialog and the command line. Each caller runs them in its own order.
 
 enum class PrintCheck {
+    NoLabels,
     LabelsStickOutRight,
     LabelsStickOutBottom,
     UnprintableCells,
@@ -28,7 +29,7 @@ struct PrintRefusal {
     std::string message;  // UTF-8
 };
 
-// Right side first, then bottom.
+// A grid without labels (no rows or no columns), then the right side, then the bottom.
 std::optional<PrintRefusal> CheckLabelsFit(const SheetFormat& format);
 
 std::optional<PrintRefusal> CheckCellsPrintable(bool allCellsPrintable);

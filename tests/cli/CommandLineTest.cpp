@@ -26,16 +26,24 @@ TEST_F(CommandLineTest, EmbossWritesTheWorkedExampleAndPaperOptionsActOnlyForThe
 
 TEST_F(CommandLineTest, EmbossChecksInTheDialogsOrder)
 {
-    AppState wide = A4Document(), low = A4Document();
+    AppState wide = A4Document(), low = A4Document(), none = A4Document(), beyond = A4Document(), control = A4Document();
     wide.format.labelWidth = 210.1;
     low.lines.assign(28, "A");
+    none.format.columns = 0;
+    beyond.lines[1] = std::string(40, 'A');
+    control.lines[1] = "A\x0C";
     const QString a4 = Save(A4Document()), tooWide = Save(wide, "wide.BSE"), tooLow = Save(low, "low.BSE");
+    const std::string red = "印字出来ない部分があります\n赤い点字表示が無いように修正してください\n";
     const struct { const char* name; QStringList arguments; std::string err; } rows[] = {
+        {"no labels, from label 1", {"emboss", Save(none, "none.BSE"), "--output", "-", "--start", "1", "--copies", "0"},
+         "シートにラベルがありません\n\nラベルの行数と列数を 1 以上にしてください　　\n"},
+        {"braille beyond the label", {"emboss", Save(beyond, "beyond.BSE"), "--output", "-", "--model", "ZEN10"}, red},
+        {"a byte that is no cell", {"emboss", Save(control, "control.BSE"), "--output", "-", "--model", "ZEN10"}, red},
         {"left margin first", {"emboss", tooWide, "--left", "7.99", "--top", "99"}, "左余白は 8.0 ～ 12.0 ㎜に してください\n"},
         {"then the top", {"emboss", a4, "--left", "12.09", "--top", "11"}, "上余白は 12.0 ～ 18.0 ㎜ の範囲内にしてください\n"},
         {"labels sticking out", {"emboss", tooWide, "--output", "-", "--copies", "0"},
          "シート右側からラベルがはみ出しています\n\n全てのラベルがシート内に入るようにしてください　　\n"},
-        {"red cells", {"emboss", tooLow, "--output", "-"}, "印字出来ない部分があります\n赤い点字表示が無いように修正してください\n"},
+        {"red cells", {"emboss", tooLow, "--output", "-"}, red},
         {"no printer", {"emboss", a4, "--copies", "0"}, "プリンタが選択されていません\n"},
         {"no model", {"emboss", a4, "--output", "-"}, "ZEN-10 以外の点字プリンタで印刷できません\n"},
         {"device derives no model", {"emboss", a4, "--printer", "/dev/null"}, "ZEN-10 以外の点字プリンタで印刷できません\n"},
@@ -82,6 +90,35 @@ TEST_F(CommandLineTest, CheckListsTheRedCellsAndPutsTheSheetMessageOnOneLine)
     const auto sticking = Tessra({"check", Save(high, "high.BSE")});
     EXPECT_EQ(std::tuple(sticking.exitCode, sticking.out.substr(0, sticking.out.find('\n'))),
               std::tuple(1, "シート下側からラベルがはみ出しています  全てのラベルがシート内に入るようにしてください　　"));
+}
+
+// Besides cells out of reach, check counts the braille a label cannot hold and bytes that are no
+// cell, and says when the grid has no labels; a start label of 1 is always what no start label is.
+TEST_F(CommandLineTest, CheckCountsWhatTheLabelsCannotHoldOrTheEmbosserTakeAndAGridWithoutLabels)
+{
+    AppState beyond = A4Document(), control = A4Document(), noRows = A4Document(), noColumns = A4Document();
+    beyond.lines.assign(31, " ");
+    beyond.linesPerPage = 31;
+    beyond.lines[1] = std::string(39, 'A') + "BC D";
+    beyond.lines[30] = "E";  // label line 30 of a label of 28
+    control.lines[1] = std::string("AB\x1B\x1B") + "F00\x0C" + "CD";
+    noRows.format.rows = 0;
+    noColumns.format.columns = -3;
+    const std::string noLabels = "シートにラベルがありません  ラベルの行数と列数を 1 以上にしてください　　\n";
+    const struct { QString doc; std::string out; } rows[] = {
+        {Save(beyond, "beyond.BSE"), "fits\nunprintable: 0\nbeyond label: 4\nlabel 1 line 1 cells 3\nlabel 1 line 30 cells 1\n"},
+        {Save(control, "control.BSE"), "fits\nunprintable: 3\nlabel 1 line 1 cell 3 x 20.16 y 15.00\n"
+                                       "label 1 line 1 cell 4 x 25.24 y 15.00\nlabel 1 line 1 cell 8 x 45.56 y 15.00\n"},
+        {Save(noRows, "rows.BSE"), noLabels + "unprintable: 0\n"},
+        {Save(noColumns, "columns.BSE"), noLabels + "unprintable: 0\n"},
+    };
+    for (const auto& row : rows) {
+        const auto check = Tessra({"check", row.doc});
+        EXPECT_EQ(std::tie(check.exitCode, check.out), std::tuple(1, row.out));
+        EXPECT_EQ(Tessra({"check", row.doc, "--start", "1"}).out, row.out);
+    }
+    const auto second = Tessra({"check", rows[2].doc, "--start", "2"});
+    EXPECT_TRUE(second.exitCode == 2 && second.err.starts_with("--start must lie between 1 and 1.\n")) << second.err;
 }
 
 // The README's example: a jar label composed from standard input reads back as typed, in the
@@ -255,16 +292,17 @@ TEST(DesktopCommandLine, IsEveryLineWithoutSubcommandHelpVersionOrFault)
         EXPECT_FALSE(DesktopCommandLine(headless)) << headless.join(' ').toStdString();
 }
 
-// Every catalogue format, with shared and per-label data, a free pitch and text longer than the
-// labels: the subcommands must agree with each other on every one.
+// Every catalogue format, with shared and per-label data, a free pitch and (with the shared data)
+// text longer than the labels: the subcommands must agree with each other on every one.
 TEST_F(CommandLineTest, SubcommandsAgreeOnEveryCatalogueFormat)
 {
     int embossed = 0, refused = 0;
     for (const Preset& preset : Catalogue()) {
         for (const bool freePitch : {false, true}) {
             SCOPED_TRACE(std::string(preset.layout) + (freePitch ? " free" : ""));
-            AppState doc = test::PerLabelDocument(preset, 4, {"", "A  B", std::string(60, 'C'), "", "title", "#ABC", "", "D"});
+            AppState doc = test::PerLabelDocument(preset, 4, {"", "A  B", std::string(6, 'C'), "", "title", "#ABC", "", "D"});
             if (freePitch) {
+                doc.lines[2] = std::string(60, 'C');
                 doc.format.lineCode.clear();
                 doc.format.linePitch = 7.5;
                 doc.format.y3 = 1.0;  // above the top margin wherever the labels start high

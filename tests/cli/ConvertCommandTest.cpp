@@ -67,6 +67,31 @@ TEST_F(ConvertTest, RefusalsNameTheirPlaceAndWriteNothing)
     }
 }
 
+// Braille that the labels cannot hold would be lost when the document is embossed: written as a
+// BSE document only when asked for, and named where it starts. Other kinds keep every cell.
+TEST_F(ConvertTest, BrailleTheLabelsCannotHoldGoesIntoABseDocumentOnlyWhenAskedFor)
+{
+    std::string longPage = "A\r\n\f";  // page 2: 29 lines, the A4 label holds 28
+    for (int line = 0; line < 29; ++line) longPage += "C\r\n";
+    const struct { std::string brf, place; } rows[] = {
+        {"A\r\n" + std::string(41, 'B') + " \r\n", "1 ページ 2 行目: 点字 2 マス"},
+        {longPage, "2 ページ 29 行目: 点字 1 マス"},
+    };
+    const QString brf = QString::fromStdString(dir.File("in.brf")), bse = QString::fromStdString(dir.File("out.bse"));
+    for (const auto& row : rows) {
+        WriteBytes(brf.toStdString(), row.brf);
+        const CliRun refused = Tessra({"convert", brf, bse});
+        EXPECT_EQ(std::tie(refused.exitCode, refused.err),
+                  std::tuple(1, row.place + "がラベルに入りません（ラベルに入るのは 1 行 39 マス、28 行まで）。"
+                                "入らない点字は印刷されません。そのまま変換するには --keep-overflow を付けてください\n"));
+        EXPECT_FALSE(std::filesystem::exists(bse.toStdString()));
+        EXPECT_EQ(Tessra({"convert", brf, QString::fromStdString(dir.File("out.pef"))}).exitCode, 0);
+        ASSERT_EQ(Tessra({"convert", brf, bse, "--keep-overflow"}).exitCode, 0);
+        EXPECT_NE(Tessra({"check", bse}).out.find("\nbeyond label: "), std::string::npos);
+        std::filesystem::remove(bse.toStdString());
+    }
+}
+
 TEST_F(ConvertTest, WrongLinesAreUsageErrors)
 {
     const QString bse = Save(A4Document());

@@ -72,5 +72,28 @@ TEST_F(RenderCommandTest, RefusesBadArgumentsAndUnwritableOutputsWithoutLeavingA
     EXPECT_EQ(run.err, dir.File("missing/out.png") + "\nファイルの保存に失敗しました。\n");
 }
 
+// A picture of more than 200 million pixels is refused before it is drawn (a PDF here, so that
+// nothing large is made even where the refusal is missing), naming what would draw it.
+TEST_F(RenderCommandTest, TooLargeAPictureIsRefusedNamingTheZoomOrWidthThatFits)
+{
+    const struct { int rows, columns; QStringList options; std::string advice; } rows[] = {
+        {99, 99, {}, "どの --zoom でも大きすぎます。"},
+        {22, 22, {"--zoom", "3"}, "--zoom 2 なら描画できます。"},
+        {22, 1, {"--zoom", "3", "--width", "20000"}, "--width 13967 以下なら描画できます。"},
+    };
+    const QString pdf = QString::fromStdString(dir.File("big.pdf"));
+    for (const auto& row : rows) {
+        AppState state = test::A4Document();
+        state.format.rows = row.rows;
+        state.format.columns = row.columns;
+        state.format.labelWidth = state.format.labelHeight = 137;
+        const auto run = Tessra(QStringList{"render", Save(state), "--output", pdf} + row.options);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.starts_with("画像が大きすぎるため描画できません（")) << run.err;
+        EXPECT_NE(run.err.find(row.advice), std::string::npos) << run.err;
+        EXPECT_FALSE(QFile::exists(pdf));
+    }
+}
+
 }  // namespace
 }  // namespace tessra

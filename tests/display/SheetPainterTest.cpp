@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -132,14 +133,35 @@ QRect A4CellBox(const Painted& p, int i)
     return QRect(p.drawing.origin.x + 19 + 10 * i, p.drawing.origin.y + 29, 10, 12);
 }
 
-TEST(SheetPainter, LineLongerThanTheLabelIsCutOnTheSheetAndRedInTheLabelView)
+// The pixels where two pictures differ all lie in `box`, in `colour`; and some do.
+void DifferOnlyIn(const QImage& image, const QImage& other, QRect box, QRgb colour)
+{
+    int differing = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == other.pixel(x, y)) continue;
+            ++differing;
+            ASSERT_TRUE(box.contains(x, y) && image.pixel(x, y) == colour) << x << ' ' << y;
+        }
+    EXPECT_GT(differing, 0);
+}
+
+// On the sheet the label's cells stay as they are, and a red bar inside the label's edge tells
+// that braille is lost: at the right beside a line that runs on, along the bottom for lines below.
+TEST(SheetPainter, BrailleTheLabelCannotHoldIsMarkedOnTheSheetAndRedInTheLabelView)
 {
     AppState state = A4State({"", std::string(45, '=')});
     AppState fitting = A4State({"", std::string(39, '=')});
     const Painted sheet = Paint(state);
     EXPECT_GT(Count(sheet.image, A4CellBox(sheet, 38), kBlack), 0);
-    EXPECT_EQ(sheet.image, Paint(fitting).image);
-    EXPECT_EQ(Count(sheet.image, sheet.image.rect(), kRed), 0);
+    DifferOnlyIn(sheet.image, Paint(fitting).image, QRect(93 + 413 - 3, 30 + 29, 3, 11), kRed);
+    EXPECT_FALSE(state.allCellsPrintable);
+
+    AppState below = A4State(std::vector<std::string>(30, " "));
+    below.linesPerPage = 30;
+    AppState blank = below;
+    below.lines[29] = "=";  // label line 29 of a label of 28
+    DifferOnlyIn(Paint(below).image, Paint(blank).image, QRect(94, 30 + 584 - 3, 412, 3), kRed);
 
     state.viewMode = mode::kLabel;
     const Painted label = Paint(state, 600, {700, 700});
@@ -245,6 +267,42 @@ TEST(ViewPicture, ADamagedFormatsHugePictureIsRefusedNotAllocated)
     state.viewMode = mode::kLabel;
     EXPECT_TRUE(ViewPictureSize(state, 800).isEmpty());
     EXPECT_TRUE(ViewImage(state, 800).isNull());
+}
+
+// Pictures of more than 200 million pixels are refused before anything is drawn, with the
+// largest step, and the widest client width at it, that would draw them.
+TEST(ViewPicture, TooManyPixelsAreRefusedWithTheStepAndWidthThatFit)
+{
+    const struct {
+        int rows, columns;
+        const char* zoom;
+        int clientWidth;
+        std::optional<int> fittingZoom;
+        bool narrower;  // the client width must shrink too
+    } rows[] = {
+        {99, 99, "Zoom_1", 800, std::nullopt, false},  // 32293 x 32144 pixels at Zoom_1
+        {22, 22, "Zoom_3", 800, 2, false},
+        {22, 1, "Zoom_3", 20000, 3, true},  // 14 thousand pixels high
+    };
+    for (const auto& row : rows) {
+        AppState state = A4State();
+        state.format.rows = row.rows;
+        state.format.columns = row.columns;
+        state.format.labelWidth = state.format.labelHeight = 137;
+        state.zoom = row.zoom;
+        EXPECT_TRUE(ViewPictureSize(state, row.clientWidth).isEmpty()) << row.rows;
+        const std::optional<PictureThatFits> fit = FitPicture(state, row.clientWidth);
+        ASSERT_EQ(fit.has_value(), row.fittingZoom.has_value()) << row.rows;
+        if (!fit) continue;
+        EXPECT_EQ(fit->zoom, *row.fittingZoom);
+        EXPECT_EQ(fit->clientWidth < row.clientWidth, row.narrower);
+        state.zoom = std::string("Zoom_") + char('0' + fit->zoom);
+        const QSize size = ViewPictureSize(state, fit->clientWidth);
+        EXPECT_LE(static_cast<long long>(size.width()) * size.height(), kLargestPicturePixels);
+        if (row.narrower) {
+            EXPECT_TRUE(ViewPictureSize(state, fit->clientWidth + 1).isEmpty());
+        }
+    }
 }
 
 }  // namespace

@@ -40,6 +40,8 @@ struct Walk final : SheetVisitor {
         cells.push_back(cell);
         unprintable += !cell.printable;
     }
+    void BeyondLabel(const LinePlace& line) override { beyond.push_back(line); }
+    std::vector<LinePlace> beyond;
 };
 
 TEST(SheetWalk, A4PageShowsTwentySevenPaddedLinesAndOnlyLowDotsAreUnprintable)
@@ -84,6 +86,58 @@ TEST(SheetWalk, HugeLayoutsStayBounded)
     state.format.rows = INT_MAX;  // the walk stops at 99, as no file holds more
     state.format.columns = 99;
     EXPECT_EQ(CountUnprintable(state), 99 * 99 * 39 - 39);  // all but label 0 lie off the sheet
+}
+
+// A label of 60 x 60 holds 4 lines of 10 cells. Cells with dots beyond it are counted line by line,
+// blanks and lines the page never shows aside, and a page holding nothing else still gets its label.
+TEST(SheetWalk, CountsTheCellsWithDotsThatTheLabelCannotHold)
+{
+    const std::string ten(10, 'A');
+    const struct {
+        std::vector<std::string> lines;
+        long long beyond;
+        std::vector<std::pair<int, bool>> marked;  // line, below the label
+    } rows[] = {
+        {{"", ten, "", "", ten}, 0, {}},
+        {{"", ten + "  ", "B"}, 0, {}},
+        {{"", ten + "B C", "", ten + "\x1b"}, 3, {{1, false}, {3, false}}},
+        {{"", "A", "", "", "", "B C", "  "}, 2, {{5, true}}},
+        {{"", "A", "", "", "", "", "", "", "B C"}, 0, {}},  // line 0 of page 1 is never shown
+        {{"", "A", "", "", "", "", "", "", "", "", "", "", "", "B"}, 1, {{5, true}}},  // all page 1 holds
+    };
+    for (const auto& row : rows) {
+        AppState state = A4State(row.lines);
+        state.format.labelWidth = state.format.labelHeight = 60;
+        state.linesPerPage = 8;
+        state.sameDataForAllLabels = false;
+        const Walk walk(state);
+        std::vector<std::pair<int, bool>> marked;
+        long long counted = 0;
+        for (const LinePlace& line : walk.beyond) {
+            marked.emplace_back(line.line, line.excess);
+            counted += static_cast<long long>(line.cellsBeyond);
+        }
+        EXPECT_EQ(marked, row.marked) << row.lines[1];
+        EXPECT_EQ(counted, row.beyond);
+        EXPECT_EQ(AllCellsPrintable(state), row.beyond == 0);
+        EXPECT_EQ(CountUnprintable(state), 0);
+    }
+}
+
+// Bytes outside the cell code would reach the embosser as controls: they are never printable.
+TEST(SheetWalk, BytesThatAreNoCellAreUnprintable)
+{
+    const AppState state = A4State({"", std::string("AB\x1b\x1b") + "F00\x0c" + "CD"});
+    const Walk walk(state);
+    std::vector<std::size_t> red;
+    for (const CellPlace& cell : walk.cells)
+        if (!cell.printable) red.push_back(cell.cell);
+    EXPECT_EQ(red, (std::vector<std::size_t>{2, 3, 7}));
+    for (int byte = 0; byte < 256; ++byte) {
+        const bool cell = byte >= 0x20 && byte <= 0x7E;
+        EXPECT_EQ(CellPrintable(state.format, {10, 15, 15}, {20, 20}, static_cast<char>(byte)), cell) << byte;
+    }
+    EXPECT_EQ(Walk(state, ZoomStep{0.508, 10, 90, 2}).unprintable, 3);  // red in the label view too
 }
 
 // Lines 1 to 29 of page 0; the label holds 28 lines of 39 cells.

@@ -191,6 +191,8 @@ TEST(Pef, ReadsEveryPageOfEveryVolumeAndSectionAndRefusesWhatIsNoCell)
         {"letter in a row", Pef("<body><volume><section><page>\n <row>⠁&#x2803;a</row>"
                                 "</page></section></volume></body>"),
          {}, "4 行 16 文字目「a」: U+0061 は 6 点の点字パターン"},
+        {"NUL reference in a row", Pef("<body><volume><section><page><row>⠁⠃&#0;⠉⠙</row></page></section></volume></body>"),
+         {}, "3 行 37 文字目: U+0000 は 6 点の点字パターン"},
         {"blank in a row", Pef("<body><volume><section><page><row> </row></page></section></volume></body>"), {},
          "3 行 35 文字目: U+0020 は"},
         {"element in a row", Pef("<body><volume><section><page><row><b/></row></page></section></volume></body>"),
