@@ -1,6 +1,6 @@
 #include "display/PrintableArea.h"
 
-#include "display/BrailleUnicode.h"
+#include "braille/BrailleUnicode.h"
 
 namespace tessra {
 
