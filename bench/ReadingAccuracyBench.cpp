@@ -1,11 +1,12 @@
-// The transcriber on the label test set: the share of lines read exactly as expected (word
-// spaces included), then the speed over 10,000 label lines once the analyser is loaded, without
-// and with a user dictionary of 100,000 entries made of the set's own kanji.
+// The transcriber on the label test sets: for each set the share of lines read exactly as
+// expected, word spaces included and with the blanks left out, then the speed over 10,000 lines of
+// the first set once the analyser is loaded, without and with a user dictionary of 100,000
+// entries made of that set's own kanji.
 //
-//   tessra_reading_bench [SET.tsv] [--dictionary FOLDER] [--show]
+//   tessra_reading_bench [SET.tsv ...] [--dictionary FOLDER] [--show]
 //
-// SET.tsv: a written line, a tab, its expected reading; `#` lines are comments. --show lists
-// every line read otherwise.
+// Without a SET, the development set and the held-out set. SET.tsv: a written line, a tab, its
+// expected reading; `#` lines are comments. --show lists every line read otherwise.
 
 #include "format/Utf8Text.h"
 #include "reading/KanaText.h"
@@ -42,6 +43,31 @@ std::vector<Case> ReadSet(const std::string& path)
     return cases;
 }
 
+std::string WithoutBlanks(std::string text)
+{
+    std::erase(text, ' ');
+    return text;
+}
+
+// Prints the set's exact rates, with and without word spaces; --show lists its misses.
+void Measure(const tessra::Transcriber& transcriber, const std::string& path, const std::vector<Case>& cases,
+             bool show)
+{
+    std::size_t exact = 0;
+    std::size_t unspaced = 0;
+    for (const Case& c : cases) {
+        const std::string reading = transcriber.Reading(c.text).text;
+        if (reading == c.expected)
+            ++exact;
+        else if (show)
+            std::cout << c.text << "\n  expected " << c.expected << "\n  read     " << reading << '\n';
+        if (WithoutBlanks(reading) == WithoutBlanks(c.expected)) ++unspaced;
+    }
+    const double n = static_cast<double>(cases.size());
+    std::printf("%s: exact %zu of %zu lines: %.1f%%; without word spaces %zu: %.1f%%\n", path.c_str(), exact,
+                cases.size(), 100.0 * exact / n, unspaced, 100.0 * unspaced / n);
+}
+
 constexpr int kLines = 10000;
 
 // Seconds to read kLines lines of the set, and the bytes read.
@@ -75,7 +101,7 @@ std::string UserEntries(const std::vector<Case>& cases, int count)
 
 int main(int argc, char** argv)
 {
-    std::string set = TESSRA_READING_SET;
+    std::vector<std::string> sets;
     std::string folder = tessra::MecabDictionaryFolder();
     bool show = false;
     for (int i = 1; i < argc; ++i) {
@@ -85,12 +111,16 @@ int main(int argc, char** argv)
         else if (arg == "--show")
             show = true;
         else
-            set = arg;
+            sets.push_back(arg);
     }
-    const std::vector<Case> cases = ReadSet(set);
-    if (cases.empty()) {
-        std::cerr << "no test lines in " << set << '\n';
-        return 1;
+    if (sets.empty()) sets = {TESSRA_READING_DEVELOPMENT, TESSRA_READING_HELD_OUT};
+    std::vector<std::vector<Case>> caseSets;
+    for (const std::string& set : sets) {
+        caseSets.push_back(ReadSet(set));
+        if (caseSets.back().empty()) {
+            std::cerr << "no test lines in " << set << '\n';
+            return 1;
+        }
     }
     const auto loadStart = std::chrono::steady_clock::now();
     const tessra::Transcriber transcriber(folder);
@@ -100,17 +130,10 @@ int main(int argc, char** argv)
     }
     const std::chrono::duration<double> load = std::chrono::steady_clock::now() - loadStart;
 
-    std::size_t exact = 0;
-    for (const Case& c : cases) {
-        const std::string reading = transcriber.Reading(c.text).text;
-        if (reading == c.expected)
-            ++exact;
-        else if (show)
-            std::cout << c.text << "\n  expected " << c.expected << "\n  read     " << reading << '\n';
-    }
     std::printf("dictionary %s\n", folder.c_str());
-    std::printf("exact %zu of %zu lines: %.1f%%\n", exact, cases.size(), 100.0 * exact / cases.size());
+    for (std::size_t i = 0; i < sets.size(); ++i) Measure(transcriber, sets[i], caseSets[i], show);
 
+    const std::vector<Case>& cases = caseSets.front();
     const auto [took, bytes] = TimeLines(transcriber, cases);
     std::printf("load %.3f s; %d lines in %.3f s: %.0f lines/s (%zu bytes)\n", load.count(), kLines, took,
                 kLines / took, bytes);
