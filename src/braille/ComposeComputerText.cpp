@@ -41,7 +41,7 @@ bool IsDomainName(std::u32string_view text)
 std::size_t LineWriter::ComputerTextEnd() const
 {
     const signs::ComposerTables& t = Composing();
-    if (at_ > 0 && At(at_ - 1) < 0x80 && (IsLetterAt(at_ - 1) || IsDigitAt(at_ - 1))) return at_;
+    if (!(IsLetterAt(at_) || IsDigitAt(at_)) || IsLetterAt(at_ - 1) || IsDigitAt(at_ - 1)) return at_;
     std::size_t end = at_;
     while (IsLetterAt(end) || IsDigitAt(end) || t.inComputerText.Find(Rest(end))) ++end;
     while (end > at_ && signs::StartsWithForm(Rest(end - 1), t.computerTextEnds) == 1) --end;

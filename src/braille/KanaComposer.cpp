@@ -182,14 +182,13 @@ void LineWriter::WriteNext()
         line_.cells += static_cast<char>(*literal);
         last_ = Last::Literal;
         ++at_;
-    } else if ((IsLetterAt(at_) || IsDigitAt(at_)) && ComputerTextEnd() > at_) {
-        WriteComputerText(ComputerTextEnd());
+    } else if (const std::size_t end = ComputerTextEnd(); end > at_) {
+        WriteComputerText(end);
     } else if (IsDigitAt(at_)) {
         WriteNumber(false);
     } else if (IsLetterAt(at_)) {
         WriteLetters();
-    } else if (WriteNumberOrSign() || (IsKanaUnit(c) && WriteKana())) {
-    } else if (!WriteSign()) {
+    } else if (!WriteNumberOrSign() && !(IsKanaUnit(c) && WriteKana()) && !WriteSign()) {
         Refuse(ReasonFor(c));
         ++at_;
     }
@@ -365,21 +364,21 @@ void LineWriter::WriteHeadingColon()
 }
 
 // （） and 「」 open and close with one cell, so they alternate; every kind closes only when
-// one of its kind is open.
+// one of its kind is open. A mark both rows list (" ') opens unless one of it is open.
 void LineWriter::WriteEnclosure(const signs::Match<signs::SignRow>& sign)
 {
-    const auto row = static_cast<std::size_t>(sign.row - std::begin(signs::kEnclosures));
-    const std::size_t kind = row / 2;
+    const auto kind = static_cast<std::size_t>(sign.row - std::begin(signs::kEnclosures)) / 2;
     const signs::SignRow& opening = signs::kEnclosures[kind * 2];
     const signs::SignRow& closing = signs::kEnclosures[kind * 2 + 1];
+    const std::u32string_view mark = Rest(at_).substr(0, sign.length);
+    const auto lists = [mark](const signs::SignRow& row) {
+        const std::vector<std::u32string> forms = signs::Forms(row.prints);
+        return std::ranges::find(forms, mark) != forms.end();
+    };
+    const bool alike = lists(opening) && lists(closing);
+    const std::size_t quote = alike ? open_.quotes.find(mark) : std::u32string::npos;
+    const bool opens = alike ? quote == std::u32string::npos : sign.row->role == signs::Role::Opening;
     const std::string_view shown = text_.shown[static_cast<std::size_t>(text_.columns[at_] - 1)];
-    const char32_t mark = At(at_);
-    bool opens = sign.row->role == signs::Role::Opening;
-    const bool alike = Composing().enclosures.Find(Rest(at_)) &&
-                       signs::StartsWithForm(Rest(at_), signs::Forms(closing.prints)) > 0 &&
-                       signs::StartsWithForm(Rest(at_), signs::Forms(opening.prints)) > 0;
-    const std::size_t quote = open_.quotes.find(mark);
-    if (alike) opens = quote == std::u32string::npos;
     int& open = open_.open[kind];
     if (opens && opening.cells == closing.cells && open > 0) {
         Refuse("前のかっこが閉じていません。先に「" + PairedForm(opening, closing, shown) + "」を書いてください");
@@ -387,14 +386,11 @@ void LineWriter::WriteEnclosure(const signs::Match<signs::SignRow>& sign)
         Refuse("開きかっこ「" + PairedForm(closing, opening, shown) + "」より先に閉じかっこは書けません");
     } else {
         Join(opens ? Next::Other : Next::Closing);
-        const auto written = Composing().enclosures.Find(Rest(at_));
         Put(signs::Cells(opens ? opening.cells : closing.cells));
         open += opens ? 1 : -1;
         if (alike && opens) open_.quotes += mark;
-        if (alike && !opens) open_.quotes.erase(quote, 1);
+        if (alike && !opens) open_.quotes.erase(quote, mark.size());
         last_ = opens ? Last::Opening : Last::Closing;
-        at_ += written->length;
-        return;
     }
     at_ += sign.length;
 }
