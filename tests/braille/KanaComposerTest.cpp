@@ -270,7 +270,7 @@ public:
         for (std::size_t n = Below(7); n > 0; --n) {
             const bool wasOpen = parenOpen;
             const std::u32string token = Token(parenOpen);
-            if (TellsApart(line, token)) {
+            if (test::ReadsBySpelling(EncodeUtf8(line + token))) {
                 line += token;
             } else {
                 parenOpen = wasOpen;
@@ -280,19 +280,6 @@ public:
     }
 
     std::size_t Below(std::size_t n) { return random_() % n; }
-
-    // Cells the reader reads by rules of its own, which its tests cover: a pause right before
-    // another or before a closing parenthesis (！ there is ゑ's cell), and っ, ー or わ right after a
-    // number (⠂ and ⠄ are also the decimal point and the 位取り点).
-    static bool TellsApart(std::u32string_view line, std::u32string_view token)
-    {
-        if (line.empty() || token.empty()) return true;
-        const auto in = [](std::u32string_view set, char32_t c) { return set.find(c) != set.npos; };
-        const char32_t last = line.back();
-        if (in(U"。、？！・?!", last)) return !in(U"。、？！・?!）)", token[0]);
-        if (in(U"0123456789０１２３４５６７８９", last)) return !in(U"っッーわワ", token[0]);
-        return true;
-    }
 
 private:
     char32_t Pick(std::u32string_view choices) { return choices[Below(choices.size())]; }
