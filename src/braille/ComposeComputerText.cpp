@@ -57,8 +57,9 @@ std::size_t LineWriter::ComputerTextEnd() const
     return IsDomainName(text) ? end : at_;
 }
 
-// ⠠ before one capital, ⠠⠠ before a run of them and ⠰ back to small letters after it; ⠼
-// before digits, which a point or comma does not end, and ⠰ before a … j after them.
+// The capital sign before one capital, the double one before a run of them and the foreign-
+// letter sign back to small letters after it; the numeral sign before digits, which a point or
+// comma does not end, and the foreign-letter sign before a … j after them.
 void LineWriter::WriteComputerText(std::size_t end)
 {
     const signs::ComposerTables& t = Composing();

@@ -363,8 +363,9 @@ void LineWriter::WriteHeadingColon()
     }
 }
 
-// （） and 「」 open and close with one cell, so they alternate; every kind closes only when
-// one of its kind is open. A mark both rows list (" ') opens unless one of it is open.
+// The 第1カッコ and the 第1カギ open and close with one cell, so they alternate; every kind
+// closes only when one of its kind is open. A mark both rows of a kind list (quotation marks)
+// opens unless one of it is open.
 void LineWriter::WriteEnclosure(const signs::Match<signs::SignRow>& sign)
 {
     const auto kind = static_cast<std::size_t>(sign.row - std::begin(signs::kEnclosures)) / 2;

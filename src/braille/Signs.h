@@ -45,6 +45,19 @@ struct SignRow {
                                 // the blanks after them then (0: as pauseBlanks)
 };
 
+// The notation's own signs.
+inline constexpr std::string_view kNumeralSign = "⠼";
+inline constexpr std::string_view kForeignLetterSign = "⠰";
+inline constexpr std::string_view kCapitalSign = "⠠";
+inline constexpr std::string_view kDoubleCapitalSign = "⠠⠠";
+inline constexpr std::string_view kConnectingSign = "⠤";
+inline constexpr std::string_view kDigitComma = "⠄";    // 位取り点
+inline constexpr std::string_view kDecimalPoint = "⠂";  // 小数点
+inline constexpr std::string_view kForeignQuoteOpen = "⠦";
+inline constexpr std::string_view kForeignQuoteClose = "⠴";
+inline constexpr std::string_view kComputerOpen = "⠠⠦";   // 情報処理用点字の開き
+inline constexpr std::string_view kComputerClose = "⠠⠴";
+
 // Punctuation. "." and "," are pauses only outside numbers and letter runs.
 inline constexpr SignRow kPauses[] = {
     {"読点", "、 , ，", "⠰", Role::Pause, Blanks::None, 1},
@@ -86,8 +99,8 @@ inline constexpr SignRow kMinus = {"マイナス", "− -", "⠔", Role::Joining
 // Signs inside a number. A comma is the 位取り点 only before exactly three digits; one point is
 // the 小数点, and two or more, like ・, join numbers of their own (重ね数字: the sign is left
 // out, each number takes its numeral sign).
-inline constexpr SignRow kDigitCommaRow = {"位取り点", ", ，", "⠄", Role::Joining};
-inline constexpr SignRow kDecimalPointRow = {"小数点", ". ．", "⠂", Role::Joining};
+inline constexpr SignRow kDigitCommaRow = {"位取り点", ", ，", kDigitComma, Role::Joining};
+inline constexpr SignRow kDecimalPointRow = {"小数点", ". ．", kDecimalPoint, Role::Joining};
 inline constexpr SignRow kNumbersApartRow = {"重ね数字", "・", "", Role::Joining};
 // A shortened year: the numeral sign, then this, then the digits ('98).
 inline constexpr SignRow kShortenedYear = {"年の省略", "' ’", "⠄", Role::Opening};
@@ -165,25 +178,11 @@ inline constexpr Substitution kSubstitutions[] = {
     {"№", "No."},
 };
 
-// The notation's own signs.
-inline constexpr std::string_view kNumeralSign = "⠼";
-inline constexpr std::string_view kForeignLetterSign = "⠰";
-inline constexpr std::string_view kCapitalSign = "⠠";
-inline constexpr std::string_view kDoubleCapitalSign = "⠠⠠";
-inline constexpr std::string_view kConnectingSign = "⠤";
-inline constexpr std::string_view kDigitComma = "⠄";    // 位取り点
-inline constexpr std::string_view kDecimalPoint = "⠂";  // 小数点
-inline constexpr std::string_view kForeignQuoteOpen = "⠦";
-inline constexpr std::string_view kForeignQuoteClose = "⠴";
-inline constexpr std::string_view kComputerOpen = "⠠⠦";   // 情報処理用点字の開き
-inline constexpr std::string_view kComputerClose = "⠠⠴";
-
 // Latin letters a … z.
 inline constexpr std::string_view kLetters = "⠁⠃⠉⠙⠑⠋⠛⠓⠊⠚⠅⠇⠍⠝⠕⠏⠟⠗⠎⠞⠥⠧⠺⠭⠽⠵";
 // Digits 1 … 9, 0: the cells of a … j.
 inline constexpr std::string_view kDigits = "⠁⠃⠉⠙⠑⠋⠛⠓⠊⠚";
-// The shortened year's apostrophe after the numeral sign ('98).
-inline constexpr std::string_view kYearApostrophe = "⠄";
+
 
 // Signs inside a letter run: between two letters, or (Role::Pause) one "." at its end.
 inline constexpr SignRow kInLetters[] = {

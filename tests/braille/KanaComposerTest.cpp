@@ -176,8 +176,8 @@ TEST(KanaComposer, WritesEnclosures)
         {"（） and 「」 alternate across a label's lines", {"（あ", "い）(1)", "「う", "」"},
          {"⠶⠁", "⠃⠶⠶⠼⠁⠶", "⠤⠉", "⠤"}},
         {"no blanks added outside", {"あ（い）う"}, {"⠁⠶⠃⠶⠉"}},
-        {"a closing bracket of a kind not open", {"）", "」", "』", "】", "『あ』』"},
-         {"✗1", "✗1", "✗1", "✗1", "✗4"}},
+        {"a closing bracket of a kind not open", {"）", "」", "』", "】", "『あ』』", "⠶）"},
+         {"✗1", "✗1", "✗1", "✗1", "✗4", "✗2"}},
         {"（ or 「 opened twice", {"（（", "「「"}, {"✗2", "✗2"}},
     });
 }
@@ -193,8 +193,8 @@ TEST(KanaComposer, WritesOtherSignsWithTheirBlanks)
         {"波線 and hyphen join", {"あ～い", "あ-い"}, {"⠁⠤⠤⠃", "⠁⠤⠃"}},
         {"& with blanks", {"R&D"}, {"⠰⠠⠗ ⠰⠯ ⠰⠠⠙"}},
         {"= < > with blanks, none between two", {"3<8", "a<=b"}, {"⠼⠉ ⠔⠔ ⠼⠓", "⠰⠁ ⠔⠔⠒⠒ ⠰⠃"}},
-        {"# * % + ÷ / @ directly", {"#12", "@150", "あ*い", "あ/い", "あ+い"},
-         {"⠰⠩⠼⠁⠃", "⠰⠪⠼⠁⠑⠚", "⠁⠰⠡⠃", "⠁⠸⠌⠃", "⠁⠢⠃"}},
+        {"# * % + ÷ / @ directly, full-width as ASCII", {"#12", "＃１２", "@150", "あ*い", "あ/い", "あ+い"},
+         {"⠰⠩⠼⠁⠃", "⠰⠩⠼⠁⠃", "⠰⠪⠼⠁⠑⠚", "⠁⠰⠡⠃", "⠁⠸⠌⠃", "⠁⠢⠃"}},
         {"※ with a blank after", {"※われもの"}, {"⠔⠔ ⠄⠛⠾⠎"}},
         {"〒 and ℃ by their reading", {"〒231-0023", "25℃", "20°C", "5°"},
          {"⠬⠒⠐⠧⠴ ⠼⠃⠉⠁⠤⠼⠚⠚⠃⠉", "⠼⠃⠑⠐⠞", "⠼⠃⠚⠐⠞", "⠼⠑⠐⠞"}},
