@@ -51,8 +51,11 @@ std::size_t LineWriter::ComputerTextEnd() const
         if (text.starts_with(start) && text.size() > start.size()) return end;
     for (const std::u32string& mark : t.emailAt) {
         const std::size_t at = text.find(mark);
-        if (at != std::u32string_view::npos && at > 0 && IsDomainName(text.substr(at + mark.size())))
-            return end;
+        if (at == std::u32string_view::npos || at == 0) continue;
+        // An email's domain may have capitals.
+        std::u32string domain(text.substr(at + mark.size()));
+        for (char32_t& c : domain) c = IsUpper(c) ? c + (U'a' - U'A') : c;
+        if (IsDomainName(domain)) return end;
     }
     return IsDomainName(text) ? end : at_;
 }
@@ -72,20 +75,20 @@ void LineWriter::WriteComputerText(std::size_t end)
         if (IsDigit(c)) {
             if (!number) Put(t.numeral);
             number = true;
-            Put(std::string_view(t.digits).substr((c - U'0' + 9) % 10, 1));
+            Put(DigitCell(at_));
             ++at_;
         } else if (IsUpper(c)) {
             std::size_t run = at_;
             while (IsUpper(At(run))) ++run;
             capitals = run - at_ >= 2;
             Put(capitals ? t.doubleCapital : t.capital);
-            for (; at_ < run; ++at_) Put(std::string_view(t.letters).substr(At(at_) - U'A', 1));
+            for (; at_ < run; ++at_) Put(LetterCell(at_));
             number = false;
         } else if (IsLower(c)) {
             if (capitals || (number && c <= U'j')) Put(t.foreignLetter);
             capitals = false;
             number = false;
-            Put(std::string_view(t.letters).substr(c - U'a', 1));
+            Put(LetterCell(at_));
             ++at_;
         } else {
             const auto sign = t.inComputerText.Find(Rest(at_));

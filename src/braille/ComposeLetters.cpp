@@ -24,7 +24,7 @@ void LineWriter::WriteLetterGroup(std::size_t end)
     if (capitals) Put(t.doubleCapital);
     for (; at_ < end; ++at_) {
         if (!capitals && IsUpper(At(at_))) Put(t.capital);
-        Put(std::string_view(t.letters).substr(Lower(At(at_)) - U'a', 1));
+        Put(LetterCell(at_));
     }
 }
 
@@ -125,7 +125,7 @@ void LineWriter::WriteForeignPhrase(std::size_t end)
         } else if (IsDigitAt(at_)) {
             if (!number) Put(t.numeral);
             number = true;
-            Put(std::string_view(t.digits).substr((At(at_) - U'0' + 9) % 10, 1));
+            Put(DigitCell(at_));
             ++at_;
         } else if (IsBlankAt(at_)) {
             PutBlank();

@@ -48,7 +48,7 @@ void LineWriter::WriteNumber(std::size_t yearSign)
     apart = apart || points >= 2;
     while (at_ < end) {
         if (IsDigitAt(at_)) {
-            Put(std::string_view(t.digits).substr((At(at_) - U'0' + 9) % 10, 1));
+            Put(DigitCell(at_));
             ++at_;
         } else if (const auto comma = t.digitComma.Find(Rest(at_))) {
             Put(comma->cells);

@@ -49,6 +49,37 @@ const KanaTable& Kana()
     return table;
 }
 
+// The longest kana reading that starts text: its cells and its length.
+std::optional<std::pair<std::string_view, std::size_t>> LongestKana(std::u32string_view text)
+{
+    const KanaTable& kana = Kana();
+    for (std::size_t length = std::min(kana.longest, text.size()); length > 0; --length) {
+        const auto found = kana.cells.find(text.substr(0, length));
+        if (found != kana.cells.end()) return std::pair<std::string_view, std::size_t>(found->second, length);
+    }
+    return std::nullopt;
+}
+
+bool IsDigitCell(char cell)
+{
+    return Composing().digits.find(cell) != std::string::npos;
+}
+
+// Whether kana after a number would read as its digits: a digit's cell, or わ (the 位取り点's
+// cell) before three of them.
+bool ReadsAsDigits(std::string_view cells, std::u32string_view after)
+{
+    if (cells.size() != 1) return false;
+    if (IsDigitCell(cells.front())) return true;
+    if (cells != Composing().digitCommaCells) return false;
+    for (int k = 0; k < 3; ++k) {
+        const auto kana = LongestKana(after);
+        if (!kana || kana->first.size() != 1 || !IsDigitCell(kana->first.front())) return false;
+        after.remove_prefix(kana->second);
+    }
+    return true;
+}
+
 bool IsKanji(char32_t c)
 {
     return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF) ||
@@ -153,11 +184,6 @@ ComposedLine LineWriter::Write() &&
     return std::move(line_);
 }
 
-bool LineWriter::IsDigitCell(char cell)
-{
-    return Composing().digits.find(cell) != std::string::npos;
-}
-
 bool LineWriter::IsLetterAt(std::size_t i) const
 {
     const char32_t c = At(i);
@@ -185,7 +211,7 @@ void LineWriter::WriteNext()
     } else if (const std::size_t end = ComputerTextEnd(); end > at_) {
         WriteComputerText(end);
     } else if (IsDigitAt(at_)) {
-        WriteNumber(false);
+        WriteNumber(0);
     } else if (IsLetterAt(at_)) {
         WriteLetters();
     } else if (!WriteNumberOrSign() && !(IsKanaUnit(c) && WriteKana()) && !WriteSign()) {
@@ -219,42 +245,22 @@ void LineWriter::Join(Next next, bool digitCellKana)
     }
 }
 
-std::optional<std::pair<std::string_view, std::size_t>> LineWriter::KanaAt(std::size_t i) const
+void LineWriter::PutKana(std::string_view cells, std::u32string_view after)
 {
-    const KanaTable& kana = Kana();
-    const std::u32string_view rest = Rest(i);
-    for (std::size_t length = std::min(kana.longest, rest.size()); length > 0; --length) {
-        const auto found = kana.cells.find(rest.substr(0, length));
-        if (found != kana.cells.end()) return std::pair<std::string_view, std::size_t>(found->second, length);
-    }
-    return std::nullopt;
-}
-
-// わ reads as the 位取り点 after a number when three digit cells follow it.
-bool LineWriter::WaJoinsNumber(std::size_t after) const
-{
-    for (int k = 0; k < 3; ++k) {
-        const auto kana = KanaAt(after);
-        if (!kana || kana->first.size() != 1 || !IsDigitCell(kana->first.front())) return false;
-        after += kana->second;
-    }
-    return true;
+    Join(Next::Kana, ReadsAsDigits(cells, after));
+    Put(cells);
+    last_ = Last::Kana;
 }
 
 bool LineWriter::WriteKana()
 {
-    const auto kana = KanaAt(at_);
+    const auto kana = LongestKana(Rest(at_));
     if (!kana) return false;
     const auto [cells, length] = *kana;
     if (cells.front() == kExclamationOrWe && (at_ + length >= End() || IsBlankAt(at_ + length))) {
         Refuse(kWeBeforeBlank);
     } else {
-        const bool digitCell = cells.size() == 1 && (IsDigitCell(cells.front()) ||
-                                                     (cells == Composing().digitCommaCells &&
-                                                      WaJoinsNumber(at_ + length)));
-        Join(Next::Kana, digitCell);
-        Put(cells);
-        last_ = Last::Kana;
+        PutKana(cells, Rest(at_ + length));
     }
     at_ += length;
     return true;
@@ -264,18 +270,11 @@ bool LineWriter::WriteKana()
 void LineWriter::WriteKanaReading(std::u32string_view reading)
 {
     const std::u32string units = KanaUnits(reading);
-    const KanaTable& kana = Kana();
-    for (std::size_t i = 0; i < units.size();) {
-        std::size_t length = std::min(kana.longest, units.size() - i);
-        auto found = kana.cells.end();
-        for (; length > 0; --length)
-            if ((found = kana.cells.find(std::u32string_view(units).substr(i, length))) != kana.cells.end()) break;
-        if (length == 0) return;  // the table's readings are kana
-        const std::string& cells = found->second;
-        Join(Next::Kana, cells.size() == 1 && IsDigitCell(cells.front()));
-        Put(cells);
-        last_ = Last::Kana;
-        i += length;
+    for (std::u32string_view rest = units; !rest.empty();) {
+        const auto kana = LongestKana(rest);
+        if (!kana) return;  // the table's readings are kana
+        rest.remove_prefix(kana->second);
+        PutKana(kana->first, rest);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "braille/KanaComposer.h"
 #include "braille/SignMatch.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,17 +45,13 @@ public:
     LineWriter(std::string_view text, KanaComposer::Enclosures& open);
     ComposedLine Write() &&;
 
-    // Kana whose cell is a digit's, which a number before it would take in.
-    static bool IsDigitCell(char cell);
-
 private:
     // KanaComposer.cpp
     void WriteNext();
     void Join(Next next, bool digitCellKana = false);
     bool WriteKana();
     void WriteKanaReading(std::u32string_view reading);
-    std::optional<std::pair<std::string_view, std::size_t>> KanaAt(std::size_t i) const;
-    bool WaJoinsNumber(std::size_t after) const;
+    void PutKana(std::string_view cells, std::u32string_view after);
     bool WriteSign();
     void WritePause(const signs::Match<signs::SignRow>& pause);
     void WriteHeadingColon();
@@ -88,7 +85,20 @@ private:
     bool IsLetterAt(std::size_t i) const;
     bool IsBlankAt(std::size_t i) const;
     std::size_t End() const { return text_.codes.size(); }
-    std::u32string_view Rest(std::size_t i) const { return std::u32string_view(text_.codes).substr(i); }
+    std::u32string_view Rest(std::size_t i) const
+    {
+        return std::u32string_view(text_.codes).substr(std::min(i, End()));
+    }
+    // The cell of the digit at i, and of the letter (either case) at i.
+    std::string_view DigitCell(std::size_t i) const
+    {
+        return std::string_view(signs::Composing().digits).substr((At(i) - U'0' + 9) % 10, 1);
+    }
+    std::string_view LetterCell(std::size_t i) const
+    {
+        const char32_t c = At(i) >= U'a' ? At(i) - U'a' : At(i) - U'A';
+        return std::string_view(signs::Composing().letters).substr(c, 1);
+    }
 
     ComposeText text_;
     KanaComposer::Enclosures& open_;
