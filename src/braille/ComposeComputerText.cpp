@@ -52,6 +52,11 @@ std::size_t LineWriter::ComputerTextEnd() const
     for (const std::u32string& mark : t.emailAt) {
         const std::size_t at = text.find(mark);
         if (at == std::u32string_view::npos || at == 0) continue;
+        const bool name = std::ranges::all_of(text.substr(0, at), [&t](char32_t c) {
+            return IsLower(c) || IsUpper(c) || IsDigit(c) ||
+                   signs::StartsWithForm(std::u32string_view(&c, 1), t.emailNameSigns) > 0;
+        });
+        if (!name) continue;
         // An email's domain may have capitals.
         std::u32string domain(text.substr(at + mark.size()));
         for (char32_t& c : domain) c = IsUpper(c) ? c + (U'a' - U'A') : c;

@@ -66,6 +66,7 @@ struct ComposerTables {
     std::vector<std::u32string> equals = Forms(kEquals.prints);
     std::vector<std::u32string> headingColons = Forms(kHeadingColons);
     std::vector<std::u32string> emailAt = Forms(kEmailAt);
+    std::vector<std::u32string> emailNameSigns = Forms(kEmailNameSigns);
     std::vector<std::u32string> urlStarts = Forms(kUrlStarts);
     std::vector<std::u32string> computerTextEnds = Forms(kComputerTextEnds);
     std::string numeral = Cells(kNumeralSign);

@@ -205,6 +205,8 @@ inline constexpr SignRow kInForeignPhrase[] = {
 
 // How an email address, URL or domain name starts: "@" after a name, or these before it.
 inline constexpr std::string_view kEmailAt = "@";
+// The signs an email's name may hold besides letters and digits.
+inline constexpr std::string_view kEmailNameSigns = ". _ - +";
 inline constexpr std::string_view kUrlStarts = "http:// https:// ftp:// www.";
 // A domain name: labels of small letters, digits and hyphens joined by points.
 inline constexpr char32_t kDomainPoint = U'.';

@@ -149,6 +149,7 @@ TEST(KanaComposer, WritesEmailsAndUrls)
         {"kana before directly, a blank after", {"メールa@x.jpまで", "TEL:045"},
          {"⠿⠒⠙⠠⠦⠁⠪⠭⠲⠚⠏⠠⠴ ⠵⠐⠟", "⠰⠠⠠⠞⠑⠇ ⠼⠚⠙⠑"}},
         {"no email without a domain", {"a@b"}, {"⠰⠁⠰⠪⠰⠃"}},
+        {"an email's name holds no heading", {"E-mail:ab@x.jp"}, {"⠰⠠⠑⠤⠰⠍⠁⠊⠇ ⠠⠦⠁⠃⠪⠭⠲⠚⠏⠠⠴"}},
     });
 }
 
