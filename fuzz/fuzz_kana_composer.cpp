@@ -16,9 +16,8 @@
 #include <vector>
 
 // Input: a byte choosing the catalogue entry, then the text. A text is either refused with
-// messages, leaving the document untouched, or every label reads back as its text (unless the
-// text writes cells as braille patterns, which read as whatever those cells read), and the
-// editor's text of every page composes back to the page's cells.
+// messages, leaving the document untouched, or every label of kana text reads back as its text,
+// and the editor's text of every page composes back to the page's cells.
 
 namespace {
 
@@ -71,11 +70,25 @@ void CheckReadings(std::string_view text, const tessra::AppState& state)
     }
 }
 
-bool HoldsBraillePatterns(std::string_view text)
+// The round trip is checked for the kana alphabet (kana, digits, punctuation, parentheses,
+// blanks) as far as the spelling knows the reader's rules. Letters and other signs read back by
+// the reader's rows for them, which its own tests cover; braille patterns read as whatever
+// those cells read.
+bool InKanaAlphabet(std::string_view text)
 {
-    for (const char32_t c : tessra::DecodeUtf8(text))
-        if (c >= U'\u2800' && c <= U'\u283F') return true;
-    return false;
+    for (const tessra::LabelSource& label : tessra::SplitLabels(text).labels) {
+        for (const std::string_view line : label.lines) {
+            for (const char32_t c : tessra::DecodeUtf8(line)) {
+                const bool kana = (c >= U'ぁ' && c <= U'ゖ') || (c >= U'ァ' && c <= U'ヶ') || c == U'ー' ||
+                                  (c >= U'\u3099' && c <= U'\u309C') || c == U'°';
+                const bool digit = (c >= U'0' && c <= U'9') || (c >= U'０' && c <= U'９');
+                if (!kana && !digit && std::u32string_view(U"。、？！・?!,.，．（）() 　").find(c) == std::u32string_view::npos)
+                    return false;
+            }
+            if (!tessra::test::ReadsBySpelling(line)) return false;
+        }
+    }
+    return true;
 }
 
 void CheckEditorTexts(const tessra::AppState& state)
@@ -107,7 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tessra::AppState state;
     const std::vector<std::string> messages = tessra::ComposeDocument(text, preset, state);
     if (messages.empty()) {
-        if (!HoldsBraillePatterns(text)) CheckReadings(text, state);
+        if (InKanaAlphabet(text)) CheckReadings(text, state);
         CheckEditorTexts(state);
         return 0;
     }

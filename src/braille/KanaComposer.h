@@ -1,5 +1,8 @@
 #pragma once
 
+#include "braille/Signs.h"
+
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,21 +21,27 @@ struct ComposedLine {
     std::vector<ComposeRefusal> refusals;  // empty when the cells are the whole line
 };
 
-// Writes kana text as braille cells: KanaReader run backwards, built from its own tables. The
-// cells read back, line by line within a label, as the text in the reading's spelling: hiragana,
-// voiced kana as base and ゛ or °, full-width digits and letters, the numeral, foreign-letter
-// and capital signs, "_" for each connecting sign and the blanks the composer adds (after
-// punctuation, and between a letter run and what follows it).
+// Writes label text as braille cells: kana by the reader's own tables, signs, letters and
+// numbers by the sign table, as the conventions of Japanese braille write them. A line is read
+// left to right in runs (kana, a number, a letter run, a foreign phrase, an email or URL, a sign,
+// blanks); what stands right before and after a run decides how it joins.
 class KanaComposer {
 public:
-    // Before the first line of every label: parentheses start with the opening one, as the
+    // The enclosures open within a label, by kind (a pair of rows of the enclosure table), and
+    // the quotation marks that open and close alike which are open now.
+    struct Enclosures {
+        std::array<int, std::size(signs::kEnclosures) / 2> open{};
+        std::u32string quotes;
+    };
+
+    // Before the first line of every label: enclosures start with the opening one, as the
     // reader's do.
     void ResetForLabel();
     // One text line (UTF-8, no line break) as one braille line.
     ComposedLine ComposeLine(std::string_view text);
 
 private:
-    bool parenOpen_ = false;
+    Enclosures open_;
 };
 
 }  // namespace tessra

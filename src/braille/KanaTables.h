@@ -63,6 +63,11 @@ inline constexpr char32_t kSemiVoicedMark = U'\u00B0';  // °
 inline constexpr std::u32string_view kVoicedKana = U"がぎぐげござじずぜぞだぢづでどばびぶべぼゔ";
 inline constexpr std::u32string_view kVoicedBase = U"かきくけこさしすせそたちつてとはひふへほう";
 inline constexpr std::u32string_view kSemiVoicedKana = U"ぱぴぷぺぽ";
+
+// Half-width katakana, U+FF61 to U+FF9F, as the full-width forms they stand for.
+inline constexpr char32_t kFirstHalfWidth = U'\uFF61';
+inline constexpr std::u32string_view kHalfWidthAsFullWidth =
+    U"。「」、・ヲァィゥェォャュョッーアイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤユヨラリルレロワン゛゜";
 inline constexpr std::u32string_view kSemiVoicedBase = U"はひふへほ";
 
 inline constexpr CellText kSingleCellRows[] = {

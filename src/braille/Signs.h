@@ -29,6 +29,8 @@ enum class Blanks {
     Around,
     // Before, and after unless a pause or a closing enclosure follows (点線).
     AroundUnlessPause,
+    // Before and after, but none between two such signs (<= reads as one relation).
+    Relation,
 };
 
 struct SignRow {
@@ -38,15 +40,30 @@ struct SignRow {
     std::string_view cells;  // Unicode braille patterns
     Role role;
     Blanks blanks = Blanks::None;
-    int pauseBlanks = 0;     // pauses: the blanks after it (？ and ！ take one inside a sentence)
+    int pauseBlanks = 0;     // pauses: the blanks after it when the text has a blank there
+    int pauseBlanksInside = 0;  // ？ and ！ followed directly by text stand inside a sentence:
+                                // the blanks after them then (0: as pauseBlanks)
 };
+
+// The notation's own signs.
+inline constexpr std::string_view kNumeralSign = "⠼";
+inline constexpr std::string_view kForeignLetterSign = "⠰";
+inline constexpr std::string_view kCapitalSign = "⠠";
+inline constexpr std::string_view kDoubleCapitalSign = "⠠⠠";
+inline constexpr std::string_view kConnectingSign = "⠤";
+inline constexpr std::string_view kDigitComma = "⠄";    // 位取り点
+inline constexpr std::string_view kDecimalPoint = "⠂";  // 小数点
+inline constexpr std::string_view kForeignQuoteOpen = "⠦";
+inline constexpr std::string_view kForeignQuoteClose = "⠴";
+inline constexpr std::string_view kComputerOpen = "⠠⠦";   // 情報処理用点字の開き
+inline constexpr std::string_view kComputerClose = "⠠⠴";
 
 // Punctuation. "." and "," are pauses only outside numbers and letter runs.
 inline constexpr SignRow kPauses[] = {
     {"読点", "、 , ，", "⠰", Role::Pause, Blanks::None, 1},
     {"句点", "。 . ．", "⠲", Role::Pause, Blanks::None, 2},
-    {"疑問符", "？ ?", "⠢", Role::Pause, Blanks::None, 2},
-    {"感嘆符", "！ !", "⠖", Role::Pause, Blanks::None, 2},
+    {"疑問符", "？ ?", "⠢", Role::Pause, Blanks::None, 2, 1},
+    {"感嘆符", "！ !", "⠖", Role::Pause, Blanks::None, 2, 1},
     {"中点", "・", "⠐", Role::Pause, Blanks::None, 1},
 };
 
@@ -79,6 +96,18 @@ inline constexpr SignRow kBetweenNumbers[] = {
 };
 inline constexpr SignRow kMinus = {"マイナス", "− -", "⠔", Role::Joining};
 
+// Signs inside a number. A comma is the 位取り点 only before exactly three digits; one point is
+// the 小数点, and two or more, like ・, join numbers of their own (重ね数字: the sign is left
+// out, each number takes its numeral sign).
+inline constexpr SignRow kDigitCommaRow = {"位取り点", ", ，", kDigitComma, Role::Joining};
+inline constexpr SignRow kDecimalPointRow = {"小数点", ". ．", kDecimalPoint, Role::Joining};
+inline constexpr SignRow kNumbersApartRow = {"重ね数字", "・", "", Role::Joining};
+// A shortened year: the numeral sign, then this, then the digits ('98).
+inline constexpr SignRow kShortenedYear = {"年の省略", "' ’", "⠄", Role::Opening};
+
+// A line that holds it is a formula: a hyphen between digits there is the minus.
+inline constexpr SignRow kEquals = {"等号", "=", "⠒⠒", Role::Sign, Blanks::Relation};
+
 // Every other sign, wherever it stands.
 inline constexpr SignRow kOtherSigns[] = {
     {"矢印", "→ ⇒", "⠒⠒⠕", Role::Sign, Blanks::Around},
@@ -87,11 +116,11 @@ inline constexpr SignRow kOtherSigns[] = {
     {"棒線", "― —", "⠒⠒", Role::Sign, Blanks::Around},
     {"点線", "… ‥ ...", "⠂⠂⠂", Role::Sign, Blanks::AroundUnlessPause},
     {"波線", "～ 〜 ~", "⠤⠤", Role::Joining},
-    {"ハイフン", "- ‐ –", "⠤", Role::Joining},
+    {"ハイフン", "- ‐ – −", "⠤", Role::Joining},
     {"アンド", "&", "⠰⠯", Role::Sign, Blanks::Around},
-    {"等号", "=", "⠒⠒", Role::Sign, Blanks::Around},
-    {"小なり", "<", "⠔⠔", Role::Sign, Blanks::Around},
-    {"大なり", ">", "⠢⠢", Role::Sign, Blanks::Around},
+    kEquals,
+    {"小なり", "<", "⠔⠔", Role::Sign, Blanks::Relation},
+    {"大なり", ">", "⠢⠢", Role::Sign, Blanks::Relation},
     {"シャープ", "#", "⠰⠩", Role::Sign},
     {"アステリスク", "*", "⠰⠡", Role::Sign},
     {"パーセント", "%", "⠰⠏", Role::Sign},
@@ -149,25 +178,15 @@ inline constexpr Substitution kSubstitutions[] = {
     {"№", "No."},
 };
 
-// The notation's own signs.
-inline constexpr std::string_view kNumeralSign = "⠼";
-inline constexpr std::string_view kForeignLetterSign = "⠰";
-inline constexpr std::string_view kCapitalSign = "⠠";
-inline constexpr std::string_view kDoubleCapitalSign = "⠠⠠";
-inline constexpr std::string_view kConnectingSign = "⠤";
-inline constexpr std::string_view kDigitComma = "⠄";    // 位取り点
-inline constexpr std::string_view kDecimalPoint = "⠂";  // 小数点
-inline constexpr std::string_view kForeignQuoteOpen = "⠦";
-inline constexpr std::string_view kForeignQuoteClose = "⠴";
-inline constexpr std::string_view kComputerOpen = "⠠⠦";   // 情報処理用点字の開き
-inline constexpr std::string_view kComputerClose = "⠠⠴";
-
 // Latin letters a … z.
 inline constexpr std::string_view kLetters = "⠁⠃⠉⠙⠑⠋⠛⠓⠊⠚⠅⠇⠍⠝⠕⠏⠟⠗⠎⠞⠥⠧⠺⠭⠽⠵";
+// Digits 1 … 9, 0: the cells of a … j.
+inline constexpr std::string_view kDigits = "⠁⠃⠉⠙⠑⠋⠛⠓⠊⠚";
 
-// Signs inside a letter run: between two letters, or one "." at its end.
+
+// Signs inside a letter run: between two letters, or (Role::Pause) one "." at its end.
 inline constexpr SignRow kInLetters[] = {
-    {"ピリオド", ".", "⠲", Role::Joining},
+    {"ピリオド", ".", "⠲", Role::Pause},
     {"アポストロフィ", "'", "⠄", Role::Joining},
     {"斜線", "/", "⠌", Role::Joining},
 };
@@ -184,9 +203,21 @@ inline constexpr SignRow kInForeignPhrase[] = {
     {"セミコロン", ";", "⠆", Role::Pause},
 };
 
-// Signs inside an email address, URL or domain name (情報処理用点字).
+// How an email address, URL or domain name starts: "@" after a name, or these before it.
+inline constexpr std::string_view kEmailAt = "@";
+// The signs an email's name may hold besides letters and digits.
+inline constexpr std::string_view kEmailNameSigns = ". _ - +";
+inline constexpr std::string_view kUrlStarts = "http:// https:// ftp:// www.";
+// A domain name: labels of small letters, digits and hyphens joined by points.
+inline constexpr char32_t kDomainPoint = U'.';
+inline constexpr char32_t kDomainHyphen = U'-';
+// Signs at the end of such a text that belong to the sentence around it.
+inline constexpr std::string_view kComputerTextEnds = ". , ; : ! ? ) '";
+
+// Signs inside an email address, URL or domain name (情報処理用点字). A number goes on across
+// the Role::Joining ones.
 inline constexpr SignRow kInComputerText[] = {
-    {"ピリオド", ".", "⠲", Role::Sign},     {"ハイフン", "-", "⠤", Role::Sign},
+    {"ピリオド", ".", "⠲", Role::Joining},     {"ハイフン", "-", "⠤", Role::Sign},
     {"アンダーライン", "_", "⠐⠤", Role::Sign}, {"アットマーク", "@", "⠪", Role::Sign},
     {"斜線", "/", "⠌", Role::Sign},         {"コロン", ":", "⠐⠂", Role::Sign},
     {"チルダ", "~", "⠐⠉", Role::Sign},      {"疑問符", "?", "⠐⠦", Role::Sign},
@@ -194,7 +225,7 @@ inline constexpr SignRow kInComputerText[] = {
     {"シャープ", "#", "⠩", Role::Sign},     {"パーセント", "%", "⠻", Role::Sign},
     {"プラス", "+", "⠬", Role::Sign},       {"感嘆符", "!", "⠖", Role::Sign},
     {"アステリスク", "*", "⠡", Role::Sign}, {"ドル", "$", "⠹", Role::Sign},
-    {"コンマ", ",", "⠂", Role::Sign},       {"セミコロン", ";", "⠆", Role::Sign},
+    {"コンマ", ",", "⠂", Role::Joining},    {"セミコロン", ";", "⠆", Role::Sign},
     {"アポストロフィ", "'", "⠄", Role::Sign}, {"逆斜線", "\\", "⠫", Role::Sign},
     {"縦線", "|", "⠳", Role::Sign},         {"アクサン", "^", "⠘", Role::Sign},
     {"小なり", "<", "⠔⠔", Role::Sign},      {"大なり", ">", "⠢⠢", Role::Sign},

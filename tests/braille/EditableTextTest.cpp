@@ -31,7 +31,7 @@ TEST(EditableText, ShowsWordsAsTypedKanaAndTheRestAsPatterns)
         {"voiced, semi-voiced and contracted kana whole", {"\"*,U", "@*^W"}, {"がぱ", "きゃじょ"}},
         {"numbers and letters without their signs", {"#AB", ";,AB", ";,,ABC"}, {"12", "Ab", "ABC"}},
         {"a connecting sign the composer adds again", {"#A-A"}, {"1あ"}},
-        {"punctuation and blanks, trailing ones kept", {"A4 B", "A  B ", "  "}, {"あ。 い", "あ  い ", "  "}},
+        {"punctuation and blanks, trailing ones kept", {"A4  B", "A  B ", "  "}, {"あ。  い", "あ  い ", "  "}},
         {"parentheses across lines", {"7A", "B7"}, {"（あ", "い）"}},
         {"signs that alone read as nothing", {"#", "-", ",A"}, {"⠼", "⠤", "⠠あ"}},
         {"a parenthesis out of the composer's turn", {"7", "7", "7"}, {"（", "）", "（"}},

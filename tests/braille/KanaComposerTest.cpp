@@ -1,3 +1,4 @@
+#include "braille/BrailleUnicode.h"
 #include "braille/KanaComposer.h"
 #include "braille/KanaReader.h"
 #include "braille/KanaTables.h"
@@ -12,7 +13,8 @@
 namespace tessra {
 namespace {
 
-// The cells of each line of one label, or "✗" and the refused columns.
+// The cells of each line of one label as braille patterns (the blank cell as a blank), or "✗"
+// and the refused columns.
 std::vector<std::string> Compose(const std::vector<std::string>& lines)
 {
     KanaComposer composer;
@@ -23,43 +25,234 @@ std::vector<std::string> Compose(const std::vector<std::string>& lines)
         std::string columns;
         for (const ComposeRefusal& refusal : composed.refusals)
             columns += (columns.empty() ? "✗" : ",") + std::to_string(refusal.column);
-        written.push_back(composed.refusals.empty() ? composed.cells : columns);
+        std::string patterns;
+        for (const char cell : composed.cells)
+            patterns += cell == ' ' ? std::string(" ") : BrailleCellToUtf8(static_cast<unsigned char>(cell));
+        written.push_back(composed.refusals.empty() ? patterns : columns);
     }
     return written;
 }
 
-TEST(KanaComposer, WritesEachKindOfTextAndRefusesWhatCannotReadBack)
+struct Row {
+    const char* name;
+    std::vector<std::string> lines, expected;
+};
+
+void ExpectComposed(const std::vector<Row>& rows)
 {
-    const struct { const char* name; std::vector<std::string> lines, expected; } rows[] = {
-        {"single-cell kana, hiragana or katakana", {"さとう", "サトウ", "ゐをんっー"}, {":TC", ":TC", "29013"}},
-        {"voiced and semi-voiced kana", {"がぱゔ", "ガパヴ", "か゛は゜"}, {"\"*,U\"C", "\"*,U\"C", "\"*,U"}},
-        {"contracted and special sounds", {"きゃじょぴゅ", "てぃふぁうぃ", "でゅゔぁヴュ"}, {"@*^W.X", "@R5U5B", "_N4U_+"}},
-        {"numbers with comma and point", {"1,234.5", "１２", "1 2"}, {"#A'BCD1E", "#AB", "#A #B"}},
-        {"connecting sign where the kana could go on with the number",
-         {"1あ2ら3わ4っ5ー", "1か2きゃ3が"}, {"#A-A#B-E#C-'#D-1#E-3", "#A*#B@*#C\"*"}},
-        {"letter runs and capitals", {"Ab", "ABC", "ABc", "ａＢ", "a1b"},
-         {";,AB", ";,,ABC", ";,,AB ;C", ";A,B", ";A#A;B"}},
-        {"blank after a letter run", {"aか", "a。", "a(", "b)"}, {";A *", ";A 4", ";A 7", ";B 7"}},
-        {"punctuation gets a blank unless one follows", {"あ。い、う", "？！・", "あ。 い", "?!"},
-         {"A4 B; C", "5 6 \"", "A4 B", "5 6"}},
-        {"parentheses alternate across lines", {"（あ", "い）(1)"}, {"7A", "B77#A7"}},
-        {"blanks", {"あ　い "}, {"A B "}},
-        {"ゑ before a non-blank", {"ゑい", "ヱ。"}, {"6B", "64"}},
-        {"kanji and other characters", {"かん字", "a@b", "\t"}, {"✗3", "✗2", "✗1"}},
-        {"small kana that no table combines", {"ぁ", "きぃ", "がゃ"}, {"✗1", "✗2", "✗2"}},
-        {"ゑ before a blank or at the line's end", {"ゑ い", "あゑ"}, {"✗1", "✗2"}},
-        {"comma and point only between digits", {"1,", ".5", "あ、1，"}, {"✗2", "✗1", "✗4"}},
-        {"parenthesis out of turn", {"）", "（（"}, {"✗1", "✗2"}},
-        {"bytes that are not UTF-8", {"あ\xff", "\xe3\x81"}, {"✗2", "✗1,2"}},
-        {"braille patterns as their own cells, nothing added around them",
-         {"⠁⠿⠼", "1⠁", "a⠂", "。⠁", "⠶）", "⠀あ", "⣿"}, {"A=#", "#AA", ";A1", "4 A", "✗2", " A", "✗1"}},
-    };
-    for (const auto& row : rows) EXPECT_EQ(Compose(row.lines), row.expected) << row.name;
+    for (const Row& row : rows) EXPECT_EQ(Compose(row.lines), row.expected) << row.name;
 }
 
-// Texts drawn from the composable alphabet: every kana sound of the reader's tables, hiragana
-// or katakana, precomposed or with its mark; numbers; letter runs; punctuation; parentheses and
-// blanks, in any order.
+TEST(KanaComposer, WritesKana)
+{
+    ExpectComposed({
+        {"single-cell kana, hiragana or katakana", {"さとう", "サトウ", "ゐをんっー"}, {"⠱⠞⠉", "⠱⠞⠉", "⠆⠔⠴⠂⠒"}},
+        {"half-width katakana", {"ｻﾄｳ", "ｶﾞﾊﾟ"}, {"⠱⠞⠉", "⠐⠡⠠⠥"}},
+        {"voiced and semi-voiced kana", {"がぱゔ", "ガパヴ", "か゛は゜"}, {"⠐⠡⠠⠥⠐⠉", "⠐⠡⠠⠥⠐⠉", "⠐⠡⠠⠥"}},
+        {"contracted and special sounds", {"きゃじょぴゅ", "てぃふぁうぃ", "でゅゔぁヴュ"},
+         {"⠈⠡⠘⠺⠨⠭", "⠈⠗⠢⠥⠢⠃", "⠸⠝⠲⠥⠸⠬"}},
+        {"blanks kept, the ideographic one too", {" あ　い ", "⠀あ"}, {" ⠁ ⠃ ", " ⠁"}},
+        {"ゑ before a non-blank", {"ゑい", "ヱ。"}, {"⠖⠃", "⠖⠲"}},
+        {"small kana that no table combines", {"ぁ", "きぃ", "がゃ"}, {"✗1", "✗2", "✗2"}},
+        {"ゑ before a blank or at the line's end", {"ゑ い", "あゑ"}, {"✗1", "✗2"}},
+        {"bytes that are not UTF-8", {"あ\xff", "\xe3\x81"}, {"✗2", "✗1,2"}},
+        {"kanji unread", {"かん字"}, {"✗3"}},
+        {"braille patterns as their own cells, nothing added after them",
+         {"⠁⠿⠼", "1⠁", "a⠂", "。⠁", "⣿"}, {"⠁⠿⠼", "⠼⠁⠁", "⠰⠁⠂", "⠲  ⠁", "✗1"}},
+    });
+}
+
+TEST(KanaComposer, WritesNumbers)
+{
+    ExpectComposed({
+        {"numeral sign once, digits ASCII or full-width", {"1234567890", "１２", "1 2"},
+         {"⠼⠁⠃⠉⠙⠑⠋⠛⠓⠊⠚", "⠼⠁⠃", "⠼⠁ ⠼⠃"}},
+        {"位取り点 before exactly three digits", {"12,800", "1,234,567"}, {"⠼⠁⠃⠄⠓⠚⠚", "⠼⠁⠄⠃⠉⠙⠄⠑⠋⠛"}},
+        {"any other comma is a 読点", {"1,23", "1,2345"}, {"⠼⠁⠰ ⠼⠃⠉", "⠼⠁⠰ ⠼⠃⠉⠙⠑"}},
+        {"小数点", {"0.75", "１２，８００．５"}, {"⠼⠚⠂⠛⠑", "⠼⠁⠃⠄⠓⠚⠚⠂⠑"}},
+        {"重ね数字 with points or 中点", {"2027.3.15", "3・4"}, {"⠼⠃⠚⠃⠛⠼⠉⠼⠁⠑", "⠼⠉⠼⠙"}},
+        {"shortened year", {"'98", "’98"}, {"⠼⠄⠊⠓", "⠼⠄⠊⠓"}},
+        {"hyphens between numbers", {"045-671-2200", "090ー1234", "1‐2–3−4"},
+         {"⠼⠚⠙⠑⠤⠼⠋⠛⠁⠤⠼⠃⠃⠚⠚", "⠼⠚⠊⠚⠤⠼⠁⠃⠉⠙", "⠼⠁⠤⠼⠃⠤⠼⠉⠤⠼⠙"}},
+        {"time, date, range", {"9:45", "3/21", "9:00～17:30", "1~2"},
+         {"⠼⠊⠐⠂⠼⠙⠑", "⠼⠉⠸⠌⠼⠃⠁", "⠼⠊⠐⠂⠼⠚⠚⠤⠤⠼⠁⠛⠐⠂⠼⠉⠚", "⠼⠁⠤⠤⠼⠃"}},
+        {"arithmetic between numbers", {"30×45", "1+2", "6÷3"}, {"⠼⠉⠚⠡⠼⠙⠑", "⠼⠁⠢⠼⠃", "⠼⠋⠌⠼⠉"}},
+        {"minus in a line with =", {"6-2=4", "6−2=4", "6ー2=4"},
+         {"⠼⠋⠔⠼⠃ ⠒⠒ ⠼⠙", "⠼⠋⠔⠼⠃ ⠒⠒ ⠼⠙", "⠼⠋⠤⠼⠃ ⠒⠒ ⠼⠙"}},
+        {"minus before a number at the start, after a blank or an opening", {"-4℃", "あ −3", "(-1)"},
+         {"⠔⠼⠙⠐⠞", "⠁ ⠔⠼⠉", "⠶⠔⠼⠁⠶"}},
+        {"つなぎ符 before kana whose cell is a digit's", {"2えん", "9りん", "1あ2ら3お"},
+         {"⠼⠃⠤⠋⠴", "⠼⠊⠤⠓⠴", "⠼⠁⠤⠁⠼⠃⠤⠑⠼⠉⠤⠊"}},
+        {"no つなぎ符 before other kana or sounds", {"6かい", "2ちょうめ", "1っ 2ー 3きゃ"},
+         {"⠼⠋⠡⠃", "⠼⠃⠈⠞⠉⠿", "⠼⠁⠂ ⠼⠃⠒ ⠼⠉⠈⠡"}},
+        {"わ takes つなぎ符 before three digit-cell kana", {"7わりうり", "3わり びき"},
+         {"⠼⠛⠤⠄⠓⠉⠓", "⠼⠉⠄⠓ ⠐⠧⠣"}},
+        {"letters after a number", {"500ml"}, {"⠼⠑⠚⠚⠰⠍⠇"}},
+        {"% and # after a number, kana after %", {"30%オフ", "1#"}, {"⠼⠉⠚⠰⠏⠊⠭", "⠼⠁⠰⠩"}},
+        {"currencies by their reading after the number", {"¥2,400", "$15", "€3", "￥5"},
+         {"⠼⠃⠄⠙⠚⠚⠤⠋⠴", "⠼⠁⠑⠐⠞⠙", "⠼⠉⠬⠒⠚", "⠼⠑⠤⠋⠴"}},
+        {"currency with no number after it", {"¥", "$ 5"}, {"✗1", "✗1"}},
+    });
+}
+
+TEST(KanaComposer, WritesLatinLetters)
+{
+    ExpectComposed({
+        {"外字符 before a run, wherever it stands", {"a", "あa", "1a", " b"}, {"⠰⠁", "⠁⠰⠁", "⠼⠁⠰⠁", " ⠰⠃"}},
+        {"capital groups", {"NHK", "TCP/IP", "U.K.", "it's", "ａＢ"},
+         {"⠰⠠⠠⠝⠓⠅", "⠰⠠⠠⠞⠉⠏⠌⠠⠠⠊⠏", "⠰⠠⠥⠲⠠⠅⠲", "⠰⠊⠞⠄⠎", "⠰⠁⠠⠃"}},
+        {"a mixed word takes ⠠ per capital, never split", {"McDonald", "ABc"},
+         {"⠰⠠⠍⠉⠠⠙⠕⠝⠁⠇⠙", "⠰⠠⠁⠠⠃⠉"}},
+        {"a hyphen restarts the run", {"Wi-Fi"}, {"⠰⠠⠺⠊⠤⠰⠠⠋⠊"}},
+        {"letters then kana: つなぎ符", {"Uターン", "aか"}, {"⠰⠠⠥⠤⠕⠒⠴", "⠰⠁⠤⠡"}},
+        {"a run ending in . then kana or a number: a blank", {"Dr.きむら", "No.8", "etc."},
+         {"⠰⠠⠙⠗⠲ ⠣⠽⠑", "⠰⠠⠝⠕⠲ ⠼⠓", "⠰⠑⠞⠉⠲"}},
+        {"letters then a number directly", {"B5", "a1b"}, {"⠰⠠⠃⠼⠑", "⠰⠁⠼⠁⠰⠃"}},
+        {"kana then letters directly", {"プランB"}, {"⠠⠭⠑⠴⠰⠠⠃"}},
+        {"punctuation, brackets and % after letters directly", {"(VIP)", "a。", "a%", "a(b)"},
+         {"⠶⠰⠠⠠⠧⠊⠏⠶", "⠰⠁⠲", "⠰⠁⠰⠏", "⠰⠁⠶⠰⠃⠶"}},
+        {"a blank before a particle is kept", {"PC を"}, {"⠰⠠⠠⠏⠉ ⠔"}},
+        {"℡ as TEL, № as No.", {"℡", "№5"}, {"⠰⠠⠠⠞⠑⠇", "⠰⠠⠝⠕⠲ ⠼⠑"}},
+    });
+}
+
+TEST(KanaComposer, WritesForeignPhrases)
+{
+    ExpectComposed({
+        {"two words between 外国語引用符", {"Good Morning", "Go On"},
+         {"⠦⠠⠛⠕⠕⠙ ⠠⠍⠕⠗⠝⠊⠝⠛⠴", "⠦⠠⠛⠕ ⠠⠕⠝⠴"}},
+        {"numbers between the words", {"Route 66 Cafe"}, {"⠦⠠⠗⠕⠥⠞⠑ ⠼⠋⠋ ⠠⠉⠁⠋⠑⠴"}},
+        {"English punctuation inside", {"Sato Kogyo Co., Ltd.", "Hi there! OK?"},
+         {"⠦⠠⠎⠁⠞⠕ ⠠⠅⠕⠛⠽⠕ ⠠⠉⠕⠲⠂ ⠠⠇⠞⠙⠲⠴", "⠦⠠⠓⠊ ⠞⠓⠑⠗⠑⠖ ⠠⠠⠕⠅⠦⠴"}},
+        {"kana before directly, a blank after", {"これはGood Morningです"},
+         {"⠪⠛⠥⠦⠠⠛⠕⠕⠙ ⠠⠍⠕⠗⠝⠊⠝⠛⠴ ⠐⠟⠹"}},
+        {"words in capitals only are abbreviations", {"NHK BS"}, {"⠰⠠⠠⠝⠓⠅ ⠰⠠⠠⠃⠎"}},
+        {"two blanks or a sign keep words apart", {"Mr  Kim", "Go→On"},
+         {"⠰⠠⠍⠗  ⠰⠠⠅⠊⠍", "⠰⠠⠛⠕ ⠒⠒⠕ ⠰⠠⠕⠝"}},
+    });
+}
+
+TEST(KanaComposer, WritesEmailsAndUrls)
+{
+    ExpectComposed({
+        {"an email", {"sato.k@mail.example.jp", "info@shop24.jp"},
+         {"⠠⠦⠎⠁⠞⠕⠲⠅⠪⠍⠁⠊⠇⠲⠑⠭⠁⠍⠏⠇⠑⠲⠚⠏⠠⠴", "⠠⠦⠊⠝⠋⠕⠪⠎⠓⠕⠏⠼⠃⠙⠲⠰⠚⠏⠠⠴"}},
+        {"a URL", {"https://tessra.jp/q?id=7"},
+         {"⠠⠦⠓⠞⠞⠏⠎⠐⠂⠌⠌⠞⠑⠎⠎⠗⠁⠲⠚⠏⠌⠟⠐⠦⠊⠙⠒⠒⠼⠛⠠⠴"}},
+        {"a domain name", {"tessra.jp", "www.Tessra.JP"}, {"⠠⠦⠞⠑⠎⠎⠗⠁⠲⠚⠏⠠⠴", "⠠⠦⠺⠺⠺⠲⠠⠞⠑⠎⠎⠗⠁⠲⠠⠠⠚⠏⠠⠴"}},
+        {"capitals, ⠰ back to small letters", {"ABc@x.jp", "Sato@X.Jp"},
+         {"⠠⠦⠠⠠⠁⠃⠰⠉⠪⠭⠲⠚⠏⠠⠴", "⠠⠦⠠⠎⠁⠞⠕⠪⠠⠭⠲⠠⠚⠏⠠⠴"}},
+        {"signs only computer text writes", {"a_b@x.jp", "http://x.jp/~a|b"},
+         {"⠠⠦⠁⠐⠤⠃⠪⠭⠲⠚⠏⠠⠴", "⠠⠦⠓⠞⠞⠏⠐⠂⠌⠌⠭⠲⠚⠏⠌⠐⠉⠁⠳⠃⠠⠴"}},
+        {"the sentence's signs at the end stay outside", {"(a@x.jp)。", "x.jp、あ"},
+         {"⠶⠠⠦⠁⠪⠭⠲⠚⠏⠠⠴⠶⠲", "⠠⠦⠭⠲⠚⠏⠠⠴⠰ ⠁"}},
+        {"kana before directly, a blank after", {"メールa@x.jpまで", "TEL:045"},
+         {"⠿⠒⠙⠠⠦⠁⠪⠭⠲⠚⠏⠠⠴ ⠵⠐⠟", "⠰⠠⠠⠞⠑⠇ ⠼⠚⠙⠑"}},
+        {"no email without a domain", {"a@b"}, {"⠰⠁⠰⠪⠰⠃"}},
+        {"an email's name holds no heading", {"E-mail:ab@x.jp"}, {"⠰⠠⠑⠤⠰⠍⠁⠊⠇ ⠠⠦⠁⠃⠪⠭⠲⠚⠏⠠⠴"}},
+    });
+}
+
+TEST(KanaComposer, WritesPunctuationWithItsBlanks)
+{
+    ExpectComposed({
+        {"blanks only when the line goes on, the text's count", {"あめ。くもり、はれ", "あ。", "あ。 い", "あ、  い"},
+         {"⠁⠿⠲  ⠩⠾⠓⠰ ⠥⠛", "⠁⠲", "⠁⠲  ⠃", "⠁⠰  ⠃"}},
+        {"no blanks before a closing bracket or another mark", {"（あ。）", "？！・", "え!?"},
+         {"⠶⠁⠲⠶", "⠢⠖⠐", "⠋⠖⠢"}},
+        {"？ ！ end a sentence before a blank, stand inside one before text",
+         {"ほんとう？ よかった", "なぜ？と おもう", "わあ！すごい"},
+         {"⠮⠴⠞⠉⠢  ⠜⠡⠂⠕", "⠅⠐⠻⠢ ⠞ ⠊⠾⠉", "⠄⠁⠖ ⠹⠐⠪⠃"}},
+        {"中点", {"あ・い"}, {"⠁⠐ ⠃"}},
+        {"a . or , outside numbers and letters", {"あ.い,う"}, {"⠁⠲  ⠃⠰ ⠉"}},
+        {"heading colon: one blank", {"TEL:045", "でんわ：　1", "ばしょ:"}, {"⠰⠠⠠⠞⠑⠇ ⠼⠚⠙⠑", "⠐⠟⠴⠄ ⠼⠁", "⠐⠥⠈⠺"}},
+    });
+}
+
+TEST(KanaComposer, WritesEnclosures)
+{
+    ExpectComposed({
+        {"カギ and 二重カギ", {"「みせ」", "『ゆき』"}, {"⠤⠷⠻⠤", "⠰⠤⠬⠣⠤⠆"}},
+        {"第2カッコ for every other bracket and quotes in pairs", {"【セール】", "［あ］〈い〉", "\"a\"'b'"},
+         {"⠐⠶⠻⠒⠙⠶⠂", "⠐⠶⠁⠶⠂⠐⠶⠃⠶⠂", "⠐⠶⠰⠁⠶⠂⠐⠶⠰⠃⠶⠂"}},
+        {"（） and 「」 alternate across a label's lines", {"（あ", "い）(1)", "「う", "」"},
+         {"⠶⠁", "⠃⠶⠶⠼⠁⠶", "⠤⠉", "⠤"}},
+        {"no blanks added outside", {"あ（い）う"}, {"⠁⠶⠃⠶⠉"}},
+        {"a closing bracket of a kind not open", {"）", "」", "』", "】", "『あ』』", "⠶）"},
+         {"✗1", "✗1", "✗1", "✗1", "✗4", "✗2"}},
+        {"（ or 「 opened twice", {"（（", "「「"}, {"✗2", "✗2"}},
+    });
+}
+
+TEST(KanaComposer, WritesOtherSignsWithTheirBlanks)
+{
+    ExpectComposed({
+        {"arrows and 棒線 with blanks around", {"でぐち→", "あ←い", "あ ↔ い", "あ⇒", "あ―い"},
+         {"⠐⠟⠐⠩⠗ ⠒⠒⠕", "⠁ ⠪⠒⠒ ⠃", "⠁ ⠪⠒⠒⠕ ⠃", "⠁ ⠒⠒⠕", "⠁ ⠒⠒ ⠃"}},
+        {"no blank after an opening or before a closing bracket", {"（→）"}, {"⠶⠒⠒⠕⠶"}},
+        {"点線 before, after unless a pause or closing", {"まつ…", "あ…い", "あ...。", "「あ‥」"},
+         {"⠵⠝ ⠂⠂⠂", "⠁ ⠂⠂⠂ ⠃", "⠁ ⠂⠂⠂⠲", "⠤⠁ ⠂⠂⠂⠤"}},
+        {"波線 and hyphen join", {"あ～い", "あ-い"}, {"⠁⠤⠤⠃", "⠁⠤⠃"}},
+        {"& with blanks", {"R&D"}, {"⠰⠠⠗ ⠰⠯ ⠰⠠⠙"}},
+        {"= < > with blanks, none between two", {"3<8", "a<=b"}, {"⠼⠉ ⠔⠔ ⠼⠓", "⠰⠁ ⠔⠔⠒⠒ ⠰⠃"}},
+        {"# * % + ÷ / @ directly, full-width as ASCII", {"#12", "＃１２", "@150", "あ*い", "あ/い", "あ+い"},
+         {"⠰⠩⠼⠁⠃", "⠰⠩⠼⠁⠃", "⠰⠪⠼⠁⠑⠚", "⠁⠰⠡⠃", "⠁⠸⠌⠃", "⠁⠢⠃"}},
+        {"※ with a blank after", {"※われもの"}, {"⠔⠔ ⠄⠛⠾⠎"}},
+        {"〒 and ℃ by their reading", {"〒231-0023", "25℃", "20°C", "5°"},
+         {"⠬⠒⠐⠧⠴ ⠼⠃⠉⠁⠤⠼⠚⠚⠃⠉", "⠼⠃⠑⠐⠞", "⠼⠃⠚⠐⠞", "⠼⠑⠐⠞"}},
+    });
+}
+
+TEST(KanaComposer, WritesShapes)
+{
+    ExpectComposed({
+        {"shapes side by side", {"★★☆", "○●◎□■△▲▽▼◇◆"},
+         {"⠰⠮⠆⠰⠮⠆⠰⠮⠂", "⠠⠵⠂⠠⠵⠆⠠⠵⠲⠠⠳⠂⠠⠳⠆⠠⠱⠂⠠⠱⠆⠰⠱⠂⠰⠱⠆⠨⠧⠂⠨⠧⠆"}},
+        {"one blank before kana, letters or a number", {"●でんげん", "☆a", "◎1", "× あ", "●。"},
+         {"⠠⠵⠆ ⠐⠟⠴⠐⠫⠴", "⠰⠮⠂ ⠰⠁", "⠠⠵⠲ ⠼⠁", "⠰⠡⠂ ⠁", "⠠⠵⠆⠲"}},
+    });
+}
+
+TEST(KanaComposer, RefusesWhatNoConventionWrites)
+{
+    ExpectComposed({
+        {"emoji, pictographs, box drawing", {"😀", "☎", "✉", "♪", "┼"}, {"✗1", "✗1", "✗1", "✗1", "✗1"}},
+        {"other arrows and math signs", {"↑", "↗", "≠", "±", "√", "∞"}, {"✗1", "✗1", "✗1", "✗1", "✗1", "✗1"}},
+        {"circled numbers", {"①", "⑴"}, {"✗1", "✗1"}},
+        {"computer signs outside computer text", {"a;b", "\\", "|", "^", "_", "`"},
+         {"✗2", "✗1", "✗1", "✗1", "✗1", "✗1"}},
+        {"other signs and currencies", {"©", "®", "™", "§", "†", "¶", "£", "₩"},
+         {"✗1", "✗1", "✗1", "✗1", "✗1", "✗1", "✗1", "✗1"}},
+        {"iteration marks", {"ゝ", "ゞ", "ヽ", "ヾ", "〃"}, {"✗1", "✗1", "✗1", "✗1", "✗1"}},
+        {"control characters", {"\t"}, {"✗1"}},
+    });
+}
+
+TEST(KanaComposer, RefusalsSayWhatToWriteInstead)
+{
+    KanaComposer composer;
+    for (const char* text : {"☎", "↑", "≠", "①", ";", "©", "£", "ゝ"}) {
+        const ComposedLine line = composer.ComposeLine(text);
+        ASSERT_EQ(line.refusals.size(), 1u) << text;
+        EXPECT_NE(line.refusals[0].reason, composer.ComposeLine("\t").refusals[0].reason) << text;
+    }
+}
+
+TEST(KanaComposer, ComposesANameCard)
+{
+    ExpectComposed({
+        {"name card",
+         {"やまだ たろー", "090-1234-5678", "taro.yamada@example.co.jp", "〒231-0023", "よこはまし 1-7-3",
+          "「だんしゃく」 30%オフ", "※よやく → ☆"},
+         {"⠌⠵⠐⠕ ⠕⠚⠒", "⠼⠚⠊⠚⠤⠼⠁⠃⠉⠙⠤⠼⠑⠋⠛⠓",
+          "⠠⠦⠞⠁⠗⠕⠲⠽⠁⠍⠁⠙⠁⠪⠑⠭⠁⠍⠏⠇⠑⠲⠉⠕⠲⠚⠏⠠⠴", "⠬⠒⠐⠧⠴ ⠼⠃⠉⠁⠤⠼⠚⠚⠃⠉",
+          "⠜⠪⠥⠵⠳ ⠼⠁⠤⠼⠛⠤⠼⠉", "⠤⠐⠕⠴⠈⠱⠩⠤ ⠼⠉⠚⠰⠏⠊⠭", "⠔⠔ ⠜⠌⠩ ⠒⠒⠕ ⠰⠮⠂"}},
+    });
+}
+
+// Texts drawn from the kana alphabet: every kana sound of the reader's tables, hiragana or
+// katakana, precomposed or with its mark; numbers; punctuation; parentheses and blanks, in any
+// order. Letters and the other signs are the tables' above.
 class TextDrawer {
 public:
     explicit TextDrawer(unsigned seed) : random_(seed)
@@ -76,7 +269,15 @@ public:
     std::string Line(bool& parenOpen)
     {
         std::u32string line;
-        for (std::size_t n = Below(7); n > 0; --n) line += Token(parenOpen);
+        for (std::size_t n = Below(7); n > 0; --n) {
+            const bool wasOpen = parenOpen;
+            const std::u32string token = Token(parenOpen);
+            if (test::ReadsBySpelling(EncodeUtf8(line + token))) {
+                line += token;
+            } else {
+                parenOpen = wasOpen;
+            }
+        }
         return EncodeUtf8(line);
     }
 
@@ -88,21 +289,17 @@ private:
     std::u32string Token(bool& parenOpen)
     {
         std::u32string token;
-        switch (Below(8)) {
+        switch (Below(6)) {
         case 0:  // a number, its digits ASCII or full-width, with commas and points
             for (std::size_t n = 1 + Below(6); n > 0; --n) {
                 token += Pick(U"0123456789") + (Below(2) ? 0 : 0xFEE0);
                 if (n > 1 && Below(4) == 0) token += Pick(U",.，．");
             }
             return token;
-        case 1:
-            for (std::size_t n = 1 + Below(5); n > 0; --n)
-                token += Pick(U"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") + (Below(3) ? 0 : 0xFEE0);
-            return token;
-        case 2: return {Pick(U"。、？！・?!")};
-        case 3: parenOpen = !parenOpen; return {Pick(parenOpen ? U"（(" : U"）)")};
-        case 4: return {Pick(U" 　")};
-        case 5: return Pick(U"ゑヱ") + Sound();
+        case 1: return {Pick(U"。、？！・?!")};
+        case 2: parenOpen = !parenOpen; return {Pick(parenOpen ? U"（(" : U"）)")};
+        case 3: return {Pick(U" 　")};
+        case 4: return Pick(U"ゑヱ") + Sound();
         default: return Sound();
         }
     }

@@ -136,11 +136,12 @@ TEST_F(CommandLineTest, ComposeWritesALabelThatReadsBackAndEmbossesAndRefusesEve
     EXPECT_EQ(Tessra({"emboss", sugar, "--output", QString::fromStdString(dir.File("sugar.prn")), "--model", "ZEN10"}).exitCode, 0);
 
     const std::string text = dir.File("bad.txt"), bad = dir.File("bad.BSE");
-    std::ofstream(text) << "さとう\n砂糖 ）@\n";
+    std::ofstream(text) << "さとう\n砂糖 ）😀\n";
     const auto refused = Tessra({"compose", QString::fromStdString(text), "--output", QString::fromStdString(bad)});
     EXPECT_EQ(std::tie(refused.exitCode, refused.err),
               std::tuple(1, "2 行 4 文字目「）」: 開きかっこ「（」より先に閉じかっこは書けません\n"
-                            "2 行 5 文字目「@」: この文字は点字にできません\n"));
+                            "2 行 5 文字目「😀」: 絵文字や絵記号、罫線は点字にできません\n"
+                            "意味をかなで書いてください（例: でんわ）\n"));
     EXPECT_FALSE(std::filesystem::exists(bad));
     EXPECT_NE(Tessra({"compose", "--list-formats"}).out.find("\nマルチラベル@名刺(5)  8面ドブ裁断(1)\n"),
               std::string::npos);
