@@ -89,10 +89,9 @@ void LabelEditor::Reload()
     last_ = Current();
     endTyping_ = true;
     text_->setReadOnly(!state_.fileOpen);
-    ShowHeading();
     message_->clear();
     const LabelComposition composition = edit_->Compose(TextLines());
-    MarkLines(composition);
+    MarkLines(composition);  // and the heading, which names the unchecked lines
     ShowCounts(composition);
 }
 
