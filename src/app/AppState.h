@@ -2,6 +2,8 @@
 
 #include "format/SheetFormat.h"
 
+#include <cstddef>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -43,6 +45,14 @@ struct AppState {
     int linesPerPage = 0;
     std::string fileHeader;
     std::string saveImage;
+    // Lines the label editor wrote from the proposed reading of kanji text that the user has not
+    // yet confirmed, by index into `lines`: that text and the cells it gave. Never saved; a line
+    // whose cells have changed since is no longer one of them.
+    struct UncheckedReading {
+        std::string text;
+        std::string cells;
+    };
+    std::map<std::size_t, UncheckedReading> uncheckedReadings;
 
     // Display.
     std::string displayMode;  // "Braille" or "Japanease"

@@ -8,6 +8,7 @@
 #include "display/SheetPages.h"
 #include "document/DocumentCommands.h"
 #include "document/ExportCommand.h"
+#include "document/LabelEdit.h"
 #include "format/FormatBar.h"
 #include "format/FormatBarState.h"
 #include "platform/Dialogs.h"
@@ -169,10 +170,17 @@ void CMainFrame::BindCommands()
         labelEditor_->Text().setFocus();
     });
     BindCommand(kOpen, [this] { files_.Open(); });
-    BindCommand(kSave, [this] { files_.Save(); });
-    BindCommand(kSaveAs, [this] { files_.SaveAs(); });
+    BindCommand(kSave, [this] {
+        if (MayGoOnUnchecked(QStringLiteral("保存"))) files_.Save();
+    });
+    BindCommand(kSaveAs, [this] {
+        if (MayGoOnUnchecked(QStringLiteral("保存"))) files_.SaveAs();
+    });
     BindCommand(kExport, [this] { OnExport(state_, dialogs_, this); });
-    BindCommand(kBraillePrint, [this] { OnBraillePrint(state_, {dialogs_, [this] { view_->RepaintNow(); }}, this); });
+    BindCommand(kBraillePrint, [this] {
+        if (MayGoOnUnchecked(QStringLiteral("印刷")))
+            OnBraillePrint(state_, {dialogs_, [this] { view_->RepaintNow(); }}, this);
+    });
     BindCommand(kExit, [this] { Exit(); });
     BindCommand(kToolBar, [this] { toolBar_->setVisible(toolBar_->isHidden()); });
     BindCommand(kStatusBar, [this] { statusBar_->setVisible(statusBar_->isHidden()); });
@@ -188,6 +196,7 @@ void CMainFrame::BindCommands()
     BindCommand(kPaste, [this] { edits_->Paste(); });
     BindCommand(kSelectAll, [this] { edits_->SelectAll(); });
     BindCommand(kSixKeyInput, [this] { edits_->SetSixKeyInput(!edits_->SixKeyInput()); });
+    BindCommand(kConfirmReadings, [this] { labelEditor_->ConfirmAllReadings(); });
     BindCommand(kDimensionHelpMenu, [this] { ShowDimensionHelp(); });
     BindCommand(kDimensionHelpButton, [this] { ShowDimensionHelp(); });
     BindCommand(kAbout, [this] { ShowVersionDialog(); });
@@ -214,6 +223,8 @@ void CMainFrame::UpdateCommandStates()
     actions_.Action(kRedo)->setEnabled(edits_->CanRedo());
     for (const int id : {kCut, kCopy, kPaste, kSelectAll, kSixKeyInput}) actions_.Action(id)->setEnabled(state_.fileOpen);
     actions_.Action(kSixKeyInput)->setChecked(edits_->SixKeyInput());
+    actions_.Action(kConfirmReadings)->setEnabled(state_.fileOpen && labelEditor_->HasUncheckedLines());
+    statusBar_->ShowUnchecked(UncheckedLineCount(state_));
 }
 
 void CMainFrame::ToggleLabelEditor()
@@ -364,6 +375,17 @@ bool CMainFrame::MayQuitWhilePrinting()
         printing->CancelJobThen([this] { QTimer::singleShot(0, this, &QWidget::close); });
     }
     return false;
+}
+
+bool CMainFrame::MayGoOnUnchecked(const QString& doing)
+{
+    const long long lines = UncheckedLineCount(state_);
+    if (lines == 0) return true;
+    const MessageRequest question{
+        QStringLiteral("Tessra"),
+        QStringLiteral("読みを確かめていない行が %1 行あります。このまま%2しますか？").arg(lines).arg(doing),
+        MessageIcon::Exclamation, MessageButtons::YesNo, false};
+    return dialogs_.ShowMessage(this, question) == MessageAnswer::Yes;
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -41,6 +41,7 @@ public:
     LabelEditor& LabelEditorContents() { return *labelEditor_; }
     QUndoStack& History() { return *history_; }
     QToolBar& ToolBar() { return *toolBar_; }
+    StatusBar& Status() { return *statusBar_; }
     // Made at its first showing: its figure is the slowest part of the window to build.
     DimensionHelpWindow& DimensionHelp();
 
@@ -75,6 +76,8 @@ private:
     void BindCommand(int id, std::function<void()> handler);
     // False while a job runs; after the user agrees, the job is cancelled and the window closes.
     bool MayQuitWhilePrinting();
+    // Whether to print or save (`doing`) with readings not yet checked: asked once.
+    bool MayGoOnUnchecked(const QString& doing);
 
     AppState& state_;
     Dialogs& dialogs_;

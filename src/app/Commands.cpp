@@ -33,6 +33,8 @@ const CommandSpec kCommands[] = {
     // Ctrl+A stays Save As; inside the label text it selects all, as text fields do.
     {kSelectAll, "すべて選択(&L)", nullptr, "ラベルのテキストをすべて選択", nullptr, nullptr},
     {kSixKeyInput, "六点入力(&6)", "Ctrl+6", "F D S J K L の六つのキーで点字を入力する", nullptr, nullptr, true},
+    {kConfirmReadings, "読みをすべて確定(&K)", "Ctrl+Shift+K",
+     "ラベルの漢字の行をすべて、示した読みで確定する", nullptr, nullptr},
     {kToolBar, "ﾂｰﾙ ﾊﾞｰ(&T)", nullptr, "ﾂｰﾙ ﾊﾞｰの 表示/非表示", nullptr, nullptr, true},
     {kStatusBar, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", nullptr, "ｽﾃｰﾀｽ ﾊﾞｰの 表示/非表示", nullptr, nullptr, true},
     {kFormatBarMenu, "書式設定バー", nullptr, nullptr, nullptr, nullptr, true},
@@ -57,7 +59,7 @@ const CommandSpec kCommands[] = {
 };
 
 const int kFileMenu[] = {kNew, kOpen, kSave, kSaveAs, kExport, kSeparator, kBraillePrint, kSeparator, kExit};
-const int kEditMenu[] = {kUndo, kRedo, kSeparator, kCut, kCopy, kPaste, kSelectAll, kSeparator, kSixKeyInput};
+const int kEditMenu[] = {kUndo, kRedo, kSeparator, kCut, kCopy, kPaste, kSelectAll, kSeparator, kSixKeyInput, kSeparator, kConfirmReadings};
 const int kViewMenu[] = {kToolBar, kStatusBar, kFormatBarMenu, kLabelEditor, kSeparator, kPreviousSheet, kNextSheet, kSeparator, kDotNumbers};
 const int kHelpMenu[] = {kDimensionHelpMenu, kSeparator, kAbout};
 

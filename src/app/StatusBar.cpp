@@ -31,6 +31,10 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent), idle_(new QLabel(QSt
     setObjectName(QStringLiteral("statusBar"));
     idle_->setObjectName(QStringLiteral("messagePane"));
     addWidget(idle_, 1);
+    unchecked_ = new QLabel(this);
+    unchecked_->setObjectName(QStringLiteral("uncheckedPane"));
+    unchecked_->setAccessibleName(QStringLiteral("読みを確かめていない行"));
+    addPermanentWidget(unchecked_);
     sheet_ = new QLabel(this);
     sheet_->setObjectName(QStringLiteral("sheetPane"));
     sheet_->setAccessibleName(QStringLiteral("シート"));
@@ -69,6 +73,11 @@ void StatusBar::ShowLocks(const KeyboardLocks& locks)
 void StatusBar::ShowSheet(long long sheet, long long sheets)
 {
     sheet_->setText(sheets > 0 ? QStringLiteral("シート %1 / %2").arg(sheet).arg(sheets) : QString());
+}
+
+void StatusBar::ShowUnchecked(long long lines)
+{
+    unchecked_->setText(lines > 0 ? QStringLiteral("読み未確認 %1 行").arg(lines) : QString());
 }
 
 bool StatusBar::eventFilter(QObject* watched, QEvent* event)

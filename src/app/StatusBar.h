@@ -19,6 +19,9 @@ public:
     void ShowLocks(const KeyboardLocks& locks);
     // "シート S / K" while the sheet view shows sheet S of K; nothing when `sheets` is 0.
     void ShowSheet(long long sheet, long long sheets);
+    // "読み未確認 N 行" while N lines of the document await their reading's check.
+    void ShowUnchecked(long long lines);
+    QLabel& UncheckedPane() const { return *unchecked_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -27,6 +30,7 @@ protected:
 private:
     QLabel* idle_;
     QLabel* sheet_;
+    QLabel* unchecked_;
     std::array<QLabel*, 4> indicators_{};
     bool locksAsked_ = false;
 };

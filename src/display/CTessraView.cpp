@@ -53,13 +53,20 @@ QString UnprintableNote(long long cells)
     return cells > 0 ? QStringLiteral("印字できないマス %1").arg(cells) : QString();
 }
 
+QString UncheckedNote(long long lines)
+{
+    return lines > 0 ? QStringLiteral("読みを確かめていない行 %1").arg(lines) : QString();
+}
+
 // Screen readers speak an item's name and description when it gets the focus, not its text; so
-// the description repeats the reading, line by line, then says what cannot be embossed.
-QString Described(const QString& reading, long long unprintableCells)
+// the description repeats the reading, line by line, then says what cannot be embossed and
+// which readings are not yet checked.
+QString Described(const QString& reading, long long unprintableCells, long long uncheckedLines)
 {
     QStringList parts;
     if (!reading.isEmpty()) parts << QString(reading).replace(u'\n', QStringLiteral("、"));
     if (unprintableCells > 0) parts << UnprintableNote(unprintableCells);
+    if (uncheckedLines > 0) parts << UncheckedNote(uncheckedLines);
     return parts.join(QStringLiteral("。"));
 }
 
@@ -321,12 +328,14 @@ void CTessraView::DescribeForScreenReaders()
             const int number = static_cast<int>(i) + 1;
             const QRect rect = LineRect(outline, LineOnScreen(state_.format, step_, origin_, number), lineHeight);
             const QString reading = QString::fromStdString(label.lines[i].reading);
-            spokenItems_.push_back({QStringLiteral("%1 行目").arg(number), reading, reading,
+            const QString described =
+                label.lines[i].unchecked ? reading + QStringLiteral("。読みを確かめていない行") : reading;
+            spokenItems_.push_back({QStringLiteral("%1 行目").arg(number), reading, described,
                                     rect.translated(-scrollX, -scrollY)});
             spokenCells_.push_back(label.lines[i].cells);
         }
         lineCursor_ = std::clamp(lineCursor_, 0, std::max(0, static_cast<int>(spokenItems_.size()) - 1));
-        description = UnprintableNote(label.unprintableCells);
+        description = Described(QString(), label.unprintableCells, label.uncheckedLines);
     } else if (state_.viewMode == mode::kSheet) {
         const std::vector<SpokenLabel> labels = SpokenLabels(state_);
         const auto columns = static_cast<long long>(std::max(1, GridColumns(state_.format)));
@@ -337,7 +346,7 @@ void CTessraView::DescribeForScreenReaders()
             const QRect rect(QPoint(r.left - scrollX, r.top - scrollY), QPoint(r.right - scrollX, r.bottom - scrollY));
             const QString reading = JoinedLines(labels[i]);
             spokenItems_.push_back({QStringLiteral("ラベル %1").arg(labels[i].number), reading,
-                                    Described(reading, labels[i].unprintableCells), rect});
+                                    Described(reading, labels[i].unprintableCells, labels[i].uncheckedLines), rect});
             spokenCells_.push_back(labels[i].lines.empty() ? std::string() : labels[i].lines.front().cells);
         }
     }

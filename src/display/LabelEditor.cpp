@@ -3,11 +3,15 @@
 #include "display/LabelTextEdit.h"
 #include "display/ReadingProposal.h"
 #include "display/SheetGeometry.h"
+#include "reading/KanaText.h"
+#include "reading/Transcriber.h"
 
 #include <QLabel>
 #include <QTextBlock>
 #include <QUndoStack>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tessra {
 namespace {
@@ -67,7 +71,7 @@ LabelEditor::LabelEditor(AppState& state, Hooks hooks, QWidget* parent)
         Record();
         Compose();
     });
-    // A line with kanji is written once its reading is confirmed.
+    // A line with kanji is written at once as its proposed reading; the field below shows it.
     connect(text_, &QPlainTextEdit::cursorPositionChanged, this,
             [this] { reading_->ProposeFor(text_->textCursor().block().text()); });
     Reload();
@@ -85,10 +89,10 @@ void LabelEditor::Reload()
     last_ = Current();
     endTyping_ = true;
     text_->setReadOnly(!state_.fileOpen);
-    ShowHeading();
-    text_->setExtraSelections({});
     message_->clear();
-    ShowCounts(edit_->Compose(TextLines()));
+    const LabelComposition composition = edit_->Compose(TextLines());
+    MarkLines(composition);  // and the heading, which names the unchecked lines
+    ShowCounts(composition);
 }
 
 // Which label the text belongs to, and in shared data that it is every label's.
@@ -103,7 +107,10 @@ void LabelEditor::ShowHeading()
         heading = QStringLiteral("ラベル %1 のテキスト(&T)").arg(state_.chosenLabel + 1);
     }
     heading_->setText(heading);
-    text_->setAccessibleDescription(QString(heading).remove(QStringLiteral("(&T)")));
+    QString description = QString(heading).remove(QStringLiteral("(&T)"));
+    if (const auto unchecked = text_->Unchecked().size())
+        description += QStringLiteral("。読みを確かめていない行 %1").arg(unchecked);
+    text_->setAccessibleDescription(description);
 }
 
 void LabelEditor::FormatChanged()
@@ -124,6 +131,31 @@ std::vector<std::string> LabelEditor::TextLines() const
     // An empty field is no line at all, as a page without text shows none.
     if (lines.size() == 1 && lines.front().empty()) lines.clear();
     return lines;
+}
+
+void LabelEditor::ConfirmAllReadings()
+{
+    if (!edit_ || text_->isReadOnly()) return;
+    QStringList lines;
+    bool confirmed = false;
+    for (QTextBlock block = text_->document()->begin(); block.isValid(); block = block.next()) {
+        QString line = block.text();
+        if (HasKanji(line.toStdString())) {
+            if (QString reading = reading_->ReadingFor(line); !reading.isEmpty()) {
+                line = std::move(reading);
+                confirmed = true;
+            }
+        }
+        lines << line;
+    }
+    if (!confirmed) return;
+    const int lineNumber = text_->textCursor().blockNumber();
+    QTextCursor all(text_->document());
+    all.select(QTextCursor::Document);
+    all.insertText(lines.join(QLatin1Char('\n')));
+    QTextCursor cursor(text_->document()->findBlockByNumber(lineNumber));
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    text_->setTextCursor(cursor);
 }
 
 void LabelEditor::WriteCurrentLineAs(const QString& reading)
@@ -175,16 +207,32 @@ void LabelEditor::Apply(long long label, const TextEditStep::Side& side)
 void LabelEditor::Compose()
 {
     if (loading_ || !edit_ || !state_.fileOpen) return;
-    const LabelComposition composition = edit_->Compose(TextLines());
-    MarkRefusals(composition);
+    const std::vector<std::string> texts = TextLines();
+    // The analyser is loaded only once a line needs it.
+    const bool kanji = std::ranges::any_of(texts, [](const std::string& line) { return HasKanji(line); });
+    const LabelComposition composition = edit_->Compose(texts, kanji ? reading_->Loaded() : nullptr);
+    MarkLines(composition);
+    ShowMessage(composition);
     ShowCounts(composition);
     if (!composition.Composed()) return;
-    if (edit_->Store(state_, composition.cells) && hooks_.documentEdited) hooks_.documentEdited();
+    const bool stored = edit_->Store(state_, composition.cells);
+    const bool marked = edit_->MarkUnchecked(state_, composition, texts);
+    if ((stored || marked) && hooks_.documentEdited) hooks_.documentEdited();
 }
 
-void LabelEditor::MarkRefusals(const LabelComposition& composition)
+// Lines not yet checked are tinted; refused characters are red and underlined over that.
+void LabelEditor::MarkLines(const LabelComposition& composition)
 {
     QList<QTextEdit::ExtraSelection> marks;
+    for (const int line : composition.unchecked) {
+        const QTextBlock block = text_->document()->findBlockByNumber(line);
+        if (!block.isValid()) continue;
+        QTextEdit::ExtraSelection mark;
+        mark.format.setBackground(LabelTextEdit::UncheckedTint());
+        mark.format.setProperty(QTextFormat::FullWidthSelection, true);
+        mark.cursor = QTextCursor(block);
+        marks << mark;
+    }
     for (const LabelRefusal& refused : composition.refusals) {
         const QTextBlock block = text_->document()->findBlockByNumber(refused.line);
         if (!block.isValid()) continue;
@@ -204,6 +252,12 @@ void LabelEditor::MarkRefusals(const LabelComposition& composition)
         marks << mark;
     }
     text_->setExtraSelections(marks);
+    text_->ShowUnchecked(composition.unchecked);
+    ShowHeading();
+}
+
+void LabelEditor::ShowMessage(const LabelComposition& composition)
+{
     const QString message = QString::fromStdString(RefusalSummary(composition));
     message_->setText(message);
     message_->setAccessibleDescription(message);

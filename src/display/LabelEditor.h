@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "display/LabelTextEdit.h"
 #include "display/TextEditStep.h"
 #include "document/LabelEdit.h"
 
@@ -14,7 +15,6 @@ class QUndoStack;
 
 namespace tessra {
 
-class LabelTextEdit;
 class ReadingProposal;
 
 // The docked label editor (ラベル編集): the chosen label's text, one line per braille line,
@@ -40,6 +40,10 @@ public:
     void SetHistory(QUndoStack* history) { history_ = history; }
     // After a format change: the label may show another page, or hold other cells per line.
     void FormatChanged();
+    // Writes every line with kanji as the reading shown for it, as 確定 writes one: one step.
+    void ConfirmAllReadings();
+    // Whether a line of the label's text awaits its reading's check.
+    bool HasUncheckedLines() const { return !text_->Unchecked().empty(); }
 
     LabelTextEdit& Text() const { return *text_; }
     QLabel& Message() const { return *message_; }
@@ -52,7 +56,8 @@ private:
     void Record();
     void Apply(long long label, const TextEditStep::Side& side);
     TextEditStep::Side Current() const;
-    void MarkRefusals(const LabelComposition& composition);
+    void MarkLines(const LabelComposition& composition);
+    void ShowMessage(const LabelComposition& composition);
     void ShowCounts(const LabelComposition& composition);
     std::vector<std::string> TextLines() const;
     void WriteCurrentLineAs(const QString& reading);

@@ -4,10 +4,13 @@
 #include <QPainter>
 #include <QTextBlock>
 
+#include <algorithm>
+
 namespace tessra {
 namespace {
 
 constexpr int kCountPadding = 6;
+const QString kUncheckedNote = QStringLiteral("読み未確認");
 
 // Paints the counts for the text field, which owns the layout of its lines.
 class CountPane final : public QWidget {
@@ -47,6 +50,27 @@ void LabelTextEdit::ShowCellCounts(std::vector<int> cells, int capacity, int lin
     cells_ = std::move(cells);
     capacity_ = capacity;
     lineCapacity_ = lineCapacity;
+    DescribeCounts();
+}
+
+void LabelTextEdit::ShowUnchecked(std::vector<int> lines)
+{
+    unchecked_ = std::move(lines);
+    DescribeCounts();
+}
+
+QColor LabelTextEdit::UncheckedTint()
+{
+    return QColor(0xff, 0xf0, 0xb3);
+}
+
+bool LabelTextEdit::IsUnchecked(int line) const
+{
+    return std::ranges::find(unchecked_, line) != unchecked_.end();
+}
+
+void LabelTextEdit::DescribeCounts()
+{
     QStringList spoken;
     for (int line = 0; line < static_cast<int>(cells_.size()); ++line)
         spoken << QStringLiteral("%1 行目 %2").arg(line + 1).arg(CountText(line));
@@ -59,8 +83,9 @@ void LabelTextEdit::ShowCellCounts(std::vector<int> cells, int capacity, int lin
 QString LabelTextEdit::CountText(int line) const
 {
     if (line < 0 || line >= static_cast<int>(cells_.size())) return {};
-    if (line >= lineCapacity_) return QStringLiteral("行外 %1").arg(cells_[line]);
-    return QStringLiteral("%1/%2").arg(cells_[line]).arg(capacity_);
+    const QString note = IsUnchecked(line) ? kUncheckedNote + QLatin1Char(' ') : QString();
+    if (line >= lineCapacity_) return note + QStringLiteral("行外 %1").arg(cells_[line]);
+    return note + QStringLiteral("%1/%2").arg(cells_[line]).arg(capacity_);
 }
 
 bool LabelTextEdit::BeyondLabel(int line) const
@@ -72,8 +97,9 @@ int LabelTextEdit::CountAreaWidth() const
 {
     const QString digits(QString::number(std::max(capacity_, 999)).size(), QLatin1Char('8'));
     const QFontMetrics metrics = fontMetrics();
-    return std::max(metrics.horizontalAdvance(digits + QLatin1Char('/') + digits),
-                    metrics.horizontalAdvance(QStringLiteral("行外 ") + digits)) +
+    const int note = unchecked_.empty() ? 0 : metrics.horizontalAdvance(kUncheckedNote + QLatin1Char(' '));
+    return note + std::max(metrics.horizontalAdvance(digits + QLatin1Char('/') + digits),
+                           metrics.horizontalAdvance(QStringLiteral("行外 ") + digits)) +
            2 * kCountPadding;
 }
 
@@ -102,6 +128,7 @@ void LabelTextEdit::PaintCounts(QPaintEvent* event)
         const int height = qRound(blockBoundingRect(block).height());
         const int line = block.blockNumber();
         if (block.isVisible() && line < static_cast<int>(cells_.size())) {
+            if (IsUnchecked(line)) painter.fillRect(0, top, countArea_->width(), height, UncheckedTint());
             painter.setPen(BeyondLabel(line) ? QColor(Qt::red) : palette().color(QPalette::Text));
             painter.drawText(QRect(0, top, countArea_->width() - kCountPadding, height),
                              Qt::AlignRight | Qt::AlignVCenter, CountText(line));

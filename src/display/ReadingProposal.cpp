@@ -84,8 +84,15 @@ void ReadingProposal::ProposeFor(const QString& line)
     const TranscribedLine reading = transcriber->Reading(line.toStdString());
     field_->setText(QString::fromStdString(reading.text));
     note_->setText(reading.problems.empty()
-                       ? QStringLiteral("読みを確かめて確定してください")
+                       ? QStringLiteral("この読みで書きました。確かめて確定してください")
                        : QString::fromStdString(reading.problems.front().reason));
+}
+
+QString ReadingProposal::ReadingFor(const QString& line)
+{
+    if (line == line_ && !field_->text().trimmed().isEmpty()) return field_->text().trimmed();
+    const TranscribedLine reading = Loaded()->Reading(line.toStdString());
+    return reading.problems.empty() ? QString::fromStdString(reading.text) : QString();
 }
 
 void ReadingProposal::Confirm()

@@ -15,8 +15,9 @@ namespace tessra {
 class Transcriber;
 
 // Under the label editor, for a line with kanji: the braille reading proposed for it, which the
-// user corrects and confirms (the line is then written as that reading) or also adds to the user
-// dictionary (readings.tsv). The analyser is loaded when the first kanji line asks for it.
+// editor has already written, marked as not yet checked. The user corrects and confirms it (the
+// line's text then becomes that reading) or also adds it to the user dictionary (readings.tsv).
+// The analyser is loaded when the first kanji line asks for it.
 class ReadingProposal final : public QWidget {
 public:
     // `confirm` gets the reading that is to replace the line.
@@ -32,8 +33,13 @@ public:
     void Confirm();
     void AddToDictionary();
 
-private:
+    // The analyser with the user's dictionary, loaded at the first call.
     const Transcriber* Loaded();
+    // The reading that confirming `line` writes: the one the field shows for it, else the
+    // proposal; empty when the line cannot be read.
+    QString ReadingFor(const QString& line);
+
+private:
 
     std::function<void(const QString&)> confirm_;
     std::unique_ptr<Transcriber> transcriber_;

@@ -4,6 +4,7 @@
 #include "braille/LineReading.h"
 #include "braille/PlainReading.h"
 #include "display/SheetWalk.h"
+#include "document/LabelEdit.h"
 
 #include <algorithm>
 #include <climits>
@@ -59,7 +60,7 @@ private:
 // Reads each line the way `tessra read --plain` prints it.
 class LabelListener final : public SheetVisitor {
 public:
-    explicit LabelListener(const AppState& state) : labelsPerSheet_(LabelsPerSheet(state.format)) {}
+    explicit LabelListener(const AppState& state) : state_(state), labelsPerSheet_(LabelsPerSheet(state.format)) {}
 
     void BeginLabel(const LabelPlace& label) override
     {
@@ -72,7 +73,9 @@ public:
         const int cells = PadLine(line, padded_);
         std::string placed = padded_.substr(0, static_cast<std::size_t>(cells));
         placed.erase(placed.find_last_not_of(kBlankCell) + 1);
-        labels.back().lines.push_back({PlainReading(ReadLabelLine(reader_, padded_, cells)), std::move(placed)});
+        const bool unchecked = IsUncheckedLine(state_, line.documentLine);
+        labels.back().lines.push_back({PlainReading(ReadLabelLine(reader_, padded_, cells)), std::move(placed), unchecked});
+        if (unchecked) ++labels.back().uncheckedLines;
     }
 
     void Cell(const CellPlace& cell) override
@@ -89,6 +92,7 @@ public:
     std::vector<SpokenLabel> labels;
 
 private:
+    const AppState& state_;
     const long long labelsPerSheet_;
     KanaReader reader_;
     std::string padded_;
@@ -117,6 +121,7 @@ SpokenLabel SpokenLabelView(const AppState& state)
     const std::vector<SpokenLabel> sheet = SpokenLabels(state);
     const auto chosen = static_cast<std::size_t>(std::max(0LL, state.chosenLabel));
     label.unprintableCells = chosen < sheet.size() ? sheet[chosen].unprintableCells : 0;
+    label.uncheckedLines = chosen < sheet.size() ? sheet[chosen].uncheckedLines : 0;
     return label;
 }
 

@@ -30,14 +30,16 @@ std::string LabelViewReading(const AppState& state);
 struct SpokenLine {
     std::string reading;
     std::string cells;  // as placed, trailing blanks removed
+    bool unchecked = false;  // written from a proposed reading not yet confirmed
 };
 
 // One label as a screen reader hears it, with how many of its cells the embosser cannot reach or
-// the label cannot hold.
+// the label cannot hold, and how many of its lines await their reading's check.
 struct SpokenLabel {
     long long number = 1;  // as `tessra read` numbers it, across sheets
     std::vector<SpokenLine> lines;
     long long unprintableCells = 0;
+    long long uncheckedLines = 0;
 };
 
 // Every label of the shown sheet, in reading order, each line cut at the label's capacity.

@@ -22,6 +22,7 @@ std::string ExtensionOf(const std::string& path)
 void NewDocument(AppState& state)
 {
     state.lines.clear();
+    state.uncheckedReadings.clear();
     state.chosenLabel = 0;
     state.selectedPresetKey = std::string(preset::kDefaultKey);
     state.formatPresetKey = std::string(preset::kDefaultKey);
@@ -42,6 +43,8 @@ void NewDocument(AppState& state)
 
 std::optional<std::string> OpenDocument(AppState& state, const std::string& path)
 {
+    // The marks are the editor's, of the document it had: a file carries none.
+    state.uncheckedReadings.clear();
     if (const auto kind = BrailleFileKindOf(path); kind && *kind != BrailleFileKind::Bse)
         return ImportBrailleFile(state, path, *kind, DefaultImportPreset());
     state.filePath = path;

@@ -5,8 +5,10 @@
 #include "display/SheetGeometry.h"
 #include "display/SheetPages.h"
 #include "document/ComposeDocument.h"
+#include "reading/KanaText.h"
 
 #include <algorithm>
+#include <map>
 
 namespace tessra {
 namespace {
@@ -62,22 +64,41 @@ std::string RefusalSummary(const LabelComposition& composition)
     return summary;
 }
 
+bool IsUncheckedLine(const AppState& state, std::size_t line)
+{
+    const auto found = state.uncheckedReadings.find(line);
+    return found != state.uncheckedReadings.end() && line < state.lines.size() &&
+           state.lines[line] == found->second.cells;
+}
+
+long long UncheckedLineCount(const AppState& state)
+{
+    return std::ranges::count_if(state.uncheckedReadings,
+                                 [&state](const auto& entry) { return IsUncheckedLine(state, entry.first); });
+}
+
+// A line still unchecked shows the text it was written from, so that it can be checked later.
 LabelEdit::LabelEdit(const AppState& state, long long label)
     : label_(label),
       lineLimit_(std::max(0, LinesPerPage(state) - 1)),
       cells_(LabelPageLines(state, label)),
       texts_(EditableLines(cells_))
 {
+    const std::size_t first = FirstLineOfPage(state, label_) + 1;
+    for (std::size_t j = 0; j < texts_.size(); ++j)
+        if (IsUncheckedLine(state, first + j)) texts_[j] = state.uncheckedReadings.at(first + j).text;
 }
 
-LabelComposition LabelEdit::Compose(std::span<const std::string> texts) const
+LabelComposition LabelEdit::Compose(std::span<const std::string> texts, const LineTranscriber* transcriber) const
 {
     LabelComposition result;
     KanaComposer composer;
     composer.ResetForLabel();
     for (std::size_t j = 0; j < texts.size(); ++j) {
         const int line = static_cast<int>(j);
-        ComposedLine composed = ComposeTextLine(composer, texts[j]);
+        const bool kanji = HasKanji(texts[j]);
+        ComposedLine composed = ComposeTextLine(composer, texts[j], kanji ? transcriber : nullptr);
+        if (kanji) result.unchecked.push_back(line);
         if (j < texts_.size() && texts[j] == texts_[j]) {
             result.cells.push_back(cells_[j]);
             continue;
@@ -114,6 +135,29 @@ bool LabelEdit::Store(AppState& state, const std::vector<std::string>& cells) co
     }
     if (changed) state.modified = true;
     return changed;
+}
+
+bool LabelEdit::MarkUnchecked(AppState& state, const LabelComposition& composition,
+                              std::span<const std::string> texts) const
+{
+    using Marks = std::map<std::size_t, AppState::UncheckedReading>;
+    const std::size_t first = FirstLineOfPage(state, label_) + 1;
+    Marks& marks = state.uncheckedReadings;
+    const auto begin = marks.lower_bound(first);
+    const auto end = marks.lower_bound(first + static_cast<std::size_t>(lineLimit_));
+    Marks wanted;
+    for (const int line : composition.unchecked) {
+        const auto j = static_cast<std::size_t>(line);
+        if (line < lineLimit_ && j < texts.size() && j < composition.cells.size())
+            wanted[first + j] = {texts[j], composition.cells[j]};
+    }
+    const auto same = [](const Marks::value_type& a, const Marks::value_type& b) {
+        return a.first == b.first && a.second.text == b.second.text && a.second.cells == b.second.cells;
+    };
+    if (std::equal(begin, end, wanted.begin(), wanted.end(), same)) return false;
+    marks.erase(begin, end);
+    marks.merge(wanted);
+    return true;
 }
 
 }  // namespace tessra

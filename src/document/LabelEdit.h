@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "braille/KanaComposer.h"
+#include "reading/LineReading.h"
 
 #include <span>
 #include <string>
@@ -26,6 +27,7 @@ struct LabelRefusal {
 struct LabelComposition {
     std::vector<std::string> cells;  // one line of cells per text line
     std::vector<LabelRefusal> refusals;
+    std::vector<int> unchecked;  // lines (from 0) written as the proposed reading of their kanji
     bool Composed() const { return refusals.empty(); }
 };
 
@@ -40,13 +42,19 @@ public:
     // How many text lines the label's page can hold.
     int LineLimit() const { return lineLimit_; }
 
-    // Composes edited text lines, as `tessra compose` writes a label.
-    LabelComposition Compose(std::span<const std::string> texts) const;
+    // Composes edited text lines, as `tessra compose` writes a label. A line with kanji is
+    // written as the reading `transcriber` proposes for it; without one it is refused.
+    LabelComposition Compose(std::span<const std::string> texts,
+                             const LineTranscriber* transcriber = nullptr) const;
 
     // Writes composed lines into the label's page; the rest of the document stays as it is.
     // A document without a line gets the pages `tessra compose` makes for its format first.
     // Returns whether anything changed; a change marks the document modified.
     bool Store(AppState& state, const std::vector<std::string>& cells) const;
+    // After Store: the label's lines written from a proposed reading are the unchecked ones of
+    // its page, with the text they came from. Returns whether that changed.
+    bool MarkUnchecked(AppState& state, const LabelComposition& composition,
+                       std::span<const std::string> texts) const;
 
 private:
     long long label_;
@@ -54,6 +62,11 @@ private:
     std::vector<std::string> cells_;
     std::vector<std::string> texts_;
 };
+
+// Whether document line `line` holds a proposed reading the user has not confirmed.
+bool IsUncheckedLine(const AppState& state, std::size_t line);
+// How many lines of the document do.
+long long UncheckedLineCount(const AppState& state);
 
 // The message for lines beyond a page's last.
 std::string TooManyLinesMessage(int limit);

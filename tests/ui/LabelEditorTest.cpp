@@ -1,4 +1,5 @@
 #include "app/Commands.h"
+#include "app/StatusBar.h"
 #include "display/LabelEditor.h"
 #include "display/LabelTextEdit.h"
 #include "display/ReadingProposal.h"
@@ -6,20 +7,24 @@
 #include "display/SheetReading.h"
 #include "format/FormatBar.h"
 #include "ui/MainWindowFixture.h"
+#include "ui/PrintTestSupport.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTextBlock>
-#include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <QUndoStack>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -105,13 +110,13 @@ TEST_F(LabelEditorTest, RefusedCharactersAreMarkedAndTheLastComposedTextKept)
 {
     ComposeCards("あ\n");
     Text().moveCursor(QTextCursor::End);
-    Type("漢い");
+    Type("☃い");
     const auto marks = Text().extraSelections();
     ASSERT_EQ(marks.size(), 1);
-    EXPECT_EQ(marks[0].cursor.selectedText(), "漢");
+    EXPECT_EQ(marks[0].cursor.selectedText(), "☃");
     EXPECT_EQ(marks[0].format.underlineStyle(), QTextCharFormat::WaveUnderline);
-    const QString message = QStringLiteral("1 行 2 文字目「漢」: 漢字の行は、読みを確定すると書かれます");
-    EXPECT_EQ(Message(), message);
+    const QString message = Message();
+    EXPECT_TRUE(message.startsWith(QStringLiteral("1 行 2 文字目「☃」: "))) << message.toStdString();
     EXPECT_EQ(frame.statusBar()->currentMessage(), message);
     EXPECT_TRUE(dialogs.messages.isEmpty()) << "never a box while typing";
     EXPECT_EQ(Reading(0), "[1]\nあ\n");
@@ -226,7 +231,7 @@ TEST_F(LabelEditorTest, ClipboardCopiesTheLabelsTextAndPastingComposesIt)
     Trigger(kSelectAll);
     Trigger(kPaste);
     EXPECT_EQ(Reading(1), "[2]\nさとう\nしお\n");
-    QApplication::clipboard()->setText("かん字");
+    QApplication::clipboard()->setText("かん☃");
     Trigger(kPaste);
     EXPECT_FALSE(Message().isEmpty());
     Trigger(kUndo);
@@ -315,37 +320,145 @@ TEST_F(LabelEditorTest, EditingOneLineOfALoadedFileKeepsEveryOtherByte)
     EXPECT_EQ(after, expected);
 }
 
-// A line with kanji waits for its reading: proposed, corrected, confirmed, kept in readings.tsv.
-TEST_F(LabelEditorTest, AKanjiLineIsWrittenAsItsConfirmedReading)
+// A line with kanji is written at once as its proposed reading and marked until the reading is
+// confirmed: one line, all lines, or into readings.tsv. Editing it or undoing the confirmation
+// marks it again; kana lines never are.
+TEST_F(LabelEditorTest, AKanjiLineIsWrittenAtOnceAndMarkedUntilItsReadingIsConfirmed)
 {
     ::setenv("XDG_CONFIG_HOME", dir.Path().c_str(), 1);
-    ComposeCards("あ\n");
+    Trigger(kNew);
     ReadingProposal& proposal = frame.LabelEditorContents().Reading();
+    QLabel& pane = frame.Status().UncheckedPane();
+    const auto spoken = [this] { return frame.View().SpokenItems().at(0).description; };
+    const auto tinted = [this] {
+        int lines = 0;
+        for (const auto& mark : Text().extraSelections())
+            lines += mark.format.background().color() == LabelTextEdit::UncheckedTint();
+        return lines;
+    };
     EXPECT_FALSE(proposal.isVisibleTo(&frame)) << "kana needs no reading";
-    Text().selectAll();
-    Type(QStringLiteral("山本次郎"));
+    Type(QStringLiteral("山田太郎"));
     EXPECT_TRUE(proposal.isVisibleTo(&frame));
-    EXPECT_EQ(proposal.Field().text(), QStringLiteral("やまもと じろー"));
-    EXPECT_EQ(Reading(0), "[1]\nあ\n") << "not written before it is confirmed";
-    QTest::keyClick(&proposal.Field(), Qt::Key_Return);
-    EXPECT_EQ(Text().toPlainText(), QStringLiteral("やまもと じろー"));
-    EXPECT_EQ(Reading(0), "[1]\nやまもと し゛ろー\n");
-    EXPECT_FALSE(proposal.isVisibleTo(&frame));
+    EXPECT_EQ(proposal.Field().text(), QStringLiteral("やまだ たろー"));
+    const std::string written = Reading(0);
+    EXPECT_EQ(written, "[1]\nやまた゛ たろー\n") << "written before it is confirmed";
+    EXPECT_EQ(Text().Unchecked(), std::vector<int>{0});
+    EXPECT_EQ(tinted(), 1);
+    EXPECT_TRUE(Text().CountArea().accessibleDescription().contains(QStringLiteral("読み未確認")));
+    EXPECT_EQ(pane.text(), QStringLiteral("読み未確認 1 行"));
+    EXPECT_TRUE(spoken().endsWith(QStringLiteral("。読みを確かめていない行 1"))) << spoken().toStdString();
+    Text().moveCursor(QTextCursor::End);
+    Type(QStringLiteral("\nしお"));
+    EXPECT_EQ(Text().Unchecked(), std::vector<int>{0}) << "a kana line is never marked";
 
+    Text().moveCursor(QTextCursor::Start);
+    QTest::keyClick(&proposal.Field(), Qt::Key_Return);
+    EXPECT_EQ(Text().toPlainText(), QStringLiteral("やまだ たろー\nしお"));
+    EXPECT_EQ(Reading(0), "[1]\nやまた゛ たろー\nしお\n");
+    EXPECT_TRUE(Text().Unchecked().empty());
+    EXPECT_EQ(tinted(), 0);
+    EXPECT_TRUE(pane.text().isEmpty());
+    EXPECT_FALSE(spoken().contains(QStringLiteral("読みを確かめていない")));
+    EXPECT_FALSE(frame.Actions().Action(kConfirmReadings)->isEnabled()) << "nothing left to confirm";
+    Trigger(kUndo);
+    EXPECT_EQ(pane.text(), QStringLiteral("読み未確認 1 行")) << "the line is back as it was, unchecked";
+    Trigger(kRedo);
+    EXPECT_TRUE(pane.text().isEmpty());
+
+    // Edited again, two lines with kanji; the keyboard confirms both at once.
+    Text().selectAll();
+    Type(QStringLiteral("田中\n東京"));
+    EXPECT_EQ(Text().Unchecked(), (std::vector<int>{0, 1}));
+    EXPECT_EQ(pane.text(), QStringLiteral("読み未確認 2 行"));
+    QAction* confirmAll = frame.Actions().Action(kConfirmReadings);
+    EXPECT_TRUE(confirmAll->isEnabled());
+    EXPECT_EQ(confirmAll->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+K")));
+    QMenu* editMenu = confirmAll->associatedObjects().isEmpty() ? nullptr : qobject_cast<QMenu*>(confirmAll->associatedObjects().front());
+    ASSERT_NE(editMenu, nullptr);
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(editMenu);
+    QStringList names;
+    for (int i = 0; i < menu->childCount(); ++i) names << menu->child(i)->text(QAccessible::Name);
+    EXPECT_EQ(names.filter(QStringLiteral("読みをすべて確定")).size(), 1) << names.join('|').toStdString();
+    Text().setFocus();
+    QTest::keyClick(&Text(), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Text().toPlainText(), QStringLiteral("たなか\nとーきょー"));
+    EXPECT_TRUE(pane.text().isEmpty());
+    Trigger(kUndo);
+    EXPECT_EQ(Text().toPlainText(), QStringLiteral("田中\n東京")) << "confirming all is one step";
+    Trigger(kRedo);
+
+    // A reading kept in readings.tsv is confirmed as well.
     Text().selectAll();
     Type(QStringLiteral("東海林"));
+    EXPECT_EQ(pane.text(), QStringLiteral("読み未確認 1 行"));
     proposal.Field().setText(QStringLiteral("しょーじ"));
     proposal.AddToDictionary();
     EXPECT_EQ(Reading(0), "[1]\nしょーし゛\n");
+    EXPECT_TRUE(pane.text().isEmpty());
     std::ifstream saved(dir.File("tessra/readings.tsv"));
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}), "東海林\tしょーじ\n");
     Text().selectAll();
     Type(QStringLiteral("東海林"));
     EXPECT_EQ(proposal.Field().text(), QStringLiteral("しょーじ")) << "the dictionary is read again";
+    EXPECT_EQ(Reading(0), "[1]\nしょーし゛\n") << "and written with it at once";
     proposal.Field().setText(QStringLiteral("A"));
     proposal.AddToDictionary();
     EXPECT_FALSE(proposal.Note().text().isEmpty()) << "a reading not in kana stays out";
+    QTest::keyClick(&proposal.Field(), Qt::Key_Return);  // the same proposal, confirmed as it is
+
+    bool printDialog = false;
+    test::WhenModalShown([&printDialog](QWidget& dialog) {
+        printDialog = true;
+        dialog.close();
+    });
+    Trigger(kBraillePrint);
+    EXPECT_TRUE(printDialog);
+    EXPECT_FALSE(dialogs.messages.join('\n').contains(QStringLiteral("読みを確かめていない")));
     ::unsetenv("XDG_CONFIG_HOME");
+}
+
+// Unchecked lines in two labels: Print asks once and No prints nothing; Save asks once (also when
+// it goes on to Save As) and Yes saves. The file holds cells only: opening it brings no marks.
+TEST_F(LabelEditorTest, PrintAndSaveAskOnceWhileReadingsAreUnchecked)
+{
+    ComposeCards("あ\n---\nい\n");
+    state.filePath.clear();
+    Text().selectAll();
+    Type(QStringLiteral("山田太郎"));
+    frame.View().ChooseLabel(1);
+    Text().moveCursor(QTextCursor::End);
+    Type(QStringLiteral("\n東京"));
+    EXPECT_EQ(frame.Status().UncheckedPane().text(), QStringLiteral("読み未確認 2 行"));
+    frame.View().ChooseLabel(0);
+    EXPECT_EQ(Text().toPlainText(), QStringLiteral("山田太郎")) << "an unchecked line shows what was typed";
+    EXPECT_EQ(Text().Unchecked(), std::vector<int>{0});
+
+    bool printDialog = false;
+    QTimer::singleShot(0, [&printDialog] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            printDialog = true;
+            modal->close();
+        }
+    });
+    dialogs.answers = {MessageAnswer::No};
+    Trigger(kBraillePrint);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("読みを確かめていない行が 2 行あります。このまま印刷しますか？")});
+    EXPECT_FALSE(printDialog) << "No cancels the print";
+
+    const QString path = QString::fromStdString(dir.File("names.BSE"));
+    dialogs.messages.clear();
+    dialogs.answers = {MessageAnswer::Yes};
+    dialogs.files = {path};
+    Trigger(kSave);
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("読みを確かめていない行が 2 行あります。このまま保存しますか？")});
+    EXPECT_FALSE(state.modified);
+    EXPECT_TRUE(std::filesystem::exists(path.toStdString()));
+
+    frame.Files().OpenPath(path);
+    EXPECT_TRUE(frame.Status().UncheckedPane().text().isEmpty());
+    EXPECT_EQ(Text().document()->firstBlock().text(), QStringLiteral("やまだ たろー")) << "the file holds the reading's cells";
+    EXPECT_EQ(Reading(1), "[2]\nい\nとーきょー\n");
 }
 
 }  // namespace
