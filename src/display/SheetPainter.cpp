@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace tessra {
 namespace {
@@ -73,21 +74,43 @@ public:
         reader_.ResetForLabel();
     }
 
-    void BeginLine(const LinePlace&) override { reader_.ResetForLine(); }
+    void BeginLine(const LinePlace&) override
+    {
+        reader_.ResetForLine();
+        line_.clear();
+    }
 
     void Cell(const CellPlace& cell) override
     {
-        SetInk(cell.Marked() ? kUnprintableCell : kInk);
+        const QColor& ink = cell.Marked() ? kUnprintableCell : kInk;
         const int x = cell.screen.x;
         const int y = cell.screen.y;
         if (!kana_) {
+            SetInk(ink);
             braille_.DrawCells(painter_, x, y, {&cell.byte, 1});
             return;
         }
+        // A later cell may redraw earlier ones, so the line's texts are drawn at its end; a
+        // text takes the ink of the cell whose reading put it there.
+        const std::size_t at = line_.size();
+        line_.push_back({x, y, ink});
+        texts_.resize(line_.size());
         const KanaReading reading = reader_.ReadCell(cell.byte, cell.lastInLine);
-        if (!reading.prevCellOut.empty())
-            DrawText(x - pitch_, y, reading.prevCellOut, reading.prevCellOutBraille);
-        if (!reading.cellOut.empty()) DrawText(x, y, reading.cellOut, reading.cellOutBraille);
+        PlaceReading(texts_, at, reading);
+        const std::size_t redrawn = reading.redrawnCells > 0 ? static_cast<std::size_t>(reading.redrawnCells)
+                                    : reading.prevCellOut.empty() ? 0 : 1;
+        for (std::size_t back = 1; back <= redrawn && back <= at; ++back) line_[at - back].ink = ink;
+    }
+
+    void EndLine(const LinePlace&) override
+    {
+        for (std::size_t i = 0; i < line_.size(); ++i) {
+            if (texts_[i].text.empty()) continue;
+            SetInk(line_[i].ink);
+            DrawText(line_[i].x, line_[i].y, texts_[i].text, texts_[i].braille);
+        }
+        line_.clear();
+        texts_.clear();
     }
 
     // The sheet view outlines every label before its cells; the label view draws its one label
@@ -124,6 +147,12 @@ private:
         }
     }
 
+    struct PlacedText {
+        int x = 0;
+        int y = 0;
+        QColor ink;
+    };
+
     QPainter& painter_;
     const int pitch_;
     const bool kana_;
@@ -132,6 +161,8 @@ private:
     FaceAtSize& kanaFace_;
     QColor ink_;
     bool drawsLabels_ = true;
+    std::vector<PlacedText> line_;
+    std::vector<CellDrawing> texts_;
 };
 
 // The dashed red line along the top, left and bottom limits of the printable area; the right

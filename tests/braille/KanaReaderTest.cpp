@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -15,23 +17,23 @@ namespace {
 // marked last.
 std::vector<std::string> ReadLabel(const std::vector<std::string>& lines, bool lastMarked)
 {
-    const auto text = [](std::string_view out, bool braille) {
-        return braille ? "{" + std::string(out) + "}" : std::string(out);
-    };
     KanaReader reader;
     reader.ResetForLabel();
     std::vector<std::string> read;
     for (const std::string& cells : lines) {
         reader.ResetForLine();
-        std::vector<std::string> drawn(cells.size());
+        std::vector<CellDrawing> drawn(cells.size());
         for (std::size_t i = 0; i < cells.size(); ++i) {
             const KanaReading r = reader.ReadCell(cells[i], lastMarked && i + 1 == cells.size());
-            // at() throws for a rewrite of the cell before the first one.
-            if (!r.prevCellOut.empty()) drawn.at(i - 1) = text(r.prevCellOut, r.prevCellOutBraille);
-            drawn[i] = text(r.cellOut, r.cellOutBraille);
+            // No rewrite reaches before the line's first cell.
+            EXPECT_LE(static_cast<std::size_t>(std::max(r.redrawnCells, r.prevCellOut.empty() ? 0 : 1)), i);
+            PlaceReading(drawn, i, r);
         }
         std::string& joined = read.emplace_back();
-        for (std::size_t i = 0; i < drawn.size(); ++i) joined += (i > 0 ? "|" : "") + drawn[i];
+        for (std::size_t i = 0; i < drawn.size(); ++i) {
+            const std::string text(drawn[i].text);
+            joined += (i > 0 ? "|" : "") + (drawn[i].braille ? "{" + text + "}" : text);
+        }
     }
     return read;
 }
@@ -49,7 +51,7 @@ TEST(KanaReader, ReadsEverySingleCellAsItsKana)
         {'Z', "ま"}, {'(', "み"}, {'Y', "む"}, {'=', "め"}, {')', "も"},
         {'/', "や"}, {'+', "ゆ"}, {'>', "よ"},
         {'E', "ら"}, {'H', "り"}, {'D', "る"}, {'G', "れ"}, {'J', "ろ"},
-        {'\'', "わ"}, {'2', "ゐ"}, {'9', "を"}, {'0', "ん"}, {'1', "っ"}, {'3', "ー"}, {'-', "_"},
+        {'\'', "わ"}, {'2', "ゐ"}, {'9', "を"}, {'0', "ん"}, {'1', "っ"}, {'3', "ー"}, {'-', "「"},
     };
     for (const auto& [cell, kana] : kSingleCellKana) {
         const KanaReading read = KanaReader().ReadCell(cell, false);
@@ -62,8 +64,8 @@ TEST(KanaReader, ReadsLabels)
     // The lines of one label and what they read as.
     const struct { const char* name; std::vector<std::string> lines, expected;
                    bool lastMarked = true; } rows[] = {
-        {"DigitsCommaDecimalPointAndKana", {"#AB", "#A'BC", "#A1B", "#AK"},
-         {"{#}|１|２", "{#}|１|，|２|３", "{#}|１|．|２", "{#}|１|な"}},
+        {"DigitsCommaDecimalPointAndKana", {"#AB", "#A'BCD", "#A1B", "#AK"},
+         {"{#}|１|２", "{#}|１|，|２|３|４", "{#}|１|．|２", "{#}|１|な"}},
         {"ApostrophesAndLowerRowDigits", {"#A'1", "#'A", "#12 ", "#1'2", "#1A"},
          {"{#}|１|わ|っ", "{#}|’|１", "{#}|{1}|{2}|{ }", "{#}|{1}|，|{2}", "{#}|{1}|あ"}},
         {"NumberAndLettersEndWithLine", {"#A", "B", ";A", "B"}, {"{#}|１", "い", "{;}|ａ", "い"}},
@@ -81,10 +83,10 @@ TEST(KanaReader, ReadsLabels)
          {"あ|。", "あ|？", "あ|！", "あ|、", "あ|・", "あ|．", "あ|"}},
         {"ExclamationOrWe", {"6 ", "6K"}, {"！|{ }", "ゑ|な"}},
         {"ForeignLetterSign", {";,AB", ";,,AB", ";&", ";%", ";*"},
-         {"{;}|{,}|Ａ|ｂ", "{;}|{,}|{,}|Ａ|Ｂ", " ＆|", " ＃|", " ＊|"}},
-        {"LettersUntilBlank", {";A B", ";A-[4/@'3"}, {"{;}|ａ|{ }|い", "{;}|ａ|-|＠|．|/|´|’|："}},
+         {"{;}|{,}|Ａ|ｂ", "{;}|{,}|{,}|Ａ|Ｂ", "&|", "#|", "*|"}},
+        {"LettersUntilBlank", {";A B", ";A[4/@'3"}, {"{;}|ａ|{ }|い", "{;}|ａ|＠|．|/|´|’|："}},
         {"NumeralSignAndColonInLetters", {";A#B", "# ;A#1", ";A\"1"},
-         {"{;}|ａ|{#}|２", "{#}|{ }|{;}|ａ|{#}|．", "{;}|ａ| ：|"}},
+         {"{;}|ａ|{#}|２", "{#}|{ }|{;}|ａ|{#}|っ", "{;}|ａ| ：|"}},
         {"ForeignQuotationWithCapitals", {"8,,A B0C"}, {"{8}|{,}|{,}|Ａ|{ }|ｂ|{0}|う"}},
         {"QuotationKeepsOnOverBlanksAndLines", {"8A B", "C0"}, {"{8}|ａ|{ }|ｂ", "ｃ|{0}"}},
         {"CellOutsideTables", {"a\x7f"}, {"{a}|{\x7f}"}},
@@ -97,7 +99,7 @@ TEST(LineReading, ReadsTheTextLastDrawnOnEachPlacedCell)
 {
     const struct { const char* name; std::string line; int cells; std::string expected; } rows[] = {
         {"later rewrite replaces a cell's own text", "\"*  ", 4, "か゛"},
-        {"leading and inner blanks kept, trailing removed", ";&A B   ", 8, " ＆あ い"},
+        {"leading and inner blanks kept, trailing removed", ";&A B   ", 8, "&あ い"},
         {"cell without text adds nothing", ";A\"B", 4, "⠰ａｂ"},
         {"last cell of the padded line is placed", "K4", 2, "な。"},
         {"last cell of the padded line is not placed", "K4 ", 2, "な"},
