@@ -339,7 +339,8 @@ KanaReading KanaReader::ReadCell(char cellIn, bool lastInLine)
         if (consumed) return out;
     }
     if (c == kNumeralSign && !signBeforeNumber.empty() && p != kNoCell) Redraw(out, signBeforeNumber);
-    ReadAfterExclamation(p, c, out);
+    // Inside a foreign phrase ⠖ is the phrase's own exclamation mark.
+    if (!quoteMode_) ReadAfterExclamation(p, c, out);
     if (numberMode_) {
         CheckNumberContinues(p, c, lastInLine, out);
         if (numberMode_) {
