@@ -144,7 +144,8 @@ struct SignIndex {
     char doubleKagiCloseCell = 0, waveCell = 0, minusCell = 0, plusCell = 0, timesCell = 0,
          divideCell = 0;
     std::string percentCells;
-    std::string closingOrPause;  // first cells of closing brackets and of punctuation
+    std::string closing;  // first cells of closing brackets
+    std::string pauses;   // punctuation but ⠐ and ⠰, which open voiced kana and letters
 };
 
 char CellOf(const signs::SignRow* row, std::size_t at)
@@ -237,8 +238,10 @@ SignIndex BuildIndex()
     index.percent = PrintOf(percent);
     if (percent != nullptr) index.percentCells = CellsOfPatterns(percent->cells);
     for (const signs::SignRow& row : signs::kEnclosures)
-        if (row.role == Role::Closing) index.closingOrPause += CellOf(&row, 0);
-    for (const signs::SignRow& row : signs::kPauses) index.closingOrPause += CellOf(&row, 0);
+        if (row.role == Role::Closing) index.closing += CellOf(&row, 0);
+    for (const signs::SignRow& row : signs::kPauses)
+        if (const char cell = CellOf(&row, 0); cell != kVoicedSign && cell != kForeignLetterSign)
+            index.pauses += cell;
     return index;
 }
 
@@ -248,21 +251,20 @@ const SignIndex& Signs()
     return index;
 }
 
+bool Closes(char c)
+{
+    return c != 0 && Signs().closing.find(c) != std::string::npos;
+}
+
 bool ClosesOrPauses(char c)
 {
-    return c != 0 && Signs().closingOrPause.find(c) != std::string::npos;
+    return Closes(c) || (c != 0 && Signs().pauses.find(c) != std::string::npos);
 }
 
 // The kana a つなぎ符 keeps from reading as part of the number before it.
 constexpr bool ReadsAsDigit(char c)
 {
     return IsUpperDigit(c) || c == kDigitComma || c == kDecimalPoint || c == '3';
-}
-
-// Cells that go on with a letter run.
-constexpr bool GoesOnWithLetters(char c)
-{
-    return IsLetterCell(c) || c == kCapitalSign || c == '4' || c == '\'' || c == '/';
 }
 
 }  // namespace
@@ -350,12 +352,6 @@ KanaReading KanaReader::ReadCell(char cellIn, bool lastInLine)
     }
     const SignIndex& index = Signs();
     const bool lettersBefore = letterMode_;
-    if (letterMode_ && PercentAt(2) && capitalCount_ == 0 && !GoesOnWithLetters(c)) {
-        // A lone "p" run before anything but letters is the percent sign.
-        letterMode_ = false;
-        out.redrawn[1] = {index.percent};
-        out.redrawnCells = 2;
-    }
     if (letterMode_ || quoteMode_) {
         ReadLetter(p, c, lastInLine, out);
     } else if (!ReadTwoCellSign(p, c, lastInLine, out)) {
@@ -365,8 +361,8 @@ KanaReading KanaReader::ReadCell(char cellIn, bool lastInLine)
             ReadSingleCell(c, lastInLine, out);
         }
     }
-    if (letterMode_ && prevAfterNumber_ && capitalCount_ == 0 && PercentAt(1)) {
-        // Right after a number, ⠰⠏ is the percent sign, whatever follows.
+    if (letterMode_ && prevAfterNumber_ && capitalCount_ == 0 && EndsInPercent()) {
+        // Right after a number ⠰⠏ is the percent sign, whatever follows; elsewhere it is "p".
         out = KanaReading{};
         Redraw(out, index.percent);
         letterMode_ = false;
@@ -381,7 +377,7 @@ KanaReading KanaReader::ReadCell(char cellIn, bool lastInLine)
     return out;
 }
 
-// 6 is "！" before a blank, a closing bracket or punctuation and ゑ before anything else; the
+// 6 is "！" before a blank or a closing bracket and ゑ before anything else; the
 // current cell is read on regardless.
 void KanaReader::ReadAfterExclamation(int p, char c, KanaReading& out) const
 {
@@ -390,7 +386,7 @@ void KanaReader::ReadAfterExclamation(int p, char c, KanaReading& out) const
         Redraw(out, kExclamation);
         DrawBraille(out, kBlank);
     } else {
-        Redraw(out, ClosesOrPauses(c) ? kExclamation : kWe);
+        Redraw(out, Closes(c) ? kExclamation : kWe);
     }
 }
 
@@ -785,13 +781,12 @@ bool KanaReader::WordStartsAt(int back) const
     return back >= kRecentCells || recent_[back] == kNoCell || recent_[back] == ' ';
 }
 
-// Whether the cells `back` and `back` - 1 before the current one are ⠰⠏.
-bool KanaReader::PercentAt(int back) const
+// Whether the previous and the current cell are ⠰⠏, free of other signs.
+bool KanaReader::EndsInPercent() const
 {
     const std::string& percent = Signs().percentCells;
-    return percent.size() == 2 && back < kRecentCells && signAge_ > back &&
-           recent_[back] == static_cast<unsigned char>(percent[0]) &&
-           recent_[back - 1] == static_cast<unsigned char>(percent[1]);
+    return percent.size() == 2 && signAge_ > 1 && recent_[1] == static_cast<unsigned char>(percent[0]) &&
+           recent_[0] == static_cast<unsigned char>(percent[1]);
 }
 
 // The sign of several cells (of `length` cells, 0: any) that the latest cells complete: its

@@ -70,7 +70,7 @@ private:
     void ReadDashCell(bool lastInLine, KanaReading& out);
     void MatchSign(bool inLetters, KanaReading& out);
     int FindLongSign(int length, bool inLetters) const;
-    bool PercentAt(int back) const;
+    bool EndsInPercent() const;
     void LeaveNumberMode();
     bool WordStartsAt(int back) const;
 
