@@ -108,12 +108,12 @@ void CheckEachCall(std::string_view bytes)
         const tessra::KanaReading r = reader.ReadCell(bytes[i], last);
         CheckText(r.cellOut, r.cellOutBraille);
         if (!r.prevCellOut.empty()) CheckText(r.prevCellOut, r.prevCellOutBraille);
-        Require(r.redrawnCells >= 0 && r.redrawnCells <= tessra::KanaReading::kMostRedrawn);
-        Require(r.redrawnCells == 0 || r.prevCellOut.empty());
-        for (int k = 0; k < r.redrawnCells; ++k) {
-            if (!r.redrawn[k].text.empty()) CheckText(r.redrawn[k].text, r.redrawn[k].braille);
+        Require(r.redrawn.size() <= tessra::KanaReading::kMostRedrawn);
+        Require(r.redrawn.empty() || r.prevCellOut.empty());
+        for (const tessra::CellDrawing& cell : r.redrawn) {
+            if (!cell.text.empty()) CheckText(cell.text, cell.braille);
         }
-        Require(static_cast<std::size_t>(std::max(r.redrawnCells, r.prevCellOut.empty() ? 0 : 1)) <= inLine);
+        Require(std::max(r.redrawn.size(), r.prevCellOut.empty() ? std::size_t{0} : std::size_t{1}) <= inLine);
         ++inLine;
         if (bytes[i] == '\n') {
             reader.ResetForLine();

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -272,9 +273,8 @@ constexpr bool ReadsAsDigit(char c)
 void PlaceReading(std::span<CellDrawing> line, std::size_t at, const KanaReading& reading)
 {
     if (at >= line.size()) return;
-    if (reading.redrawnCells > 0) {
-        const auto cells = std::min<std::size_t>(reading.redrawnCells, KanaReading::kMostRedrawn);
-        for (std::size_t back = 1; back <= cells && back <= at; ++back)
+    if (!reading.redrawn.empty()) {
+        for (std::size_t back = 1; back <= reading.redrawn.size() && back <= at; ++back)
             line[at - back] = reading.redrawn[back - 1];
     } else if (at > 0 && !reading.prevCellOut.empty()) {
         line[at - 1] = {reading.prevCellOut, reading.prevCellOutBraille};
@@ -318,7 +318,7 @@ void KanaReader::ResetForLine()
 
 KanaReading KanaReader::ReadCell(char cellIn, bool lastInLine)
 {
-    std::copy_backward(recent_.begin(), recent_.end() - 1, recent_.end());
+    for (int k = kRecentCells - 1; k > 0; --k) recent_[k] = recent_[k - 1];
     recent_[0] = static_cast<unsigned char>(cellIn);
     if (signAge_ < kRecentCells) ++signAge_;
     prevAfterNumber_ = afterNumber_;
@@ -369,7 +369,8 @@ KanaReading KanaReader::ReadCell(char cellIn, bool lastInLine)
         signAge_ = 0;
         signLength_ = 2;
     }
-    if (!numberMode_ && !quoteMode_ && !computerMode_) MatchSign(lettersBefore, out);
+    if (!numberMode_ && !quoteMode_ && !computerMode_ && index.endingIn[recent_[0]] != 0)
+        MatchSign(lettersBefore, out);
     if (signAge_ > 0 && !letterMode_ && !quoteMode_) {
         if (c == index.minusCell || (afterNumber_ && (c == index.timesCell || c == index.divideCell)))
             signBeforeNumber_ = c == index.minusCell ? index.minus : c == index.timesCell ? index.times : index.divide;
@@ -494,11 +495,11 @@ void KanaReader::ResolveDigitComma(bool asComma, KanaReading& out)
     // When the comma stands, the current cell is its third digit and reads on its own.
     for (int k = 0; k < before; ++k) {
         const char cell = static_cast<char>(recent_[1 + k]);
-        out.redrawn[k] = {asComma ? FullWidth(kDigitsFromA, cell, kFirstDigitCell)
+        redrawn_[k] = {asComma ? FullWidth(kDigitsFromA, cell, kFirstDigitCell)
                                   : kKana[static_cast<unsigned char>(cell)]};
     }
-    out.redrawn[before] = {asComma ? std::string_view("，") : kKana[static_cast<unsigned char>(kDigitComma)]};
-    out.redrawnCells = before + 1;
+    redrawn_[before] = {asComma ? std::string_view("，") : kKana[static_cast<unsigned char>(kDigitComma)]};
+    out.redrawn = std::span(redrawn_).first(static_cast<std::size_t>(before) + 1);
 }
 
 void KanaReader::ReadDigit(char c, bool lastInLine, KanaReading& out)
@@ -794,9 +795,9 @@ bool KanaReader::EndsInPercent() const
 int KanaReader::FindLongSign(int length, bool inLetters) const
 {
     const SignIndex& index = Signs();
-    std::uint64_t candidates = index.endingIn[static_cast<unsigned char>(recent_[0])];
-    for (int i = 0; candidates != 0; ++i, candidates >>= 1) {
-        if ((candidates & 1) == 0) continue;
+    for (std::uint64_t candidates = index.endingIn[static_cast<unsigned char>(recent_[0])]; candidates != 0;
+         candidates &= candidates - 1) {
+        const int i = std::countr_zero(candidates);
         const LongSign& sign = index.longSigns[static_cast<std::size_t>(i)];
         const int cells = static_cast<int>(sign.cells.size());
         if (cells >= kRecentCells || (length > 0 && cells != length)) continue;
@@ -825,8 +826,10 @@ void KanaReader::MatchSign(bool inLetters, KanaReading& out)
     const LongSign& sign = Signs().longSigns[static_cast<std::size_t>(found)];
     const int cells = static_cast<int>(sign.cells.size());
     out = KanaReading{};
-    out.redrawnCells = cells - 1;
-    out.redrawn[static_cast<std::size_t>(cells - 2)] = {sign.print};
+    const auto redrawn = static_cast<std::size_t>(cells - 1);
+    redrawn_.fill({});
+    redrawn_[redrawn - 1] = {sign.print};
+    out.redrawn = std::span(redrawn_).first(redrawn);
     switch (sign.effect) {
     case Effect::OpensSecond:
         secondOpen_ = true;

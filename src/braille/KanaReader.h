@@ -24,11 +24,11 @@ struct KanaReading {
     std::string_view prevCellOut;  // when not empty, redrawn on the previous cell of the line
     bool prevCellOutBraille = false;
     // Signs of three or four cells, and a number's 位取り点 that only the third digit after it
-    // confirms, are decided further on: then the `redrawnCells` cells before the current one are
-    // redrawn, redrawn[0] on the previous cell, an empty text clearing its cell; prevCellOut is
-    // empty then.
-    std::array<CellDrawing, kMostRedrawn> redrawn{};
-    int redrawnCells = 0;
+    // confirms, are decided further on: then as many cells before the current one as `redrawn`
+    // holds texts are redrawn, redrawn[0] on the previous cell, an empty text clearing its cell;
+    // prevCellOut is empty then. At most kMostRedrawn; the list itself (not its texts) lives in
+    // the reader and holds until its next ReadCell().
+    std::span<const CellDrawing> redrawn;
 };
 
 // Puts one reading into the texts of a line's cells: `line[at]` is the cell just read, the cells
@@ -103,6 +103,7 @@ private:
     bool kagiOpen_ = false;
     bool doubleKagiOpen_ = false;
     bool secondOpen_ = false;
+    std::array<CellDrawing, KanaReading::kMostRedrawn> redrawn_{};
 };
 
 }  // namespace tessra

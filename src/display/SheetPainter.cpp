@@ -97,7 +97,7 @@ public:
         texts_.resize(line_.size());
         const KanaReading reading = reader_.ReadCell(cell.byte, cell.lastInLine);
         PlaceReading(texts_, at, reading);
-        const std::size_t redrawn = reading.redrawnCells > 0 ? static_cast<std::size_t>(reading.redrawnCells)
+        const std::size_t redrawn = !reading.redrawn.empty() ? reading.redrawn.size()
                                     : reading.prevCellOut.empty() ? 0 : 1;
         for (std::size_t back = 1; back <= redrawn && back <= at; ++back) line_[at - back].ink = ink;
     }

@@ -26,7 +26,7 @@ std::vector<std::string> ReadLabel(const std::vector<std::string>& lines, bool l
         for (std::size_t i = 0; i < cells.size(); ++i) {
             const KanaReading r = reader.ReadCell(cells[i], lastMarked && i + 1 == cells.size());
             // No rewrite reaches before the line's first cell.
-            EXPECT_LE(static_cast<std::size_t>(std::max(r.redrawnCells, r.prevCellOut.empty() ? 0 : 1)), i);
+            EXPECT_LE(std::max<std::size_t>(r.redrawn.size(), r.prevCellOut.empty() ? 0 : 1), i);
             PlaceReading(drawn, i, r);
         }
         std::string& joined = read.emplace_back();
