@@ -23,7 +23,8 @@ std::string EditableLine(KanaComposer& composer, std::string_view cells);
 // Every line of one label, from a composer reset for the label.
 std::vector<std::string> EditableLines(std::span<const std::string> cellLines);
 
-// A reading as the composer's input: the signs it writes by itself left out, voiced and
+// A reading as the composer's input: the signs it writes by itself left out (numeral, letter and
+// capital signs, つなぎ符, 外国語引用符 and the computer text's enclosure), voiced and
 // semi-voiced kana joined with their mark, full-width digits and letters as ASCII.
 std::string TypedSpelling(std::string_view reading);
 
