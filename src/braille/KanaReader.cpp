@@ -100,7 +100,7 @@ const SignRow* FindRow(std::span<const SignRow> rows, char cell)
     return row == rows.end() ? nullptr : &*row;
 }
 
-// ---- The reader's index over the table of signs, built once. ----
+// The reader's index over the table of signs, built once.
 
 // The print form a reading shows: the first of a row's forms.
 std::string_view FirstPrint(std::string_view prints)
@@ -179,8 +179,7 @@ SignIndex BuildIndex()
             row.name == "大なり")
             need = kWordStart;
         else if (row.name == "棒線") need = kWordStart | kNoNumberBefore;
-        else if (row.name == "等号") need = kWordStart | kNumberBefore;
-        else if (row.name == "小なり") need = kWordStart | kNumberBefore;
+        else if (row.name == "等号" || row.name == "小なり") need = kWordStart | kNumberBefore;
         else if (row.name == "星印") need = kNoNumberBefore;
         add(row, need, Effect::None);
     }
