@@ -8,13 +8,16 @@
 
 namespace {
 
-// Label lines of the kinds people write: names, youon and voiced sounds, numbers, units, dates.
+// Label lines of the kinds people write: names, youon and voiced sounds, numbers, units, dates,
+// signs.
 std::vector<std::string> RealisticLines()
 {
     std::vector<std::string> lines = {
         ":%E @WQ0", "/Z\"O UK[", "#JC7#ABCD7#EFGH", ";,HANAKO", "@W3+ [B%R #EJJ;ML",
         "!\"W0@W% <\"$0", "#BJBFP0 #C\"*N #CALR", "^%3@M3 #AJJJ;ML", "@W%,U0 #FZB IB\\B6",
         "5Q 4U _+ .U ^W 8,,ABC0",
+        // Signs: a phone number, an email, a 位取り点 and わ, brackets, an arrow, shapes.
+        "#JDE-#FGA-#BBJJ #C'H \"V<", ",8:AOI\"-K[ZAIL4JP,0", "-(]- \"7]3D71 33O ;!2;!1",
     };
     for (std::string& line : lines) line.resize(32, ' ');
     return lines;

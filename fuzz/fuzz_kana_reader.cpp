@@ -1,6 +1,7 @@
 #include "braille/KanaReader.h"
 #include "braille/LineReading.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -89,24 +90,35 @@ std::vector<std::string> ReadDocument(tessra::KanaReader& reader, const std::vec
     return texts;
 }
 
-// Each call on its own: braille texts are single cells, kana texts UTF-8, and the first cell of a
-// line has nothing to rewrite.
+void CheckText(std::string_view text, bool braille)
+{
+    Require(braille ? text.size() == 1 : CodePoints(text) >= 0);
+}
+
+// Each call on its own: braille texts are single cells, kana texts UTF-8, and no rewrite reaches
+// before the line's first cell.
 void CheckEachCall(std::string_view bytes)
 {
     tessra::KanaReader reader;
     reader.ResetForLabel();
     reader.ResetForLine();
-    bool firstInLine = true;
+    std::size_t inLine = 0;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const bool last = i + 1 == bytes.size() || bytes[i + 1] == '\n';
         const tessra::KanaReading r = reader.ReadCell(bytes[i], last);
-        Require(!r.cellOutBraille || r.cellOut.size() == 1);
-        Require(!r.prevCellOutBraille || r.prevCellOut.size() == 1);
-        Require(r.cellOutBraille || CodePoints(r.cellOut) >= 0);
-        Require(r.prevCellOutBraille || CodePoints(r.prevCellOut) >= 0);
-        Require(!firstInLine || r.prevCellOut.empty());
-        firstInLine = bytes[i] == '\n';
-        if (firstInLine) reader.ResetForLine();
+        CheckText(r.cellOut, r.cellOutBraille);
+        if (!r.prevCellOut.empty()) CheckText(r.prevCellOut, r.prevCellOutBraille);
+        Require(r.redrawn.size() <= tessra::KanaReading::kMostRedrawn);
+        Require(r.redrawn.empty() || r.prevCellOut.empty());
+        for (const tessra::CellDrawing& cell : r.redrawn) {
+            if (!cell.text.empty()) CheckText(cell.text, cell.braille);
+        }
+        Require(std::max(r.redrawn.size(), r.prevCellOut.empty() ? std::size_t{0} : std::size_t{1}) <= inLine);
+        ++inLine;
+        if (bytes[i] == '\n') {
+            reader.ResetForLine();
+            inLine = 0;
+        }
     }
 }
 

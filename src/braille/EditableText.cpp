@@ -17,6 +17,9 @@ constexpr char32_t kNumeralPattern = U'\u283C';
 constexpr char32_t kForeignLetterPattern = U'\u2830';
 constexpr char32_t kCapitalPattern = U'\u2820';
 constexpr char32_t kConnectingReading = U'_';
+// 外国語引用符, and with the capital sign before them the computer text's enclosure.
+constexpr char32_t kQuoteOpenPattern = U'\u2826';
+constexpr char32_t kQuoteClosePattern = U'\u2834';
 
 // A word longer than this that does not compose back whole is tried in pieces this long at
 // most, which keeps a line of thousands of unbroken cells quick.
@@ -105,6 +108,11 @@ char32_t Narrow(char32_t c)
     return c;
 }
 
+bool IsLetterOrDigit(char32_t c)
+{
+    return (c >= U'0' && c <= U'9') || (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z');
+}
+
 }  // namespace
 
 std::string TypedSpelling(std::string_view reading)
@@ -114,7 +122,10 @@ std::string TypedSpelling(std::string_view reading)
     for (std::size_t i = 0; i < codes.size(); ++i) {
         const char32_t c = codes[i];
         if (c == kNumeralPattern || c == kForeignLetterPattern || c == kCapitalPattern ||
-            c == kConnectingReading)
+            c == kQuoteOpenPattern || c == kQuoteClosePattern)
+            continue;
+        // A つなぎ符 stands before kana; "_" before a letter or digit underlines computer text.
+        if (c == kConnectingReading && (i + 1 == codes.size() || !IsLetterOrDigit(Narrow(codes[i + 1]))))
             continue;
         if (i + 1 < codes.size() && (codes[i + 1] == kVoicedMark || codes[i + 1] == kSemiVoicedMark)) {
             if (const char32_t joined = Joined(c, codes[i + 1])) {
@@ -131,6 +142,14 @@ std::string TypedSpelling(std::string_view reading)
 std::string EditableLine(KanaComposer& composer, std::string_view cells)
 {
     const KanaComposer atStart = composer;
+    // The whole line's reading first: signs of several cells and blanks read as one.
+    for (std::string whole = Candidate(cells); const bool flipped : {false, true}) {
+        if (flipped) whole = Flipped(std::move(whole));
+        if (ComposesTo(atStart, whole, cells)) {
+            composer.ComposeLine(whole);
+            return whole;
+        }
+    }
     std::string text;
     for (std::size_t at = 0; at < cells.size();) {
         if (cells[at] == kBlankCell) {

@@ -9,11 +9,6 @@
 namespace tessra {
 namespace {
 
-struct DrawnText {
-    std::string_view text;
-    bool braille = false;
-};
-
 std::size_t PlacedCells(std::string_view paddedLine, int cellsPerLabelLine)
 {
     if (cellsPerLabelLine <= 0) return 0;
@@ -42,16 +37,11 @@ std::string WithoutTrailingSpaces(std::string text)
 std::string ReadLabelLine(KanaReader& reader, std::string_view paddedLine, int cellsPerLabelLine)
 {
     reader.ResetForLine();
-    std::vector<DrawnText> drawn(PlacedCells(paddedLine, cellsPerLabelLine));
-    for (std::size_t i = 0; i < drawn.size(); ++i) {
-        const KanaReading reading = reader.ReadCell(paddedLine[i], i + 1 == paddedLine.size());
-        if (i > 0 && !reading.prevCellOut.empty()) {
-            drawn[i - 1] = {reading.prevCellOut, reading.prevCellOutBraille};
-        }
-        drawn[i] = {reading.cellOut, reading.cellOutBraille};
-    }
+    std::vector<CellDrawing> drawn(PlacedCells(paddedLine, cellsPerLabelLine));
+    for (std::size_t i = 0; i < drawn.size(); ++i)
+        PlaceReading(drawn, i, reader.ReadCell(paddedLine[i], i + 1 == paddedLine.size()));
     std::string text;
-    for (const DrawnText& cell : drawn) {
+    for (const CellDrawing& cell : drawn) {
         if (cell.braille) {
             AppendBrailleCells(text, cell.text);
         } else {

@@ -9,10 +9,19 @@ namespace {
 constexpr char32_t kVoicedMark = U'゛';
 constexpr char32_t kSemiVoicedMark = U'°';
 
-// The notation's signs that carry no sound of their own.
-bool IsSilentSign(char32_t code)
+bool IsLetterOrDigit(char32_t code)
 {
-    return code == U'⠼' || code == U'⠰' || code == U'⠠' || code == U'_';
+    return (code >= U'0' && code <= U'9') || (code >= U'A' && code <= U'Z') || (code >= U'a' && code <= U'z') ||
+           (code >= U'０' && code <= U'９') || (code >= U'Ａ' && code <= U'Ｚ') || (code >= U'ａ' && code <= U'ｚ');
+}
+
+// The notation's signs that carry no sound of their own. A つなぎ符 stands before kana; "_"
+// before a letter or digit is an underline of computer text.
+bool IsSilentSign(std::u32string_view codes, std::size_t at)
+{
+    const char32_t code = codes[at];
+    if (code == U'_') return at + 1 >= codes.size() || !IsLetterOrDigit(codes[at + 1]);
+    return code == U'⠼' || code == U'⠰' || code == U'⠠';
 }
 
 // Hiragana and katakana share one layout, 0x60 apart; every voiced kana follows its plain one.
@@ -52,7 +61,7 @@ std::string PlainReading(std::string_view reading)
     plain.reserve(codes.size());
     for (std::size_t i = 0; i < codes.size(); ++i) {
         const char32_t code = codes[i];
-        if (IsSilentSign(code)) continue;
+        if (IsSilentSign(codes, i)) continue;
         if (i + 1 < codes.size() && (codes[i + 1] == kVoicedMark || codes[i + 1] == kSemiVoicedMark)) {
             const char32_t joined =
                 codes[i + 1] == kVoicedMark ? VoicedKana(code) : SemiVoicedKana(code);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace tessra {
 namespace {
@@ -74,21 +75,43 @@ public:
         reader_.ResetForLabel();
     }
 
-    void BeginLine(const LinePlace&) override { reader_.ResetForLine(); }
+    void BeginLine(const LinePlace&) override
+    {
+        reader_.ResetForLine();
+        line_.clear();
+    }
 
     void Cell(const CellPlace& cell) override
     {
-        SetInk(cell.Marked() ? kUnprintableCell : kInk);
+        const QColor& ink = cell.Marked() ? kUnprintableCell : kInk;
         const int x = cell.screen.x;
         const int y = cell.screen.y;
         if (!kana_) {
+            SetInk(ink);
             braille_.DrawCells(painter_, x, y, {&cell.byte, 1});
             return;
         }
+        // A later cell may redraw earlier ones, so the line's texts are drawn at its end; a
+        // text takes the ink of the cell whose reading put it there.
+        const std::size_t at = line_.size();
+        line_.push_back({x, y, ink});
+        texts_.resize(line_.size());
         const KanaReading reading = reader_.ReadCell(cell.byte, cell.lastInLine);
-        if (!reading.prevCellOut.empty())
-            DrawText(x - pitch_, y, reading.prevCellOut, reading.prevCellOutBraille);
-        if (!reading.cellOut.empty()) DrawText(x, y, reading.cellOut, reading.cellOutBraille);
+        PlaceReading(texts_, at, reading);
+        const std::size_t redrawn = !reading.redrawn.empty() ? reading.redrawn.size()
+                                    : reading.prevCellOut.empty() ? 0 : 1;
+        for (std::size_t back = 1; back <= redrawn && back <= at; ++back) line_[at - back].ink = ink;
+    }
+
+    void EndLine(const LinePlace&) override
+    {
+        for (std::size_t i = 0; i < line_.size(); ++i) {
+            if (texts_[i].text.empty()) continue;
+            SetInk(line_[i].ink);
+            DrawText(line_[i].x, line_[i].y, texts_[i].text, texts_[i].braille);
+        }
+        line_.clear();
+        texts_.clear();
     }
 
     // Braille the label cannot hold is never placed; a red bar inside the label's edge shows where
@@ -141,6 +164,12 @@ private:
 
     static constexpr int kLostMarkPx = 3;
 
+    struct PlacedText {
+        int x = 0;
+        int y = 0;
+        QColor ink;
+    };
+
     QPainter& painter_;
     const int pitch_;
     const int lineHeight_;
@@ -151,6 +180,8 @@ private:
     FaceAtSize& kanaFace_;
     QColor ink_;
     bool drawsLabels_ = true;
+    std::vector<PlacedText> line_;
+    std::vector<CellDrawing> texts_;
 };
 
 // The dashed red line along the top, left and bottom limits of the printable area; the right

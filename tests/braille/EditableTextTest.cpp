@@ -42,6 +42,18 @@ TEST(EditableText, ShowsWordsAsTypedKanaAndTheRestAsPatterns)
     }
 }
 
+TEST(EditableText, TypedSpellingLeavesOutTheSignsTheComposerWrites)
+{
+    const struct { const char* name; const char* reading; const char* typed; } rows[] = {
+        {"numeral, letter and capital signs", "⠼１２ ⠰⠠Ａｂ", "12 Ab"},
+        {"つなぎ符 before kana", "⠼２_えん ⠰⠠Ｕ_たーん", "2えん Uたーん"},
+        {"foreign phrase marks", "⠦⠠Ｇｏ ⠠Ｏｎ⠴", "Go On"},
+        {"computer text enclosure, its underline kept", "⠠⠦ｓａｔｏ_ｋ@ｍａｉｌ.ｊｐ⠠⠴", "sato_k@mail.jp"},
+        {"signs as printed", "「みせ」 → ★", "「みせ」 → ★"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(TypedSpelling(row.reading), row.typed) << row.name;
+}
+
 // The lines of corpus bytes in the cell code only: the fuzz inputs hold other bytes too.
 std::vector<std::string> CellLines(std::string_view bytes)
 {
@@ -78,7 +90,9 @@ void ExpectLossless(const std::vector<std::string>& page, const std::string& whe
 TEST(EditableText, EveryCorpusPageComposesBackToItsCells)
 {
     const std::filesystem::path root = TESSRA_SOURCE_DIR;
-    std::vector<std::filesystem::path> files{root / "examples/sample.BSE"};
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(root / "examples"))
+        if (entry.path().extension() == ".BSE") files.push_back(entry.path());
     for (const auto& dir : {"fuzz/corpus/fuzz_bse_reader", "fuzz/corpus/fuzz_sheet_walk",
                             "fuzz/corpus/fuzz_job_encoder", "fuzz/corpus/fuzz_kana_reader"})
         for (const auto& entry : std::filesystem::directory_iterator(root / dir)) files.push_back(entry.path());

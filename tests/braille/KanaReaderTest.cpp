@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -15,23 +17,23 @@ namespace {
 // marked last.
 std::vector<std::string> ReadLabel(const std::vector<std::string>& lines, bool lastMarked)
 {
-    const auto text = [](std::string_view out, bool braille) {
-        return braille ? "{" + std::string(out) + "}" : std::string(out);
-    };
     KanaReader reader;
     reader.ResetForLabel();
     std::vector<std::string> read;
     for (const std::string& cells : lines) {
         reader.ResetForLine();
-        std::vector<std::string> drawn(cells.size());
+        std::vector<CellDrawing> drawn(cells.size());
         for (std::size_t i = 0; i < cells.size(); ++i) {
             const KanaReading r = reader.ReadCell(cells[i], lastMarked && i + 1 == cells.size());
-            // at() throws for a rewrite of the cell before the first one.
-            if (!r.prevCellOut.empty()) drawn.at(i - 1) = text(r.prevCellOut, r.prevCellOutBraille);
-            drawn[i] = text(r.cellOut, r.cellOutBraille);
+            // No rewrite reaches before the line's first cell.
+            EXPECT_LE(std::max<std::size_t>(r.redrawn.size(), r.prevCellOut.empty() ? 0 : 1), i);
+            PlaceReading(drawn, i, r);
         }
         std::string& joined = read.emplace_back();
-        for (std::size_t i = 0; i < drawn.size(); ++i) joined += (i > 0 ? "|" : "") + drawn[i];
+        for (std::size_t i = 0; i < drawn.size(); ++i) {
+            const std::string text(drawn[i].text);
+            joined += (i > 0 ? "|" : "") + (drawn[i].braille ? "{" + text + "}" : text);
+        }
     }
     return read;
 }
@@ -49,7 +51,7 @@ TEST(KanaReader, ReadsEverySingleCellAsItsKana)
         {'Z', "ま"}, {'(', "み"}, {'Y', "む"}, {'=', "め"}, {')', "も"},
         {'/', "や"}, {'+', "ゆ"}, {'>', "よ"},
         {'E', "ら"}, {'H', "り"}, {'D', "る"}, {'G', "れ"}, {'J', "ろ"},
-        {'\'', "わ"}, {'2', "ゐ"}, {'9', "を"}, {'0', "ん"}, {'1', "っ"}, {'3', "ー"}, {'-', "_"},
+        {'\'', "わ"}, {'2', "ゐ"}, {'9', "を"}, {'0', "ん"}, {'1', "っ"}, {'3', "ー"}, {'-', "「"},
     };
     for (const auto& [cell, kana] : kSingleCellKana) {
         const KanaReading read = KanaReader().ReadCell(cell, false);
@@ -62,8 +64,8 @@ TEST(KanaReader, ReadsLabels)
     // The lines of one label and what they read as.
     const struct { const char* name; std::vector<std::string> lines, expected;
                    bool lastMarked = true; } rows[] = {
-        {"DigitsCommaDecimalPointAndKana", {"#AB", "#A'BC", "#A1B", "#AK"},
-         {"{#}|１|２", "{#}|１|，|２|３", "{#}|１|．|２", "{#}|１|な"}},
+        {"DigitsCommaDecimalPointAndKana", {"#AB", "#A'BCD", "#A1B", "#AK"},
+         {"{#}|１|２", "{#}|１|，|２|３|４", "{#}|１|．|２", "{#}|１|な"}},
         {"ApostrophesAndLowerRowDigits", {"#A'1", "#'A", "#12 ", "#1'2", "#1A"},
          {"{#}|１|わ|っ", "{#}|’|１", "{#}|{1}|{2}|{ }", "{#}|{1}|，|{2}", "{#}|{1}|あ"}},
         {"NumberAndLettersEndWithLine", {"#A", "B", ";A", "B"}, {"{#}|１", "い", "{;}|ａ", "い"}},
@@ -81,10 +83,10 @@ TEST(KanaReader, ReadsLabels)
          {"あ|。", "あ|？", "あ|！", "あ|、", "あ|・", "あ|．", "あ|"}},
         {"ExclamationOrWe", {"6 ", "6K"}, {"！|{ }", "ゑ|な"}},
         {"ForeignLetterSign", {";,AB", ";,,AB", ";&", ";%", ";*"},
-         {"{;}|{,}|Ａ|ｂ", "{;}|{,}|{,}|Ａ|Ｂ", " ＆|", " ＃|", " ＊|"}},
-        {"LettersUntilBlank", {";A B", ";A-[4/@'3"}, {"{;}|ａ|{ }|い", "{;}|ａ|-|＠|．|/|´|’|："}},
+         {"{;}|{,}|Ａ|ｂ", "{;}|{,}|{,}|Ａ|Ｂ", "&|", "#|", "*|"}},
+        {"LettersUntilBlank", {";A B", ";A[4/@'3"}, {"{;}|ａ|{ }|い", "{;}|ａ|＠|．|/|´|’|："}},
         {"NumeralSignAndColonInLetters", {";A#B", "# ;A#1", ";A\"1"},
-         {"{;}|ａ|{#}|２", "{#}|{ }|{;}|ａ|{#}|．", "{;}|ａ| ：|"}},
+         {"{;}|ａ|{#}|２", "{#}|{ }|{;}|ａ|{#}|っ", "{;}|ａ| ：|"}},
         {"ForeignQuotationWithCapitals", {"8,,A B0C"}, {"{8}|{,}|{,}|Ａ|{ }|ｂ|{0}|う"}},
         {"QuotationKeepsOnOverBlanksAndLines", {"8A B", "C0"}, {"{8}|ａ|{ }|ｂ", "ｃ|{0}"}},
         {"CellOutsideTables", {"a\x7f"}, {"{a}|{\x7f}"}},
@@ -97,7 +99,7 @@ TEST(LineReading, ReadsTheTextLastDrawnOnEachPlacedCell)
 {
     const struct { const char* name; std::string line; int cells; std::string expected; } rows[] = {
         {"later rewrite replaces a cell's own text", "\"*  ", 4, "か゛"},
-        {"leading and inner blanks kept, trailing removed", ";&A B   ", 8, " ＆あ い"},
+        {"leading and inner blanks kept, trailing removed", ";&A B   ", 8, "&あ い"},
         {"cell without text adds nothing", ";A\"B", 4, "⠰ａｂ"},
         {"last cell of the padded line is placed", "K4", 2, "な。"},
         {"last cell of the padded line is not placed", "K4 ", 2, "な"},
@@ -118,6 +120,125 @@ TEST(LineReading, ReadsTheTextLastDrawnOnEachPlacedCell)
     reader.ResetForLabel();
     EXPECT_EQ(ReadLabelLine(reader, "B7A0;A ", 6), "い（あん⠰ａ");
     EXPECT_EQ(BrailleLabelLine("AB ; ", 16), "⠁⠃ ⠰");
+}
+
+// Cells written as Unicode patterns, a blank as an ASCII space.
+std::string Cells(std::string_view patterns)
+{
+    std::string cells;
+    for (std::size_t at = 0; at < patterns.size();) {
+        const std::size_t blank = std::min(patterns.find(' ', at), patterns.size());
+        cells += CellsOfPatterns(patterns.substr(at, blank - at));
+        if (blank < patterns.size()) cells += ' ';
+        at = blank + 1;
+    }
+    return cells;
+}
+
+// One line, as `tessra read` reads it.
+std::string ReadPatterns(std::string_view patterns)
+{
+    KanaReader reader;
+    reader.ResetForLabel();
+    const std::string cells = Cells(patterns);
+    return ReadLabelLine(reader, cells, static_cast<int>(cells.size()));
+}
+
+TEST(KanaReader, ReadsBackTheSignsTheComposerWrites)
+{
+    const struct { const char* name; const char* cells; const char* reading; } rows[] = {
+        // Numbers.
+        {"digit comma before three digits", "⠼⠁⠃⠄⠓⠚⠚", "⠼１２，８００"},
+        {"decimal point before a digit", "⠼⠚⠂⠛⠑", "⠼０．７５"},
+        {"numbers joined without a sign", "⠼⠃⠚⠃⠛⠼⠉⠼⠁⠑", "⠼２０２７⠼３⠼１５"},
+        {"shortened year", "⠼⠄⠊⠓", "⠼’９８"},
+        {"hyphen between numbers", "⠼⠚⠙⠑⠤⠼⠋⠛⠁⠤⠼⠃⠃⠚⠚", "⠼０４５-⠼６７１-⠼２２００"},
+        {"colon between numbers", "⠼⠊⠐⠂⠼⠙⠑", "⠼９:⠼４５"},
+        {"slash between numbers", "⠼⠉⠸⠌⠼⠃⠁", "⠼３/⠼２１"},
+        {"wave dash between numbers", "⠼⠊⠐⠂⠼⠚⠚⠤⠤⠼⠁⠛⠐⠂⠼⠉⠚", "⠼９:⠼００～⠼１７:⠼３０"},
+        {"plus, times and divided by", "⠼⠁⠢⠼⠃ ⠼⠉⠚⠡⠼⠙⠑ ⠼⠋⠌⠼⠃", "⠼１+⠼２ ⠼３０×⠼４５ ⠼６÷⠼２"},
+        {"minus and equals in a formula", "⠼⠋⠔⠼⠃ ⠒⠒ ⠼⠙", "⠼６−⠼２ = ⠼４"},
+        {"minus before a number", "⠔⠼⠙⠐⠞", "−⠼４と゛"},
+        {"つなぎ符 before a kana that reads as a digit", "⠼⠃⠤⠋⠴ ⠼⠊⠤⠓⠴", "⠼２_えん ⠼９_りん"},
+        {"no つなぎ符 before other kana", "⠼⠋⠡⠃ ⠼⠃⠈⠞⠉⠿", "⠼６かい ⠼２ちょうめ"},
+        {"つなぎ符 before わ and three digit kana", "⠼⠛⠤⠄⠓⠉⠓", "⠼７_わりうり"},
+        {"digit comma before fewer digits is わ", "⠼⠉⠄⠓ ⠐⠧⠣", "⠼３わり ひ゛き"},
+        {"decimal point before no digit is っ", "⠼⠁⠂⠞", "⠼１っと"},
+        {"currency by its reading", "⠼⠃⠄⠙⠚⠚⠤⠋⠴ ⠼⠁⠑⠐⠞⠙", "⠼２，４００_えん ⠼１５と゛る"},
+        {"letters right after a number", "⠼⠑⠚⠚⠰⠍⠇", "⠼５００⠰ｍｌ"},
+        {"percent after a number, kana directly after it", "⠼⠉⠚⠰⠏⠊⠭", "⠼３０%おふ"},
+        // Letters.
+        {"capitals of a run", "⠰⠠⠠⠝⠓⠅", "⠰⠠⠠ＮＨＫ"},
+        {"capitals signed per group", "⠰⠠⠠⠞⠉⠏⠌⠠⠠⠊⠏ ⠰⠠⠠⠁⠃⠌⠉", "⠰⠠⠠ＴＣＰ/⠠⠠ＩＰ ⠰⠠⠠ＡＢ/ｃ"},
+        {"period and apostrophe in a run", "⠰⠠⠥⠲⠠⠅⠲ ⠰⠊⠞⠄⠎", "⠰⠠Ｕ．⠠Ｋ． ⠰ｉｔ’ｓ"},
+        {"a capital of a mixed word", "⠰⠠⠍⠉⠠⠙⠕⠝⠁⠇⠙", "⠰⠠Ｍｃ⠠Ｄｏｎａｌｄ"},
+        {"hyphen between letter runs", "⠰⠠⠺⠊⠤⠰⠠⠋⠊", "⠰⠠Ｗｉ-⠰⠠Ｆｉ"},
+        {"つなぎ符 between letters and kana", "⠰⠠⠥⠤⠕⠒⠴", "⠰⠠Ｕ_たーん"},
+        {"abbreviation, blank, kana or number", "⠰⠠⠙⠗⠲ ⠣⠽⠑ ⠰⠠⠝⠕⠲ ⠼⠓", "⠰⠠Ｄｒ． きむら ⠰⠠Ｎｏ． ⠼８"},
+        {"kana, letters, a number", "⠠⠭⠑⠴⠰⠠⠃⠼⠑", "ふ°らん⠰⠠Ｂ⠼５"},
+        {"parentheses around letters", "⠶⠰⠠⠠⠧⠊⠏⠶", "（⠰⠠⠠ＶＩＰ）"},
+        {"punctuation right after letters", "⠰⠠⠠⠧⠊⠏⠖ ⠰⠁⠰ ⠁", "⠰⠠⠠ＶＩＰ！ ⠰ａ、 あ"},
+        // Foreign phrases and computer text.
+        {"foreign phrase", "⠦⠠⠛⠕⠕⠙ ⠠⠍⠕⠗⠝⠊⠝⠛⠴ ⠐⠟⠹", "⠦⠠Ｇｏｏｄ ⠠Ｍｏｒｎｉｎｇ⠴ て゛す"},
+        {"number inside a foreign phrase", "⠦⠠⠗⠕⠥⠞⠑ ⠼⠋⠋ ⠠⠉⠁⠋⠑⠴", "⠦⠠Ｒｏｕｔｅ ⠼６６ ⠠Ｃａｆｅ⠴"},
+        {"punctuation inside a foreign phrase", "⠦⠠⠉⠕⠲⠂ ⠠⠇⠞⠙⠲ ⠠⠓⠊⠦⠖⠴", "⠦⠠Ｃｏ., ⠠Ｌｔｄ. ⠠Ｈｉ?!⠴"},
+        {"email", "⠠⠦⠎⠁⠞⠕⠲⠅⠪⠍⠁⠊⠇⠲⠑⠭⠁⠍⠏⠇⠑⠲⠚⠏⠠⠴",
+         "⠠⠦ｓａｔｏ.ｋ@ｍａｉｌ.ｅｘａｍｐｌｅ.ｊｐ⠠⠴"},
+        {"digits and letters after them in computer text", "⠠⠦⠊⠝⠋⠕⠪⠎⠓⠕⠏⠼⠃⠙⠲⠰⠚⠏⠠⠴",
+         "⠠⠦ｉｎｆｏ@ｓｈｏｐ⠼２４.⠰ｊｐ⠠⠴"},
+        {"URL", "⠠⠦⠓⠞⠞⠏⠎⠐⠂⠌⠌⠞⠑⠎⠎⠗⠁⠲⠚⠏⠌⠟⠐⠦⠊⠙⠒⠒⠼⠛⠠⠴ ⠁",
+         "⠠⠦ｈｔｔｐｓ://ｔｅｓｓｒａ.ｊｐ/ｑ?ｉｄ=⠼７⠠⠴ あ"},
+        {"capitals and underline in computer text", "⠠⠦⠠⠁⠐⠤⠠⠠⠃⠉⠰⠙⠠⠴", "⠠⠦⠠Ａ_⠠⠠ＢＣ⠰ｄ⠠⠴"},
+        // Punctuation.
+        {"full stop and comma", "⠁⠿⠲  ⠩⠾⠓⠰ ⠥⠛", "あめ。  くもり、 はれ"},
+        {"question mark ending a sentence and inside one", "⠮⠴⠞⠉⠢  ⠜⠡⠂⠕ ⠅⠐⠹⠢ ⠞", "ほんとう？  よかった なす゛？ と"},
+        {"heading colon is a blank", "⠰⠠⠠⠞⠑⠇ ⠼⠚⠙⠑", "⠰⠠⠠ＴＥＬ ⠼０４５"},
+        {"punctuation before a closing bracket", "⠶⠅⠐⠻⠢⠶ ⠤⠥⠃⠲⠤ ⠤⠌⠂⠕⠖⠤", "（なせ゛？） 「はい。」 「やった！」"},
+        {"two marks in a row", "⠁⠢⠖ ⠁", "あ？！ あ"},
+        // Enclosures.
+        {"第1カギ", "⠤⠷⠻⠤", "「みせ」"},
+        {"二重カギ", "⠰⠤⠬⠣⠤⠆", "『ゆき』"},
+        {"第2カッコ", "⠐⠶⠻⠒⠙⠶⠂", "【せーる】"},
+        {"brackets nested", "⠶⠐⠶⠁⠶⠂⠶", "（【あ】）"},
+        // Other signs.
+        {"arrow after a word", "⠐⠟⠐⠩⠗ ⠒⠒⠕", "て゛く゛ち →"},
+        {"left and both-way arrows", "⠪⠒⠒ ⠁ ⠪⠒⠒⠕ ⠃", "← あ ↔ い"},
+        {"long vowels are no arrow", "⠪⠒⠧⠒ ⠁⠒⠒", "こーひー あーー"},
+        {"dash between words", "⠁ ⠒⠒ ⠃", "あ ― い"},
+        {"ellipsis", "⠵⠝ ⠂⠂⠂", "まつ …"},
+        {"wave dash between kana", "⠁⠤⠤⠃", "あ～い"},
+        {"ampersand", "⠰⠠⠗ ⠰⠯ ⠰⠠⠙", "⠰⠠Ｒ & ⠰⠠Ｄ"},
+        {"sharp, asterisk and at before numbers", "⠰⠩⠼⠁⠃ ⠰⠡⠼⠁ ⠰⠪⠼⠁⠑⠚", "#⠼１２ *⠼１ @⠼１５０"},
+        {"less and greater than between numbers", "⠼⠉ ⠔⠔ ⠼⠓ ⠼⠓ ⠢⠢ ⠼⠉", "⠼３ < ⠼８ ⠼８ > ⠼３"},
+        {"reference mark", "⠔⠔ ⠄⠛⠾⠎", "※ われもの"},
+        {"slash outside numbers", "⠁⠸⠌⠃", "あ/い"},
+        {"postal mark and degrees by their reading", "⠬⠒⠐⠧⠴ ⠼⠃⠉⠁⠤⠼⠚⠚⠃⠉ ⠼⠃⠑⠐⠞",
+         "ゆーひ゛ん ⠼２３１-⠼００２３ ⠼２５と゛"},
+        {"address numbers", "⠼⠁⠤⠼⠛⠤⠼⠉", "⠼１-⠼７-⠼３"},
+        // Shapes.
+        {"every shape", "⠠⠵⠂⠠⠵⠆⠠⠵⠲⠠⠳⠂⠠⠳⠆⠠⠱⠂⠠⠱⠆⠰⠱⠂⠰⠱⠆⠰⠮⠂⠰⠮⠆⠨⠧⠂⠨⠧⠆⠰⠡⠂",
+         "○●◎□■△▲▽▼☆★◇◆×"},
+        {"shape before kana", "⠠⠵⠆ ⠐⠟⠴⠐⠫⠴", "● て゛んけ゛ん"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(ReadPatterns(row.cells), row.reading) << row.name;
+}
+
+TEST(KanaReader, BracketsAndSignsCarryAcrossLinesNotLabels)
+{
+    KanaReader reader;
+    reader.ResetForLabel();
+    const auto line = [&reader](std::string_view patterns, int cells) {
+        return ReadLabelLine(reader, Cells(patterns), cells);
+    };
+    EXPECT_EQ(line("⠤⠁ ", 3), "「あ");
+    EXPECT_EQ(line("⠃⠤ ", 3), "い」");
+    EXPECT_EQ(line("⠐⠶⠁", 3), "【あ");
+    EXPECT_EQ(line("⠃⠶⠂", 3), "い】");
+    // A sign is never read across a line's end.
+    EXPECT_EQ(line("⠁ ⠒⠒", 4), "あ ―");
+    EXPECT_EQ(line("⠕", 1), "た");
+    reader.ResetForLabel();
+    EXPECT_EQ(line("⠃⠤ ", 3), "い「");
 }
 
 TEST(BrailleUnicode, CellsMapToTheirDots)

@@ -1,3 +1,6 @@
+#include "braille/BrailleUnicode.h"
+#include "braille/KanaReader.h"
+#include "braille/LineReading.h"
 #include "braille/PlainReading.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +25,26 @@ TEST(PlainReading, WritesTheNotationAsPlainJapanese)
         {"an invalid byte becomes a replacement character", "か\xFF", "か\uFFFD"},
     };
     for (const auto& row : rows) EXPECT_EQ(PlainReading(row.reading), row.plain) << row.name;
+}
+
+TEST(PlainReading, ShowsTheSignsAsPrinted)
+{
+    // Cells as Unicode patterns, a blank as "⠀".
+    const struct { const char* name; const char* cells; const char* plain; } rows[] = {
+        {"第1カギ", "⠤⠷⠻⠤", "「みせ」"},
+        {"arrow", "⠐⠟⠐⠩⠗⠀⠒⠒⠕", "でぐち →"},
+        {"phone number", "⠼⠚⠙⠑⠤⠼⠋⠛⠁⠤⠼⠃⠃⠚⠚", "045-671-2200"},
+        {"つなぎ符 left out", "⠼⠃⠤⠋⠴", "2えん"},
+        {"percent", "⠼⠉⠚⠰⠏⠊⠭", "30%おふ"},
+        {"email with an underline", "⠠⠦⠎⠁⠞⠕⠐⠤⠅⠪⠍⠁⠊⠇⠲⠚⠏⠠⠴", "⠦sato_k@mail.jp⠴"},
+        {"shapes", "⠰⠮⠆⠰⠮⠆⠰⠮⠂", "★★☆"},
+    };
+    for (const auto& row : rows) {
+        KanaReader reader;
+        reader.ResetForLabel();
+        const std::string cells = CellsOfPatterns(row.cells);
+        EXPECT_EQ(PlainReading(ReadLabelLine(reader, cells, static_cast<int>(cells.size()))), row.plain) << row.name;
+    }
 }
 
 }  // namespace

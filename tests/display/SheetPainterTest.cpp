@@ -207,6 +207,19 @@ TEST(SheetPainter, VoicedSignBeforeKaDrawsKaOnePitchToTheLeft)
     EXPECT_GT(Ink(v.image, first.translated(10, 0)), 0);  // "゛" on the current cell
 }
 
+TEST(SheetPainter, SignOfThreeCellsDrawsOnItsFirstCellAndClearsTheOthers)
+{
+    AppState dots = A4State({"", "111"});  // 点線 ⠂⠂⠂, read as っ っ until the third cell
+    AppState kana = A4State({"", "1"});
+    dots.displayMode = kana.displayMode = mode::kKana;
+    const Painted d = Paint(dots);
+    const QRect first = A4CellBox(d, 0);
+    EXPECT_GT(Ink(d.image, first), 0);
+    EXPECT_NE(d.image.copy(first), Paint(kana).image.copy(first));  // "…", not "っ"
+    EXPECT_EQ(Ink(d.image, A4CellBox(d, 1)), 0);
+    EXPECT_EQ(Ink(d.image, A4CellBox(d, 2)), 0);
+}
+
 // Where ink lies in the band of the top ruler's texts, above the ticks, at the largest step.
 struct TopRuler {
     QImage image;
