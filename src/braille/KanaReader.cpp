@@ -371,8 +371,12 @@ KanaReading KanaReader::ReadCell(char cellIn, bool lastInLine)
     if (!numberMode_ && !quoteMode_ && !computerMode_ && index.endingIn[recent_[0]] != 0)
         MatchSign(lettersBefore, out);
     if (signAge_ > 0 && !letterMode_ && !quoteMode_) {
-        if (c == index.minusCell || (afterNumber_ && (c == index.timesCell || c == index.divideCell)))
-            signBeforeNumber_ = c == index.minusCell ? index.minus : c == index.timesCell ? index.times : index.divide;
+        // A minus stands at a word's start (a line's start, after a blank or an opening bracket)
+        // or between numbers; elsewhere ⠔ is を.
+        const bool minus = c == index.minusCell &&
+                           (afterNumber_ || p == kNoCell || p == ' ' || p == kParenthesis || p == kConnectingSign);
+        if (minus || (afterNumber_ && (c == index.timesCell || c == index.divideCell)))
+            signBeforeNumber_ = minus ? index.minus : c == index.timesCell ? index.times : index.divide;
     }
     return out;
 }

@@ -33,7 +33,7 @@ TEST(EditableText, ShowsWordsAsTypedKanaAndTheRestAsPatterns)
         {"a connecting sign the composer adds again", {"#A-A"}, {"1あ"}},
         {"punctuation and blanks, trailing ones kept", {"A4  B", "A  B ", "  "}, {"あ。  い", "あ  い ", "  "}},
         {"parentheses across lines", {"7A", "B7"}, {"（あ", "い）"}},
-        {"signs that alone read as nothing", {"#", "-", ",A"}, {"⠼", "⠤", "⠠あ"}},
+        {"signs that alone read as nothing, a lone ⠤ as the bracket it opens", {"#", "-", ",A"}, {"⠼", "「", "⠠あ"}},
         {"a parenthesis out of the composer's turn", {"7", "7", "7"}, {"（", "）", "（"}},
     };
     for (const auto& row : rows) {
