@@ -58,8 +58,12 @@ std::string CellsOfPatterns(std::string_view patterns)
 {
     std::string cells;
     // Every six-dot pattern is three UTF-8 bytes, E2 A0 80 to E2 A0 BF.
-    for (std::size_t at = 0; at + 2 < patterns.size(); ++at) {
-        if (static_cast<unsigned char>(patterns[at]) != 0xE2 ||
+    for (std::size_t at = 0; at < patterns.size(); ++at) {
+        if (patterns[at] == ' ') {
+            cells += ' ';
+            continue;
+        }
+        if (at + 2 >= patterns.size() || static_cast<unsigned char>(patterns[at]) != 0xE2 ||
             static_cast<unsigned char>(patterns[at + 1]) != 0xA0)
             continue;
         const auto low = static_cast<unsigned char>(patterns[at + 2]);

@@ -22,8 +22,8 @@ std::optional<unsigned char> CellOfByte(unsigned char byte);
 // patterns included.
 std::optional<unsigned char> CellOfPattern(char32_t code);
 
-// Six-dot patterns (UTF-8, as the sign tables write them) in the cell code; every character
-// that is no six-dot pattern is left out.
+// Six-dot patterns (UTF-8, as the sign tables write them) in the cell code, an ASCII blank as
+// the blank cell; every other character is left out.
 std::string CellsOfPatterns(std::string_view patterns);
 
 }  // namespace tessra

@@ -1,6 +1,7 @@
 #include "braille/PlainReading.h"
 
 #include "braille/BrailleUnicode.h"
+#include "braille/Signs.h"
 #include "format/Utf8Text.h"
 
 namespace tessra {
@@ -15,13 +16,23 @@ bool IsLetterOrDigit(char32_t code)
            (code >= U'０' && code <= U'９') || (code >= U'Ａ' && code <= U'Ｚ') || (code >= U'ａ' && code <= U'ｚ');
 }
 
-// The notation's signs that carry no sound of their own. A つなぎ符 stands before kana; "_"
-// before a letter or digit is an underline of computer text.
+char32_t PatternOf(std::string_view sign)
+{
+    return DecodeUtf8(sign).front();
+}
+
+// The notation's signs that carry no sound of their own and have no print form: the numeral,
+// foreign-letter and capital signs, the marks around a foreign phrase or computer text (whose
+// capital-sign half goes with the capital signs). A つなぎ符 stands before kana; "_" before a
+// letter or digit is an underline of computer text.
 bool IsSilentSign(std::u32string_view codes, std::size_t at)
 {
+    static const std::u32string silent = {
+        PatternOf(signs::kNumeralSign), PatternOf(signs::kForeignLetterSign), PatternOf(signs::kCapitalSign),
+        PatternOf(signs::kForeignQuoteOpen), PatternOf(signs::kForeignQuoteClose)};
     const char32_t code = codes[at];
     if (code == U'_') return at + 1 >= codes.size() || !IsLetterOrDigit(codes[at + 1]);
-    return code == U'⠼' || code == U'⠰' || code == U'⠠';
+    return silent.find(code) != std::u32string::npos;
 }
 
 // Hiragana and katakana share one layout, 0x60 apart; every voiced kana follows its plain one.

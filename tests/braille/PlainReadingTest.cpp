@@ -36,7 +36,8 @@ TEST(PlainReading, ShowsTheSignsAsPrinted)
         {"phone number", "⠼⠚⠙⠑⠤⠼⠋⠛⠁⠤⠼⠃⠃⠚⠚", "045-671-2200"},
         {"つなぎ符 left out", "⠼⠃⠤⠋⠴", "2えん"},
         {"percent", "⠼⠉⠚⠰⠏⠊⠭", "30%おふ"},
-        {"email with an underline", "⠠⠦⠎⠁⠞⠕⠐⠤⠅⠪⠍⠁⠊⠇⠲⠚⠏⠠⠴", "⠦sato_k@mail.jp⠴"},
+        {"email with an underline, its enclosure left out", "⠠⠦⠎⠁⠞⠕⠐⠤⠅⠪⠍⠁⠊⠇⠲⠚⠏⠠⠴", "sato_k@mail.jp"},
+        {"a foreign phrase without its quotes", "⠦⠠⠛⠕⠀⠠⠕⠝⠴", "Go On"},
         {"shapes", "⠰⠮⠆⠰⠮⠆⠰⠮⠂", "★★☆"},
     };
     for (const auto& row : rows) {
