@@ -57,6 +57,27 @@ TEST_F(ReadingCommandTest, ComposedKanjiReadsBackAsTheReadingPrinted)
     EXPECT_EQ(read, expected);
 }
 
+// The README's name card: kanji, letters with a slash, a phone number, an email address and a
+// postal code on one card's two sides, composed on a business-card sheet, read back and embossed.
+TEST_F(ReadingCommandTest, ANameCardComposesReadsBackAndEmbosses)
+{
+    const QString document = QString::fromStdString(dir.File("card.BSE"));
+    const auto composed = Tessra({"compose", TESSRA_SOURCE_DIR "/examples/name-card.txt", "--output", document,
+                                  "--format", "マルチラベル@名刺(1) 10面 ｾﾝﾀｰ 0㎜"});
+    ASSERT_EQ(composed.exitCode, 0) << composed.err;
+    std::vector<std::string> plain = Lines(Tessra({"read", document, "--plain"}).out);
+    plain.resize(11);
+    EXPECT_EQ(plain, (std::vector<std::string>{"[1]", "やまだ たろー", "てっすら しょーかい", "えいぎょー ぶちょー",
+                                               "TEL/FAX", "045-671-2200", "[2]", "yamada@ts.jp",
+                                               "ゆーびん 222-0033", "よこはまし こーほくく", "しんよこはま 2-5-14"}));
+    const std::vector<std::string> cells = Lines(Tessra({"read", document, "--label", "1", "--braille"}).out);
+    ASSERT_EQ(cells.size(), 6u);
+    EXPECT_EQ(cells[5], "⠼⠚⠙⠑⠤⠼⠋⠛⠁⠤⠼⠃⠃⠚⠚");
+    const auto stream = Tessra({"emboss", document, "--output", QString::fromStdString(dir.File("card.bin")),
+                                "--model", "ZEN10"});
+    EXPECT_EQ(stream.exitCode, 0) << stream.err;
+}
+
 TEST_F(ReadingCommandTest, NamesWhatCannotBeReadOrWrittenAndWritesNothing)
 {
     const QString text = Write("bad.txt", "鬱\n「本日」☎\n");
