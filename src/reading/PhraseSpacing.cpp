@@ -1,11 +1,11 @@
 #include "reading/PhraseSpacing.h"
 
-#include "braille/Signs.h"
+#include "braille/SignMatch.h"
 #include "format/Utf8Text.h"
 #include "reading/KanaText.h"
 
+#include <map>
 #include <optional>
-#include <ranges>
 #include <span>
 
 namespace tessra {
@@ -30,27 +30,27 @@ bool Is(const Morpheme& w, const char* pos, const char* pos1 = nullptr)
     return w.pos == pos && (!pos1 || w.pos1 == pos1);
 }
 
-// Whether `surface` is one of the print forms of a row of the sign table.
-bool WritesSign(std::span<const signs::SignRow> rows, std::string_view surface)
+// The role a sign of the sign table plays between words, by its print form.
+std::optional<Role> SignRole(std::u32string_view surface)
 {
-    for (const signs::SignRow& row : rows) {
-        for (const auto form : std::views::split(row.prints, ' '))
-            if (std::string_view(form.begin(), form.end()) == surface) return true;
-    }
-    return false;
-}
-
-std::optional<Role> SignRole(std::string_view surface)
-{
-    if (WritesSign(signs::kPauses, surface)) return Role::Pause;
-    for (const signs::SignRow& row : signs::kEnclosures) {
-        if (WritesSign(std::span(&row, 1), surface))
-            return row.role == signs::Role::Opening ? Role::Open : Role::Close;
-    }
-    if (WritesSign(signs::kBetweenNumbers, surface) || WritesSign(signs::kOtherSigns, surface) ||
-        WritesSign(signs::kShapes, surface))
-        return Role::Sign;
-    return std::nullopt;
+    static const std::map<std::u32string, Role, std::less<>> roles = [] {
+        std::map<std::u32string, Role, std::less<>> byForm;
+        const auto add = [&byForm](std::span<const signs::SignRow> rows, std::optional<Role> role) {
+            for (const signs::SignRow& row : rows) {
+                const Role given = role ? *role : row.role == signs::Role::Opening ? Role::Open : Role::Close;
+                for (std::u32string& form : signs::Forms(row.prints)) byForm.try_emplace(std::move(form), given);
+            }
+        };
+        add(signs::kPauses, Role::Pause);
+        add(signs::kEnclosures, std::nullopt);
+        add(signs::kBetweenNumbers, Role::Sign);
+        add(signs::kOtherSigns, Role::Sign);
+        add(signs::kShapes, Role::Sign);
+        return byForm;
+    }();
+    const auto found = roles.find(surface);
+    if (found == roles.end()) return std::nullopt;
+    return found->second;
 }
 
 Role RoleOf(const Morpheme& w)
@@ -59,7 +59,7 @@ Role RoleOf(const Morpheme& w)
     if (w.pos == "記号" || (w.reading.empty() && text.size() == 1 && !w.fixed)) {
         const char32_t c = text.empty() ? 0 : text[0];
         if (c == U' ' || c == U'　') return Role::Blank;
-        if (const std::optional<Role> role = SignRole(w.surface)) return *role;
+        if (const std::optional<Role> role = SignRole(text)) return *role;
         if (w.pos == "記号") return Role::Attached;
     }
     if (w.pos1 == "数") return Role::Number;
