@@ -7,11 +7,6 @@
 namespace tessra {
 namespace {
 
-// The cell code's characters in the order of their dot bits: position i holds the cell U+2800 + i.
-constexpr std::string_view kCellsByDots =
-    " A1B'K2L@CIF/MSP\"E3H9O6R^DJG>NTQ,*5<-U8V.%[$+X!&;:4\\0Z7(_?W]#Y)=";
-static_assert(kCellsByDots.size() == 64);
-
 constexpr unsigned char kFirstCell = 0x20;
 constexpr unsigned char kLastCell = 0x5F;
 

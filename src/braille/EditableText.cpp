@@ -4,6 +4,7 @@
 #include "braille/KanaReader.h"
 #include "braille/KanaTables.h"
 #include "braille/LineReading.h"
+#include "braille/Signs.h"
 #include "format/Utf8Text.h"
 
 #include <algorithm>
@@ -70,10 +71,11 @@ std::string PieceByPiece(const KanaComposer& composer, std::string_view word)
     return text;
 }
 
-// The reading always opens with "（"; the label's parentheses may be open already.
+// The reading always opens a parenthesis; the label's parentheses may be open already.
 std::string Flipped(std::string text)
 {
-    constexpr std::string_view kOpening = "（", kClosing = "）";
+    constexpr std::string_view kOpening = signs::ShownPrint(signs::kParenthesisOpen);
+    constexpr std::string_view kClosing = signs::ShownPrint(signs::kParenthesisClose);
     for (std::size_t at = 0; at + kOpening.size() <= text.size(); ++at) {
         const std::string_view here = std::string_view(text).substr(at, kOpening.size());
         if (here == kOpening || here == kClosing)

@@ -753,7 +753,7 @@ void KanaReader::ReadSingleCell(char c, bool lastInLine, KanaReading& out)
         rawDigits_ = false;
         return;
     case kParenthesis:
-        Draw(out, parenOpen_ ? "）" : "（");
+        Draw(out, signs::ShownPrint(parenOpen_ ? signs::kParenthesisClose : signs::kParenthesisOpen));
         parenOpen_ = !parenOpen_;
         LeaveNumberMode();
         return;

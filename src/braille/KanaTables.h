@@ -1,5 +1,8 @@
 #pragma once
 
+#include "braille/BrailleUnicode.h"
+#include "braille/Signs.h"
+
 #include <span>
 #include <string_view>
 
@@ -28,20 +31,20 @@ struct TwoCellSign {
 };
 
 inline constexpr char kBlankCell = ' ';
-inline constexpr char kNumeralSign = '#';
-inline constexpr char kForeignLetterSign = ';';
-inline constexpr char kCapitalSign = ',';
+inline constexpr char kNumeralSign = FirstCell(signs::kNumeralSign);
+inline constexpr char kForeignLetterSign = FirstCell(signs::kForeignLetterSign);
+inline constexpr char kCapitalSign = FirstCell(signs::kCapitalSign);
 inline constexpr char kVoicedSign = '"';
 inline constexpr char kSemiVoicedSign = ',';
-inline constexpr char kParenthesis = '7';
-inline constexpr char kDigitComma = '\'';
-inline constexpr char kDecimalPoint = '1';
+inline constexpr char kParenthesis = FirstCell(signs::kParenthesisOpen.cells);
+inline constexpr char kDigitComma = FirstCell(signs::kDigitComma);
+inline constexpr char kDecimalPoint = FirstCell(signs::kDecimalPoint);
 // Read as "_" on its own: it keeps a kana from being read as part of the number before it.
-inline constexpr char kConnectingSign = '-';
+inline constexpr char kConnectingSign = FirstCell(signs::kConnectingSign);
 // "！" before a blank, ゑ before anything else.
-inline constexpr char kExclamationOrWe = '6';
+inline constexpr char kExclamationOrWe = FirstCell(signs::kExclamationMark.cells);
 inline constexpr std::string_view kWe = "ゑ";
-inline constexpr std::string_view kExclamation = "！";
+inline constexpr std::string_view kExclamation = signs::ShownPrint(signs::kExclamationMark);
 
 // A number's digits: A … J read 1 … 9, 0. Full-width forms are three UTF-8 bytes each.
 inline constexpr char kFirstDigitCell = 'A';
@@ -87,7 +90,12 @@ inline constexpr CellText kSingleCellRows[] = {
 // Cells that may open a two-cell sign read as nothing until the next cell decides, except at the
 // end of a line, where nothing follows; those without a text read as nothing there too.
 inline constexpr CellText kSignOpenerRows[] = {
-    {'4', "。"}, {'5', "？"}, {'6', "！"}, {';', "、"}, {'"', "・"}, {'.', "．"},
+    {FirstCell(signs::kFullStop.cells), signs::ShownPrint(signs::kFullStop)},
+    {FirstCell(signs::kQuestionMark.cells), signs::ShownPrint(signs::kQuestionMark)},
+    {kExclamationOrWe, kExclamation},
+    {FirstCell(signs::kReadingComma.cells), signs::ShownPrint(signs::kReadingComma)},
+    {FirstCell(signs::kMiddleDot.cells), signs::ShownPrint(signs::kMiddleDot)},
+    {'.', "．"},
     {',', ""}, {'@', ""}, {'^', ""}, {'_', ""},
 };
 
@@ -146,22 +154,19 @@ inline constexpr SignRow kSpecialVoicedRows[] = {
     {'U', "う゛", "ぁ"}, {'V', "う゛", "ぃ"}, {'&', "う゛", "ぇ"}, {'!', "う゛", "ぉ"},
 };
 
-inline constexpr SignRow kForeignSignRows[] = {
-    {'&', " ＆", ""}, {'%', " ＃", ""}, {'*', " ＊", ""},
-};
 
 // A '.' followed by a blank reads "．" on the '.' cell, as 5 and 4 put their punctuation on the
 // prefix cell, and the blank stays a blank.
 inline constexpr TwoCellSign kTwoCellSigns[] = {
     {'_', kSpecialContractedVoicedRows, ""},
     {'@', kContractedRows, ""},
-    {kVoicedSign, kVoicedRows, "・"},
+    {kVoicedSign, kVoicedRows, signs::ShownPrint(signs::kMiddleDot)},
     {kSemiVoicedSign, kSemiVoicedRows, ""},
     {'^', kContractedVoicedRows, ""},
     {'.', kContractedSemiVoicedRows, "．"},
-    {'5', kSpecialRows, "？"},
-    {'4', kSpecialVoicedRows, "。"},
-    {kForeignLetterSign, kForeignSignRows, "、"},
+    {FirstCell(signs::kQuestionMark.cells), kSpecialRows, signs::ShownPrint(signs::kQuestionMark)},
+    {FirstCell(signs::kFullStop.cells), kSpecialVoicedRows, signs::ShownPrint(signs::kFullStop)},
+    {kForeignLetterSign, {}, signs::ShownPrint(signs::kReadingComma)},
 };
 
 }  // namespace tessra::kana

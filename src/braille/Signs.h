@@ -67,6 +67,18 @@ inline constexpr SignRow kPauses[] = {
     {"中点", "・", "⠐", Role::Pause, Blanks::None, 1},
 };
 
+inline constexpr const SignRow& kReadingComma = kPauses[0];
+inline constexpr const SignRow& kFullStop = kPauses[1];
+inline constexpr const SignRow& kQuestionMark = kPauses[2];
+inline constexpr const SignRow& kExclamationMark = kPauses[3];
+inline constexpr const SignRow& kMiddleDot = kPauses[4];
+
+// The print form the reading shows for a row: its first.
+constexpr std::string_view ShownPrint(const SignRow& row)
+{
+    return row.prints.substr(0, row.prints.find(' '));
+}
+
 // The heading colon has no cell: it and the blanks after it become one blank.
 inline constexpr std::string_view kHeadingColons = "： :";
 
@@ -82,6 +94,9 @@ inline constexpr SignRow kEnclosures[] = {
     {"第2カッコ", "【 ［ [ ｛ { 〔 《 〈 “ ‘ 〝 \" '", "⠐⠶", Role::Opening},
     {"第2カッコ", "】 ］ ] ｝ } 〕 》 〉 ” ’ 〟 \" '", "⠶⠂", Role::Closing},
 };
+
+inline constexpr const SignRow& kParenthesisOpen = kEnclosures[0];
+inline constexpr const SignRow& kParenthesisClose = kEnclosures[1];
 
 // Signs between two numbers: each stands directly, and the number after it takes its own
 // numeral sign. In a line that holds "=", a hyphen or minus between digits is the minus ⠔.
