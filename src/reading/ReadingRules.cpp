@@ -17,6 +17,7 @@ bool IsBlankWord(const Morpheme& word) { return word.surface == " " || word.surf
 
 TranscribedLine ReadWords(std::vector<Morpheme> words)
 {
+    SplitCompoundParticles(words);
     WriteNumbers(words);
     std::vector<std::u32string> kana;
     kana.reserve(words.size());
