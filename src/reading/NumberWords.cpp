@@ -191,6 +191,66 @@ void ReadCounter(const std::vector<Morpheme>& words, std::size_t number, Morphem
     counter.pos1 = "接尾";
 }
 
+// Words whose numeral is no number (一緒, 十分) and the vague numbers (数千, 何十), as the
+// analyser may cut them: each becomes one word read as listed. A match may not start inside a
+// number (三十分 is not 3 じゅーぶん).
+void ReadNumeralsRead(std::vector<Morpheme>& words)
+{
+    constexpr std::size_t kLongestCut = 4;  // words
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (words[i].fixed || (i > 0 && IsNumberWord(words[i]) && IsNumberWord(words[i - 1]) &&
+                               words[i].blanksBefore == 0))
+            continue;
+        std::u32string written;
+        for (std::size_t end = i; end < words.size() && end < i + kLongestCut; ++end) {
+            if (end > i && (words[end].blanksBefore > 0 || words[end].fixed)) break;
+            written += DecodeUtf8(words[end].surface);
+            const auto row = std::ranges::find(exceptions::kNumeralsRead, written, &exceptions::Written::written);
+            if (row == std::ranges::end(exceptions::kNumeralsRead)) continue;
+            Morpheme& word = words[i];
+            word.surface = EncodeUtf8(written);
+            word.reading = EncodeUtf8(row->reading);
+            word.fixed = true;
+            if (word.pos != "名詞" || word.pos1 == "数") {
+                word.pos = "名詞";
+                word.pos1 = "一般";
+            }
+            words.erase(words.begin() + static_cast<std::ptrdiff_t>(i + 1),
+                        words.begin() + static_cast<std::ptrdiff_t>(end + 1));
+            break;
+        }
+    }
+}
+
+// A word that begins with a kanji numeral said as a number (三角 サンカク, 一番 イチバン) keeps
+// the number sense: the numeral is written as its digit and the rest as read (3かく, 1ばん).
+// Numerals read in native sounds (一言 ひとこと), names and adverbs are left as read.
+bool RewriteNumeralPrefix(Morpheme& word)
+{
+    if (word.fixed || word.pos != "名詞" || word.pos1 == "固有名詞" || word.pos1 == "数") return false;
+    const std::u32string text = DecodeUtf8(word.surface);
+    if (text.size() < 2 || IsKanjiNumeral(text[1])) return false;
+    const auto row = std::ranges::find(exceptions::kNumeralSounds, text[0], &exceptions::NumeralSound::numeral);
+    if (row == std::ranges::end(exceptions::kNumeralSounds)) return false;
+    const std::u32string reading = DecodeUtf8(word.reading);
+    for (std::size_t start = 0; start <= row->sounds.size();) {
+        const std::size_t end = std::min(row->sounds.find(U'|', start), row->sounds.size());
+        const std::u32string_view sound = row->sounds.substr(start, end - start);
+        start = end + 1;
+        if (reading.size() <= sound.size() || !reading.starts_with(sound)) continue;
+        const std::string digits = std::to_string(row->value);
+        word.reading = digits + EncodeUtf8(std::u32string_view(reading).substr(sound.size()));
+        std::u32string spoken = DecodeUtf8(word.pronunciation);
+        std::u32string spokenSound(sound);
+        if (spokenSound.ends_with(U'ウ')) spokenSound.back() = U'ー';
+        word.pronunciation = spoken.starts_with(spokenSound)
+                                 ? digits + EncodeUtf8(std::u32string_view(spoken).substr(spokenSound.size()))
+                                 : std::string();
+        return true;
+    }
+    return false;
+}
+
 // Joins the run of number words from `first` into one word; returns the index after it.
 std::size_t JoinNumber(std::vector<Morpheme>& words, std::size_t first)
 {
@@ -261,6 +321,7 @@ std::optional<std::string> KanjiNumberDigits(std::u32string_view numerals)
 
 void WriteNumbers(std::vector<Morpheme>& words)
 {
+    ReadNumeralsRead(words);
     for (std::size_t i = 0; i < words.size();) {
         Morpheme& word = words[i];
         if (word.fixed) {
@@ -290,7 +351,7 @@ void WriteNumbers(std::vector<Morpheme>& words)
                 std::swap(words[i - 2], words[i - 1]);
             }
         } else {
-            RewriteCountedNumeral(word, AfterMonth(words, i));
+            if (!RewriteCountedNumeral(word, AfterMonth(words, i))) RewriteNumeralPrefix(word);
             ++i;
         }
     }
