@@ -231,6 +231,20 @@ TEST(UnknownWords, AreReadKanjiByKanjiAndOnlyAKanjiWithoutAnyReadingIsRefused)
     EXPECT_EQ(line.problems[0].character, "鬱");
 }
 
+TEST(AnalyserFeatures, PartsMarkedInOneWordBecomeWordsAndANameASurnameAndGivenName)
+{
+    const char* feature = "名詞,固有名詞,人名,一般,*,*,藤原:道長,フジワラノ:ミチナガ,フジワラノ:ミチナガ,0/5:0/4,*";
+    std::vector<Morpheme> words = Words({{"藤原道長", feature}, {"と", "助詞,並立助詞,*,*,*,*,と,ト,ト"}});
+    std::vector<Morpheme> parts = MarkedParts(feature, words[0]);
+    ASSERT_EQ(parts.size(), 2u);
+    EXPECT_EQ(parts[1].column, 3);
+    parts.push_back(words[1]);
+    EXPECT_EQ(ReadWords(parts).text, "ふじわらの みちながと");
+
+    const char* thanks = "感動詞,*,*,*,*,*,ありがとう:ございます,アリガトウ:ゴザイマス,アリガトー:ゴザイマス’,*";
+    EXPECT_EQ(ReadWords(MarkedParts(thanks, Words({{"ありがとうございます", thanks}})[0])).text, "ありがとー ございます");
+}
+
 TEST(AnalyserFeatures, MapsUnidicOntoTheCategoriesTheRulesUse)
 {
     Morpheme word;
