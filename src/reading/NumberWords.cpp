@@ -224,12 +224,15 @@ void ReadNumeralsRead(std::vector<Morpheme>& words)
 
 // A word that begins with a kanji numeral said as a number (三角 サンカク, 一番 イチバン) keeps
 // the number sense: the numeral is written as its digit and the rest as read (3かく, 1ばん).
-// Numerals read in native sounds (一言 ひとこと), names and adverbs are left as read.
+// Numerals read in native sounds (一言 ひとこと), idioms with more numerals, names and adverbs
+// are left as read.
 bool RewriteNumeralPrefix(Morpheme& word)
 {
     if (word.fixed || word.pos != "名詞" || word.pos1 == "固有名詞" || word.pos1 == "数") return false;
     const std::u32string text = DecodeUtf8(word.surface);
     if (text.size() < 2 || IsKanjiNumeral(text[1])) return false;
+    // Another numeral further on makes an idiom (一石二鳥, 四捨五入): read.
+    if (std::any_of(text.begin() + 1, text.end(), [](char32_t c) { return IsKanjiNumeral(c); })) return false;
     const auto row = std::ranges::find(exceptions::kNumeralSounds, text[0], &exceptions::NumeralSound::numeral);
     if (row == std::ranges::end(exceptions::kNumeralSounds)) return false;
     const std::u32string reading = DecodeUtf8(word.reading);
