@@ -201,24 +201,30 @@ void ReadNumeralsRead(std::vector<Morpheme>& words)
         if (words[i].fixed || (i > 0 && IsNumberWord(words[i]) && IsNumberWord(words[i - 1]) &&
                                words[i].blanksBefore == 0))
             continue;
-        std::u32string written;
+        // The longest entry: 一生懸命 before 一生.
+        std::u32string written, matched;
+        const exceptions::Written* found = nullptr;
+        std::size_t last = i;
         for (std::size_t end = i; end < words.size() && end < i + kLongestCut; ++end) {
             if (end > i && (words[end].blanksBefore > 0 || words[end].fixed)) break;
             written += DecodeUtf8(words[end].surface);
             const auto row = std::ranges::find(exceptions::kNumeralsRead, written, &exceptions::Written::written);
             if (row == std::ranges::end(exceptions::kNumeralsRead)) continue;
-            Morpheme& word = words[i];
-            word.surface = EncodeUtf8(written);
-            word.reading = EncodeUtf8(row->reading);
-            word.fixed = true;
-            if (word.pos != "名詞" || word.pos1 == "数") {
-                word.pos = "名詞";
-                word.pos1 = "一般";
-            }
-            words.erase(words.begin() + static_cast<std::ptrdiff_t>(i + 1),
-                        words.begin() + static_cast<std::ptrdiff_t>(end + 1));
-            break;
+            found = &*row;
+            matched = written;
+            last = end;
         }
+        if (!found) continue;
+        Morpheme& word = words[i];
+        word.surface = EncodeUtf8(matched);
+        word.reading = EncodeUtf8(found->reading);
+        word.fixed = true;
+        if (word.pos != "名詞" || word.pos1 == "数") {
+            word.pos = "名詞";
+            word.pos1 = "一般";
+        }
+        words.erase(words.begin() + static_cast<std::ptrdiff_t>(i + 1),
+                    words.begin() + static_cast<std::ptrdiff_t>(last + 1));
     }
 }
 
