@@ -102,13 +102,15 @@ bool SeparateHelper(const Morpheme& w)
                                [&](std::u32string_view start) { return text.starts_with(start); });
 }
 
-// ない after an adjective's or だ's continuative form helps it as an adjective of its own
-// (たかく ない, しずかで ない, たべたく ない, しずかじゃ ない); after a verb it is an ending (いかない).
-bool SupplementaryNai(const Morpheme& before, const Morpheme& w)
+// ない and ある after an adjective's or だ's continuative form help it as words of their own
+// (たかく ない, しずかで ない, たべたく ない, しずかじゃ ない, しずかで ある); after a verb ない
+// is an ending (いかない).
+bool Supplementary(const Morpheme& before, const Morpheme& w)
 {
     if (w.pos != "助動詞") return false;
     const std::u32string text = DecodeUtf8(w.surface);
-    if (std::ranges::find(exceptions::kNaiForms, text) == std::ranges::end(exceptions::kNaiForms)) return false;
+    if (std::ranges::find(exceptions::kSupplementaryForms, text) == std::ranges::end(exceptions::kSupplementaryForms))
+        return false;
     if (before.surface == "じゃ") return true;
     return (before.pos == "形容詞" || before.pos == "助動詞") && before.form.starts_with("連用");
 }
@@ -195,7 +197,7 @@ std::vector<bool> PhraseBlanks(const std::vector<Morpheme>& words,
                 switch (role) {
                 case Role::Pause:
                 case Role::Close:
-                case Role::Attached: blank = SeparateHelper(words[i]) || SupplementaryNai(before, words[i]); break;
+                case Role::Attached: blank = SeparateHelper(words[i]) || Supplementary(before, words[i]); break;
                 case Role::Auxiliary:
                     blank = AfterTe(before) || SeparateHelper(words[i]) ||
                             (before.pos != "動詞" && before.pos != "助動詞");

@@ -35,9 +35,12 @@ inline constexpr Written kCompoundParticles[] = {
 // (およみ ください, ありがとー ございます): their written beginnings.
 inline constexpr std::u32string_view kSeparateHelpers[] = {U"くださ", U"下さ", U"ござ"};
 
-// The forms of the auxiliary ない; after an adjective's or だ's continuative form it is the
-// supplementary adjective and stands apart (たかく ない, しずかで ない).
-inline constexpr std::u32string_view kNaiForms[] = {U"ない", U"なく", U"なかっ", U"なけれ", U"なかろ", U"なきゃ"};
+// The forms of ない and ある that the dictionary files as auxiliaries; after an adjective's or
+// だ's continuative form, or after じゃ, they are the supplementary adjective and verb and stand
+// apart (たかく ない, しずかで ない, しずかで ある, しずかじゃ ありません).
+inline constexpr std::u32string_view kSupplementaryForms[] = {
+    U"ない", U"なく", U"なかっ", U"なけれ", U"なかろ", U"なきゃ", U"ある", U"あり", U"あっ", U"あれ", U"あろ",
+};
 
 // Days of the month said in native numbers, written as said (7がつ なのか); 14 and 24 keep
 // their digits (14か). Other days are Nにち.
