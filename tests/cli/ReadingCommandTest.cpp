@@ -59,10 +59,10 @@ TEST_F(ReadingCommandTest, ComposedKanjiReadsBackAsTheReadingPrinted)
 
 TEST_F(ReadingCommandTest, NamesWhatCannotBeReadOrWrittenAndWritesNothing)
 {
-    const QString text = Write("bad.txt", "鬱\n「本日」\n");
+    const QString text = Write("bad.txt", "龘\n「本日」\n");
     const auto reading = Tessra({"reading", text});
     EXPECT_EQ(reading.exitCode, 1);
-    EXPECT_EQ(reading.err, "1 行 1 文字目「鬱」: この漢字の読みがわかりません。読みをユーザー辞書（readings.tsv）に書いてください\n"
+    EXPECT_EQ(reading.err, "1 行 1 文字目「龘」: この漢字の読みがわかりません。読みをユーザー辞書（readings.tsv）に書いてください\n"
                            "2 行 1 文字目「「」: この文字は点字にできません\n2 行 4 文字目「」」: この文字は点字にできません\n");
     const std::string document = dir.File("bad.BSE");
     EXPECT_EQ(Tessra({"compose", text, "--output", QString::fromStdString(document)}).err, reading.err);

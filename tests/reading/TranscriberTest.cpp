@@ -76,7 +76,7 @@ TEST(Transcriber, WithoutItsDictionaryKanjiLinesAreNamedAndKanaLinesStillRead)
     EXPECT_EQ(line.text, "さとう　砂糖");
     ASSERT_EQ(line.problems.size(), 1u);
     EXPECT_EQ(line.problems[0].column, 5);
-    EXPECT_NE(line.problems[0].reason.find("mecab-ipadic-utf8"), std::string::npos);
+    EXPECT_NE(line.problems[0].reason.find(kDefaultDictionary.package), std::string::npos);
 }
 
 TEST(Transcriber, ReadsWithNaistJdicThoughItShipsNoDicrcAndWritesNamePartsApart)
