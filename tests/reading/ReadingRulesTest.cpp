@@ -226,10 +226,10 @@ TEST(UnknownWords, AreReadKanjiByKanjiAndOnlyAKanjiWithoutAnyReadingIsRefused)
 {
     const TableAnalyser alone({{"峠", "トウゲ"}, {"道", "ミチ"}});
     std::vector<Morpheme> words = Words({{"峠道", "名詞,一般,*,*,*,*,*"}, {"と", "助詞,並立助詞,*,*,*,*,と,ト,ト"},
-                                         {"鬱峠", "名詞,一般,*,*,*,*,*"}});
+                                         {"鬱峠", "名詞,一般,*,*,*,*,*"}, {" 道々", "名詞,一般,*,*,*,*,*"}});
     ReadUnknownWords(words, alone);
     const TranscribedLine line = ReadWords(words);
-    EXPECT_EQ(line.text, "とーげみちと 鬱とーげ");
+    EXPECT_EQ(line.text, "とーげみちと 鬱とーげ みちみち");
     ASSERT_EQ(line.problems.size(), 1u);
     EXPECT_EQ(line.problems[0].column, 4);
     EXPECT_EQ(line.problems[0].character, "鬱");
