@@ -85,7 +85,10 @@ bool JoinsVerb(const Morpheme& before, const Morpheme& w)
 {
     if (w.pos != "動詞") return false;
     if (before.pos == "動詞" && before.form.starts_with("連用")) return true;
-    return before.pos == "名詞" && before.pos1 == "サ変接続";
+    // Only する joins its noun; できる, いたす, いただく stand apart (りよー できる).
+    const std::u32string text = DecodeUtf8(w.surface);
+    return before.pos == "名詞" && before.pos1 == "サ変接続" &&
+           std::ranges::find(exceptions::kSuruForms, text) != std::ranges::end(exceptions::kSuruForms);
 }
 
 bool GivenNameAfterSurname(const std::vector<Morpheme>& words, std::size_t i)

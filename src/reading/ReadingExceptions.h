@@ -35,6 +35,12 @@ inline constexpr Written kCompoundParticles[] = {
 // (およみ ください, ありがとー ございます): their written beginnings.
 inline constexpr std::u32string_view kSeparateHelpers[] = {U"くださ", U"下さ", U"ござ"};
 
+// The forms of する, the one verb that joins the verbal noun before it (あんないする); any other
+// verb after one stands apart (りよー できる, ごあんない いたします, ごりよー いただけます).
+inline constexpr std::u32string_view kSuruForms[] = {
+    U"する", U"し", U"さ", U"せ", U"すれ", U"しろ", U"せよ", U"す", U"すりゃ",
+};
+
 // The forms of ない and ある that the dictionary files as auxiliaries; after an adjective's or
 // だ's continuative form, or after じゃ, they are the supplementary adjective and verb and stand
 // apart (たかく ない, しずかで ない, しずかで ある, しずかじゃ ありません).
