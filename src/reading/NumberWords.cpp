@@ -236,8 +236,8 @@ bool RewriteNumeralPrefix(Morpheme& word)
 {
     if (word.fixed || word.pos != "名詞" || word.pos1 == "固有名詞" || word.pos1 == "数") return false;
     const std::u32string text = DecodeUtf8(word.surface);
-    if (text.size() < 2 || IsKanjiNumeral(text[1])) return false;
-    // Another numeral further on makes an idiom (一石二鳥, 四捨五入): read.
+    if (text.size() < 2) return false;
+    // Another numeral further on makes a longer number or an idiom (一石二鳥, 四捨五入): read.
     if (std::any_of(text.begin() + 1, text.end(), [](char32_t c) { return IsKanjiNumeral(c); })) return false;
     const auto row = std::ranges::find(exceptions::kNumeralSounds, text[0], &exceptions::NumeralSound::numeral);
     if (row == std::ranges::end(exceptions::kNumeralSounds)) return false;
@@ -249,7 +249,7 @@ bool RewriteNumeralPrefix(Morpheme& word)
         if (reading.size() <= sound.size() || !reading.starts_with(sound)) continue;
         const std::string digits = std::to_string(row->value);
         word.reading = digits + EncodeUtf8(std::u32string_view(reading).substr(sound.size()));
-        std::u32string spoken = DecodeUtf8(word.pronunciation);
+        const std::u32string spoken = DecodeUtf8(word.pronunciation);
         std::u32string spokenSound(sound);
         if (spokenSound.ends_with(U'ウ')) spokenSound.back() = U'ー';
         word.pronunciation = spoken.starts_with(spokenSound)
