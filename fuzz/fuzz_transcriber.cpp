@@ -1,5 +1,5 @@
 #include "braille/KanaComposer.h"
-#include "document/ComposeDocument.h"
+#include "braille/TextLine.h"
 #include "format/Utf8Text.h"
 #include "reading/KanaText.h"
 #include "reading/Transcriber.h"

@@ -17,6 +17,9 @@ void ReadIpadic(const std::vector<std::string>& f, Morpheme& word)
     word.form = Field(f, 5);
     word.reading = Field(f, 7);
     word.pronunciation = Field(f, 8);
+    // naist-jdic marks some pronunciations with ’ after a devoiced ending (マス’).
+    for (std::size_t at; (at = word.pronunciation.find("’")) != std::string::npos;)
+        word.pronunciation.erase(at, std::string_view("’").size());
 }
 
 void ReadUnidic(const std::vector<std::string>& f, Morpheme& word)
@@ -91,6 +94,45 @@ void ReadFeatures(DictionaryKind kind, std::string_view feature, Morpheme& word)
         ReadUnidic(fields, word);
     else
         ReadIpadic(fields, word);
+}
+
+std::vector<Morpheme> MarkedParts(std::string_view feature, Morpheme word)
+{
+    if (word.reading.find(':') == std::string::npos) return {std::move(word)};
+    const auto parts = [](const std::string& text) {
+        std::vector<std::string> out(1);
+        for (const char c : text) {
+            if (c == ':')
+                out.emplace_back();
+            else
+                out.back() += c;
+        }
+        return out;
+    };
+    const std::vector<std::string> surfaces = parts(Field(SplitFeatures(feature), 6)),
+                                   readings = parts(word.reading), spoken = parts(word.pronunciation);
+    std::string joined;
+    for (const std::string& surface : surfaces) joined += surface.empty() ? std::string(":") : surface;
+    if (surfaces.size() != readings.size() || joined != word.surface) {
+        std::erase(word.reading, ':');
+        std::erase(word.pronunciation, ':');
+        return {std::move(word)};
+    }
+    const bool name = word.pos2 == "人名" && surfaces.size() == 2;
+    std::vector<Morpheme> out;
+    int column = word.column;
+    for (std::size_t i = 0; i < surfaces.size(); ++i) {
+        Morpheme part = word;
+        part.surface = surfaces[i];
+        part.reading = readings[i];
+        part.pronunciation = spoken.size() == surfaces.size() ? spoken[i] : std::string();
+        part.column = column;
+        if (i > 0) part.blanksBefore = 0;
+        if (name) part.pos3 = i == 0 ? "姓" : "名";
+        for (const char c : part.surface) column += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        out.push_back(std::move(part));
+    }
+    return out;
 }
 
 }  // namespace tessra

@@ -73,4 +73,33 @@ void SplitCompounds(std::vector<Morpheme>& words, const Analyser& analyser)
     }
 }
 
+void ReadUnknownWords(std::vector<Morpheme>& words, const Analyser& analyser)
+{
+    for (Morpheme& word : words) {
+        if (word.fixed || !word.reading.empty()) continue;
+        const std::u32string text = DecodeUtf8(word.surface);
+        if (std::none_of(text.begin(), text.end(), [](char32_t c) { return IsKanji(c); })) continue;
+        std::string reading, last;  // `last`: the reading of the kanji before, for 々
+        for (std::size_t at = 0; at < text.size(); ++at) {
+            const std::u32string_view character(&text[at], 1);
+            if (text[at] == U'々' && !last.empty()) {
+                reading += last;
+                continue;
+            }
+            last.clear();
+            if (IsKanji(text[at]) && text[at] != U'々') {
+                const std::vector<Morpheme> alone = analyser.Analyse(EncodeUtf8(character), word.column);
+                if (alone.size() == 1 && !alone[0].reading.empty()) {
+                    last = alone[0].reading;
+                    reading += last;
+                    continue;
+                }
+            }
+            reading += EncodeUtf8(character);
+        }
+        word.reading = reading;
+        word.pronunciation.clear();
+    }
+}
+
 }  // namespace tessra

@@ -14,8 +14,10 @@
 #include <chrono>
 #include <csignal>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <optional>
 #include <thread>
@@ -33,13 +35,13 @@ int CharacterCount(std::string_view text)
 std::string MissingMessage(const std::string& dictionary)
 {
     return "漢字の読みに使う辞書がありません: " + dictionary +
-           "\nmecab-ipadic-utf8 を入れると漢字の行も点字にできます。かなの行はそのまま書けます";
+           "\n" + kDefaultDictionary.package + " を入れると漢字の行も点字にできます。かなの行はそのまま書けます";
 }
 
 std::string UnusableMessage(const std::string& dictionary)
 {
     return "漢字の読みに使う辞書を読み込めません: " + dictionary +
-           "\nmecab-ipadic-utf8 を入れ直すと漢字の行も点字にできます。かなの行はそのまま書けます";
+           "\n" + kDefaultDictionary.package + " を入れ直すと漢字の行も点字にできます。かなの行はそのまま書けます";
 }
 
 std::uint32_t Word32(std::string_view bytes, std::size_t at)
@@ -100,7 +102,57 @@ bool FilesAgree(const std::filesystem::path& folder)
            4 + std::uintmax_t{Word32(*classes, 0)} * 32 + 4 * 0xFFFF == charSize;
 }
 
+// The settings of a dictionary without its own: those naist-jdic is compiled with.
+constexpr std::string_view kDefaultDicrc =
+    "cost-factor = 800\nbos-feature = BOS/EOS,*,*,*,*,*,*,*,*\neval-size = 8\nunk-eval-size = 4\n"
+    "config-charset = UTF-8\n";
+
+std::filesystem::path CacheFolder()
+{
+    const char* cache = std::getenv("XDG_CACHE_HOME");
+    if (cache && *cache == '/') return std::filesystem::path(cache) / "tessra";
+    const char* home = std::getenv("HOME");
+    if (home && *home == '/') return std::filesystem::path(home) / ".cache" / "tessra";
+    std::error_code failed;
+    return std::filesystem::temp_directory_path(failed) / ("tessra-" + std::to_string(::getuid()));
+}
+
 }  // namespace
+
+std::optional<std::string> MecabLoadFolder(const std::string& dictionary)
+{
+    namespace fs = std::filesystem;
+    std::error_code failed;
+    const fs::path folder = fs::absolute(dictionary, failed);
+    if (failed || fs::exists(folder / "dicrc", failed)) return dictionary;
+    std::string name = folder.lexically_normal().string();
+    for (char& c : name)
+        if (c == '/') c = '_';
+    const fs::path links = CacheFolder() / "mecab" / name;
+    fs::create_directories(links, failed);
+    if (failed) return std::nullopt;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, failed)) {
+        if (!entry.is_regular_file(failed)) continue;
+        const fs::path link = links / entry.path().filename();
+        if (fs::read_symlink(link, failed) == entry.path()) continue;
+        fs::remove(link, failed);
+        fs::create_symlink(entry.path(), link, failed);
+        if (failed) return std::nullopt;
+    }
+    if (failed) return std::nullopt;
+    const fs::path dicrc = links / "dicrc";
+    if (ReadFileHead(dicrc.string(), kDefaultDicrc.size() + 1) != std::optional<std::string>(kDefaultDicrc)) {
+        const fs::path temporary = links / ("dicrc." + std::to_string(::getpid()));
+        {
+            std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+            out << kDefaultDicrc;
+            if (!out.flush()) return std::nullopt;
+        }
+        fs::rename(temporary, dicrc, failed);
+        if (failed) return std::nullopt;
+    }
+    return links.string();
+}
 
 struct MecabAnalyser::Worker {
     mecab_t* tagger = nullptr;
@@ -134,8 +186,10 @@ std::unique_ptr<MecabAnalyser> MecabAnalyser::Open(const std::string& dictionary
 
 std::unique_ptr<MecabAnalyser> MecabAnalyser::Load(const std::string& dictionary)
 {
+    const std::optional<std::string> loadFolder = MecabLoadFolder(dictionary);
+    if (!loadFolder) return nullptr;
     // No rc file: the system's one may name another dictionary (the Debian alternatives link).
-    std::string program = "tessra", rc = "-r", rcFile = "/dev/null", dic = "-d", folder = dictionary;
+    std::string program = "tessra", rc = "-r", rcFile = "/dev/null", dic = "-d", folder = *loadFolder;
     char* arguments[] = {program.data(), rc.data(), rcFile.data(), dic.data(), folder.data()};
     mecab_model_t* model = mecab_model_new(5, arguments);
     if (!model) return nullptr;
@@ -247,7 +301,8 @@ std::vector<Morpheme> MecabAnalyser::Analyse(std::string_view text, int firstCol
             }
             column += CharacterCount(word.surface);
             offset = start + node->length;
-            words.push_back(std::move(word));
+            for (Morpheme& part : MarkedParts(node->feature ? node->feature : "", std::move(word)))
+                words.push_back(std::move(part));
         }
     }
     Return(std::move(worker));

@@ -13,8 +13,23 @@ struct mecab_model_t;
 
 namespace tessra {
 
-// The Debian dictionary Tessra reads with unless told otherwise.
-inline constexpr const char* kDefaultMecabDictionary = "/var/lib/mecab/dic/ipadic-utf8";
+// A Debian dictionary: its folder and the package that installs it.
+struct MecabDictionary {
+    const char* folder;
+    const char* package;
+};
+inline constexpr MecabDictionary kIpadic{"/var/lib/mecab/dic/ipadic-utf8", "mecab-ipadic-utf8"};
+inline constexpr MecabDictionary kNaistJdic{"/var/lib/mecab/dic/open-jtalk/naist-jdic", "open-jtalk-mecab-naist-jdic"};
+
+// The dictionary Tessra reads with unless told otherwise (its package is a Depends of ours).
+inline constexpr MecabDictionary kDefaultDictionary = kIpadic;
+inline constexpr const char* kDefaultMecabDictionary = kDefaultDictionary.folder;
+
+// The folder libmecab is to load for `dictionary`: the folder itself when it has its dicrc, else
+// a folder of links to its files with the dicrc naist-jdic was built with, made once in the
+// user's cache (Debian ships naist-jdic for Open JTalk without one, and libmecab takes the dicrc
+// only from the dictionary's folder). Nothing when that folder cannot be made.
+std::optional<std::string> MecabLoadFolder(const std::string& dictionary);
 
 // MeCab with one dictionary. The model is shared; each parse borrows a tagger and lattice of
 // its own from a small pool, so several threads can analyse at once.

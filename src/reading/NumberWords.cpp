@@ -2,6 +2,7 @@
 
 #include "format/Utf8Text.h"
 #include "reading/KanaText.h"
+#include "reading/ReadingExceptions.h"
 
 #include <algorithm>
 
@@ -68,13 +69,15 @@ Morpheme Word(std::string surface, std::string reading, int column)
     return word;
 }
 
+std::optional<std::u32string_view> NativeReading(long long value, std::u32string_view counter, bool afterMonth);
+
 // A numeral with its counter written as one word (一つ, 二人, 三日, 十二月): the digits, then
 // the counter as the word's reading ends.
 constexpr std::pair<char32_t, std::u32string_view> kCounterEndings[] = {
     {U'つ', U"つ"}, {U'人', U"り|にん"}, {U'日', U"か|にち"}, {U'月', U"がつ"},
 };
 
-bool RewriteCountedNumeral(Morpheme& word)
+bool RewriteCountedNumeral(Morpheme& word, bool afterMonth)
 {
     const std::u32string text = DecodeUtf8(word.surface);
     if (text.size() < 2) return false;
@@ -90,7 +93,10 @@ bool RewriteCountedNumeral(Morpheme& word)
             const std::size_t end = std::min(endings.find(U'|', start), endings.size());
             const std::u32string_view ending = endings.substr(start, end - start);
             if (reading.size() > ending.size() && reading.ends_with(ending)) {
-                word.reading = *digits + EncodeUtf8(ending);
+                const auto native = digits->size() <= 2 && digits->find_first_not_of("0123456789") == std::string::npos
+                                        ? NativeReading(std::stoll(*digits), std::u32string_view(&text.back(), 1), afterMonth)
+                                        : std::nullopt;
+                word.reading = native ? EncodeUtf8(*native) : *digits + EncodeUtf8(ending);
                 word.fixed = true;
                 word.pos1 = "数";
                 return true;
@@ -148,10 +154,24 @@ std::optional<std::u32string> CounterAfter(long long value, std::u32string_view 
     return std::nullopt;
 }
 
-// The day of a date after its month (3がつ 7か): the days that are counted in native numbers.
-bool NativeDay(long long day)
+// A count said in native numbers (ふたり, みっつ) or a day of a date after its month (なのか),
+// written as said; nothing when the number is written in digits.
+std::optional<std::u32string_view> NativeReading(long long value, std::u32string_view counter, bool afterMonth)
 {
-    return (day >= 2 && day <= 10) || day == 14 || day == 20 || day == 24;
+    if (counter == U"日") {
+        if (!afterMonth) return std::nullopt;
+        const auto day = std::ranges::find(exceptions::kNativeDays, value, &exceptions::Day::day);
+        if (day == std::ranges::end(exceptions::kNativeDays)) return std::nullopt;
+        return day->reading;
+    }
+    for (const exceptions::NativeCount& count : exceptions::kNativeCounts)
+        if (counter.size() == 1 && count.counter == counter[0] && count.number == value) return count.reading;
+    return std::nullopt;
+}
+
+bool AfterMonth(const std::vector<Morpheme>& words, std::size_t at)
+{
+    return at > 0 && words[at - 1].surface.ends_with("月");
 }
 
 // The word after a number, read as that number's counter.
@@ -162,17 +182,82 @@ void ReadCounter(const std::vector<Morpheme>& words, std::size_t number, Morphem
     if (value < 0) return;
     const std::u32string text = DecodeUtf8(counter.surface);
     std::optional<std::u32string> reading = CounterAfter(value, text);
-    if (text == U"人" && (value == 1 || value == 2)) reading = U"り";
     if (text == U"月") reading = U"がつ";
-    if (text == U"日") {
-        const bool date = number > 0 && words[number - 1].surface.ends_with("月");
-        reading = date && NativeDay(value) ? U"か" : U"にち";
-    }
+    if (text == U"日") reading = U"にち";
     if (!reading) return;
     counter.reading = EncodeUtf8(*reading);
     counter.fixed = true;
     counter.pos = "名詞";
     counter.pos1 = "接尾";
+}
+
+// Words whose numeral is no number (一緒, 十分) and the vague numbers (数千, 何十), as the
+// analyser may cut them: each becomes one word read as listed. A match may not start inside a
+// number (三十分 is not 3 じゅーぶん).
+void ReadNumeralsRead(std::vector<Morpheme>& words)
+{
+    constexpr std::size_t kLongestCut = 4;  // words
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (words[i].fixed || (i > 0 && IsNumberWord(words[i]) && IsNumberWord(words[i - 1]) &&
+                               words[i].blanksBefore == 0))
+            continue;
+        // The longest entry: 一生懸命 before 一生.
+        std::u32string written, matched;
+        const exceptions::Written* found = nullptr;
+        std::size_t last = i;
+        for (std::size_t end = i; end < words.size() && end < i + kLongestCut; ++end) {
+            if (end > i && (words[end].blanksBefore > 0 || words[end].fixed)) break;
+            written += DecodeUtf8(words[end].surface);
+            const auto row = std::ranges::find(exceptions::kNumeralsRead, written, &exceptions::Written::written);
+            if (row == std::ranges::end(exceptions::kNumeralsRead)) continue;
+            found = &*row;
+            matched = written;
+            last = end;
+        }
+        if (!found) continue;
+        Morpheme& word = words[i];
+        word.surface = EncodeUtf8(matched);
+        word.reading = EncodeUtf8(found->reading);
+        word.fixed = true;
+        if (word.pos != "名詞" || word.pos1 == "数") {
+            word.pos = "名詞";
+            word.pos1 = "一般";
+        }
+        words.erase(words.begin() + static_cast<std::ptrdiff_t>(i + 1),
+                    words.begin() + static_cast<std::ptrdiff_t>(last + 1));
+    }
+}
+
+// A word that begins with a kanji numeral said as a number (三角 サンカク, 一番 イチバン) keeps
+// the number sense: the numeral is written as its digit and the rest as read (3かく, 1ばん).
+// Numerals read in native sounds (一言 ひとこと), idioms with more numerals, names and adverbs
+// are left as read.
+bool RewriteNumeralPrefix(Morpheme& word)
+{
+    if (word.fixed || word.pos != "名詞" || word.pos1 == "固有名詞" || word.pos1 == "数") return false;
+    const std::u32string text = DecodeUtf8(word.surface);
+    if (text.size() < 2) return false;
+    // Another numeral further on makes a longer number or an idiom (一石二鳥, 四捨五入): read.
+    if (std::any_of(text.begin() + 1, text.end(), [](char32_t c) { return IsKanjiNumeral(c); })) return false;
+    const auto row = std::ranges::find(exceptions::kNumeralSounds, text[0], &exceptions::NumeralSound::numeral);
+    if (row == std::ranges::end(exceptions::kNumeralSounds)) return false;
+    const std::u32string reading = DecodeUtf8(word.reading);
+    for (std::size_t start = 0; start <= row->sounds.size();) {
+        const std::size_t end = std::min(row->sounds.find(U'|', start), row->sounds.size());
+        const std::u32string_view sound = row->sounds.substr(start, end - start);
+        start = end + 1;
+        if (reading.size() <= sound.size() || !reading.starts_with(sound)) continue;
+        const std::string digits = std::to_string(row->value);
+        word.reading = digits + EncodeUtf8(std::u32string_view(reading).substr(sound.size()));
+        const std::u32string spoken = DecodeUtf8(word.pronunciation);
+        std::u32string spokenSound(sound);
+        if (spokenSound.ends_with(U'ウ')) spokenSound.back() = U'ー';
+        word.pronunciation = spoken.starts_with(spokenSound)
+                                 ? digits + EncodeUtf8(std::u32string_view(spoken).substr(spokenSound.size()))
+                                 : std::string();
+        return true;
+    }
+    return false;
 }
 
 // Joins the run of number words from `first` into one word; returns the index after it.
@@ -245,14 +330,29 @@ std::optional<std::string> KanjiNumberDigits(std::u32string_view numerals)
 
 void WriteNumbers(std::vector<Morpheme>& words)
 {
+    ReadNumeralsRead(words);
     for (std::size_t i = 0; i < words.size();) {
         Morpheme& word = words[i];
         if (word.fixed) {
             ++i;
         } else if (IsNumberWord(word)) {
             i = JoinNumber(words, i);
+            if (i < words.size()) {
+                Morpheme& counter = words[i];
+                const long long value = NumberValue(words[i - 1]);
+                const auto native = counter.blanksBefore == 0 && value > 0
+                                        ? NativeReading(value, DecodeUtf8(counter.surface), AfterMonth(words, i - 1))
+                                        : std::nullopt;
+                if (native) {
+                    words[i - 1].surface += counter.surface;
+                    words[i - 1].reading = EncodeUtf8(*native);
+                    words[i - 1].fixed = true;
+                    words.erase(words.begin() + static_cast<std::ptrdiff_t>(i));
+                } else {
+                    ReadCounter(words, i - 1, counter);
+                }
+            }
             Morpheme& number = words[i - 1];
-            if (i < words.size()) ReadCounter(words, i - 1, words[i]);
             if (i >= 2 && IsYenSign(words[i - 2]) && number.blanksBefore == 0) {
                 const int column = words[i - 2].column;
                 number.blanksBefore = words[i - 2].blanksBefore;
@@ -260,7 +360,7 @@ void WriteNumbers(std::vector<Morpheme>& words)
                 std::swap(words[i - 2], words[i - 1]);
             }
         } else {
-            RewriteCountedNumeral(word);
+            if (!RewriteCountedNumeral(word, AfterMonth(words, i))) RewriteNumeralPrefix(word);
             ++i;
         }
     }

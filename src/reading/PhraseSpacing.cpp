@@ -3,6 +3,9 @@
 #include "braille/SignMatch.h"
 #include "format/Utf8Text.h"
 #include "reading/KanaText.h"
+#include "reading/ReadingExceptions.h"
+
+#include <algorithm>
 
 #include <map>
 #include <optional>
@@ -82,7 +85,10 @@ bool JoinsVerb(const Morpheme& before, const Morpheme& w)
 {
     if (w.pos != "動詞") return false;
     if (before.pos == "動詞" && before.form.starts_with("連用")) return true;
-    return before.pos == "名詞" && before.pos1 == "サ変接続";
+    // Only する joins its noun; できる, いたす, いただく stand apart (りよー できる).
+    const std::u32string text = DecodeUtf8(w.surface);
+    return before.pos == "名詞" && before.pos1 == "サ変接続" &&
+           std::ranges::find(exceptions::kSuruForms, text) != std::ranges::end(exceptions::kSuruForms);
 }
 
 bool GivenNameAfterSurname(const std::vector<Morpheme>& words, std::size_t i)
@@ -94,7 +100,22 @@ bool GivenNameAfterSurname(const std::vector<Morpheme>& words, std::size_t i)
 // 下さい and ござる help the verb before and are written apart, as いる after て is.
 bool SeparateHelper(const Morpheme& w)
 {
-    return w.surface.starts_with("くださ") || w.surface.starts_with("下さ") || w.surface.starts_with("ござ");
+    const std::u32string text = DecodeUtf8(w.surface);
+    return std::ranges::any_of(exceptions::kSeparateHelpers,
+                               [&](std::u32string_view start) { return text.starts_with(start); });
+}
+
+// ない and ある after an adjective's or だ's continuative form help it as words of their own
+// (たかく ない, しずかで ない, たべたく ない, しずかじゃ ない, しずかで ある); after a verb ない
+// is an ending (いかない).
+bool Supplementary(const Morpheme& before, const Morpheme& w)
+{
+    if (w.pos != "助動詞") return false;
+    const std::u32string text = DecodeUtf8(w.surface);
+    if (std::ranges::find(exceptions::kSupplementaryForms, text) == std::ranges::end(exceptions::kSupplementaryForms))
+        return false;
+    if (before.surface == "じゃ") return true;
+    return (before.pos == "形容詞" || before.pos == "助動詞") && before.form.starts_with("連用");
 }
 
 // After 県, 市, 区 and the like, the next place name is a word of its own however short (三重県 津市).
@@ -127,6 +148,35 @@ int UnitBeats(const std::vector<Morpheme>& words, const std::vector<std::u32stri
 
 }  // namespace
 
+void SplitCompoundParticles(std::vector<Morpheme>& words)
+{
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (words[i].fixed || words[i].pos != "助詞") continue;
+        const std::u32string text = DecodeUtf8(words[i].surface);
+        const auto row = std::ranges::find(exceptions::kCompoundParticles, text, &exceptions::Written::written);
+        if (row == std::ranges::end(exceptions::kCompoundParticles)) continue;
+        const std::size_t blank = row->reading.find(U' ');
+        Morpheme verb = words[i];
+        verb.surface = EncodeUtf8(text.substr(blank));
+        verb.reading = EncodeUtf8(row->reading.substr(blank + 1));
+        verb.pronunciation.clear();
+        verb.pos = "動詞";
+        verb.pos1 = "自立";
+        verb.pos2.clear();
+        verb.pos3.clear();
+        verb.column += static_cast<int>(blank);
+        verb.blanksBefore = 0;
+        verb.fixed = true;
+        Morpheme& particle = words[i];
+        particle.surface = EncodeUtf8(text.substr(0, blank));
+        particle.reading = particle.surface;  // kana already
+        particle.pronunciation = particle.reading;
+        particle.pos1 = "格助詞";
+        particle.pos2 = "一般";
+        words.insert(words.begin() + static_cast<std::ptrdiff_t>(i + 1), std::move(verb));
+    }
+}
+
 std::vector<bool> PhraseBlanks(const std::vector<Morpheme>& words,
                                const std::vector<std::u32string>& kana)
 {
@@ -150,7 +200,7 @@ std::vector<bool> PhraseBlanks(const std::vector<Morpheme>& words,
                 switch (role) {
                 case Role::Pause:
                 case Role::Close:
-                case Role::Attached: blank = SeparateHelper(words[i]); break;
+                case Role::Attached: blank = SeparateHelper(words[i]) || Supplementary(before, words[i]); break;
                 case Role::Auxiliary:
                     blank = AfterTe(before) || SeparateHelper(words[i]) ||
                             (before.pos != "動詞" && before.pos != "助動詞");

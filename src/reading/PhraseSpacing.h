@@ -7,6 +7,10 @@
 
 namespace tessra {
 
+// Compound particles that the analyser holds as one word (について, に対して) cut in two: the
+// particle, and the verb inside it, which starts a phrase of its own (てんきに ついて).
+void SplitCompoundParticles(std::vector<Morpheme>& words);
+
 // Where braille puts a blank between the words of a line (分かち書き): before each content word
 // (a phrase is a content word with the particles, auxiliaries and suffixes that follow it);
 // never after a prefix or an opening parenthesis; after 。、・！？ when more follows; between a

@@ -6,6 +6,8 @@
 #include "reading/PhraseSpacing.h"
 #include "reading/WordReading.h"
 
+#include <algorithm>
+
 namespace tessra {
 namespace {
 
@@ -17,6 +19,7 @@ bool IsBlankWord(const Morpheme& word) { return word.surface == " " || word.surf
 
 TranscribedLine ReadWords(std::vector<Morpheme> words)
 {
+    SplitCompoundParticles(words);
     WriteNumbers(words);
     std::vector<std::u32string> kana;
     kana.reserve(words.size());
@@ -43,12 +46,15 @@ TranscribedLine ReadWords(std::vector<Morpheme> words)
             const bool asWritten = kana[i].size() == surface.size();
             line.columns.push_back(word.column + (asWritten ? static_cast<int>(k) : 0));
         }
-        if (!word.fixed && word.reading.empty()) {
-            for (std::size_t k = 0; k < surface.size(); ++k) {
-                if (!IsKanji(surface[k])) continue;
-                line.problems.push_back({word.column + static_cast<int>(k),
-                                         EncodeUtf8(std::u32string_view(&surface[k], 1)), kNoReading});
-            }
+        // Kanji left in the kana are those nothing could read: each is named at its place.
+        std::size_t from = 0;
+        for (const char32_t c : kana[i]) {
+            if (!IsKanji(c)) continue;
+            const std::size_t k = std::min(surface.find(c, from), surface.size());
+            from = k + 1;
+            const std::size_t at = surface.empty() ? 0 : std::min(k, surface.size() - 1);
+            line.problems.push_back({word.column + static_cast<int>(at),
+                                     EncodeUtf8(std::u32string_view(&c, 1)), kNoReading});
         }
     }
     line.text = EncodeUtf8(out);

@@ -105,6 +105,7 @@ TranscribedLine Transcriber::Reading(std::string_view line) const
         start = at;
     }
     analyse(codes.size());
+    ReadUnknownWords(words, *analyser);
     SplitCompounds(words, *analyser);
     return ReadWords(std::move(words));
 }

@@ -80,10 +80,10 @@ TEST_F(ReadingCommandTest, ANameCardComposesReadsBackAndEmbosses)
 
 TEST_F(ReadingCommandTest, NamesWhatCannotBeReadOrWrittenAndWritesNothing)
 {
-    const QString text = Write("bad.txt", "鬱\n「本日」☎\n");
+    const QString text = Write("bad.txt", "龘\n「本日」☎\n");
     const auto reading = Tessra({"reading", text});
     EXPECT_EQ(reading.exitCode, 1);
-    EXPECT_EQ(reading.err, "1 行 1 文字目「鬱」: この漢字の読みがわかりません。読みをユーザー辞書（readings.tsv）に書いてください\n"
+    EXPECT_EQ(reading.err, "1 行 1 文字目「龘」: この漢字の読みがわかりません。読みをユーザー辞書（readings.tsv）に書いてください\n"
                            "2 行 5 文字目「☎」: 絵文字や絵記号、罫線は点字にできません\n"
                            "意味をかなで書いてください（例: でんわ）\n");
     const std::string document = dir.File("bad.BSE");

@@ -1,6 +1,8 @@
 #include "reading/Transcriber.h"
 
 #include "format/Utf8Text.h"
+#include "reading/MecabAnalyser.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -74,7 +76,27 @@ TEST(Transcriber, WithoutItsDictionaryKanjiLinesAreNamedAndKanaLinesStillRead)
     EXPECT_EQ(line.text, "さとう　砂糖");
     ASSERT_EQ(line.problems.size(), 1u);
     EXPECT_EQ(line.problems[0].column, 5);
-    EXPECT_NE(line.problems[0].reason.find("mecab-ipadic-utf8"), std::string::npos);
+    EXPECT_NE(line.problems[0].reason.find(kDefaultDictionary.package), std::string::npos);
+}
+
+TEST(Transcriber, ReadsWithNaistJdicThoughItShipsNoDicrcAndWritesNamePartsApart)
+{
+    if (!std::filesystem::exists(std::filesystem::path(kNaistJdic.folder) / "sys.dic"))
+        GTEST_SKIP() << kNaistJdic.package << " is not installed";
+    const test::TempDir cache;
+    const char* before = std::getenv("XDG_CACHE_HOME");
+    const std::string saved = before ? before : "";
+    ::setenv("XDG_CACHE_HOME", cache.Path().c_str(), 1);
+    {
+        const Transcriber transcriber(kNaistJdic.folder);
+        EXPECT_EQ(transcriber.LoadError(), "");
+        EXPECT_EQ(transcriber.Reading("源頼朝の像").text, "みなもとの よりともの ぞー");
+    }
+    EXPECT_EQ(MecabLoadFolder(kIpadic.folder), std::optional<std::string>(kIpadic.folder));
+    if (before)
+        ::setenv("XDG_CACHE_HOME", saved.c_str(), 1);
+    else
+        ::unsetenv("XDG_CACHE_HOME");
 }
 
 TEST(Transcriber, ReadsTheSameFromManyThreadsAtOnce)
