@@ -18,7 +18,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TESSRA_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libcups2 is opened at run time, so the shared-library scan does not see it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcups2, libpugixml1v5, fonts-dejavu-core, fonts-ipafont-gothic, qt6-translations-l10n, mecab-ipadic-utf8")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcups2, libpugixml1v5, fonts-dejavu-core, fonts-ipafont-gothic, qt6-translations-l10n, open-jtalk-mecab-naist-jdic")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS cups)
 
 include(CPack)

@@ -22,7 +22,7 @@ inline constexpr MecabDictionary kIpadic{"/var/lib/mecab/dic/ipadic-utf8", "meca
 inline constexpr MecabDictionary kNaistJdic{"/var/lib/mecab/dic/open-jtalk/naist-jdic", "open-jtalk-mecab-naist-jdic"};
 
 // The dictionary Tessra reads with unless told otherwise (its package is a Depends of ours).
-inline constexpr MecabDictionary kDefaultDictionary = kIpadic;
+inline constexpr MecabDictionary kDefaultDictionary = kNaistJdic;
 inline constexpr const char* kDefaultMecabDictionary = kDefaultDictionary.folder;
 
 // The folder libmecab is to load for `dictionary`: the folder itself when it has its dicrc, else

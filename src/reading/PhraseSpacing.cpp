@@ -133,6 +133,15 @@ bool KatakanaWord(const Morpheme& w)
     return !text.empty();
 }
 
+// A loan word the dictionary does not know may come in pieces of one beat (テ ッ スラ): they are
+// one word.
+bool KatakanaPieces(const std::vector<Morpheme>& words, const std::vector<std::u32string>& kana,
+                    std::size_t i)
+{
+    return KatakanaWord(words[i - 1]) && KatakanaWord(words[i]) &&
+           (MoraCount(kana[i - 1]) < 2 || MoraCount(kana[i]) < 2);
+}
+
 // The beats of word i and the suffixes that follow it.
 int UnitBeats(const std::vector<Morpheme>& words, const std::vector<std::u32string>& kana,
               std::size_t i)
@@ -193,6 +202,8 @@ std::vector<bool> PhraseBlanks(const std::vector<Morpheme>& words,
             } else if (previous == Role::Blank || previous == Role::Prefix || previous == Role::Open ||
                        previous == Role::Sign || role == Role::Sign) {
                 // Signs join what the text joins them to; the composer adds the blanks a sign takes.
+                blank = false;
+            } else if (KatakanaPieces(words, kana, i)) {
                 blank = false;
             } else if (previous == Role::Pause) {
                 blank = role != Role::Pause && role != Role::Close;

@@ -88,7 +88,7 @@ Where an installed copy keeps its settings; by default
 .TP
 .B TESSRA_MECAB_DICTIONARY
 The MeCab dictionary folder that kanji are read with; by default
-.IR /var/lib/mecab/dic/ipadic-utf8 .
+.IR /var/lib/mecab/dic/open-jtalk/naist-jdic .
 .SH SEE ALSO
 .BR lpadmin (8),
 .BR lpinfo (8)

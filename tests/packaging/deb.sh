@@ -11,7 +11,7 @@ files=$(dpkg-deb -c "${deb[0]}")
 expect() { grep -q -- "$2" <<<"$1" || { echo "not in the package: $2"; exit 1; }; }
 for field in '^ Package: tessra$' '^ Version: 0.20$' '^ Recommends: cups$' \
     '^ Depends: .*fonts-dejavu-core, fonts-ipafont-gothic' '^ Depends: .*libqt6core6' '^ Depends: .*libcups2' \
-    '^ Depends: .*libpugixml1v5' '^ Depends: .*libmecab2' '^ Depends: .*mecab-ipadic-utf8'; do
+    '^ Depends: .*libpugixml1v5' '^ Depends: .*libmecab2' '^ Depends: .*open-jtalk-mecab-naist-jdic'; do
   expect "$info" "$field"
 done
 for file in bin/tessra share/applications/org.tessra.Tessra.desktop share/man/man1/tessra.1 \
