@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppState.h"
-#include "display/SheetGeometry.h"
+#include "document/AppState.h"
+#include "sheet/SheetGeometry.h"
 
 #include <string>
 

@@ -8,10 +8,10 @@
 // Without a SET, the development set and the held-out set. SET.tsv: a written line, a tab, its
 // expected reading; `#` lines are comments. --show lists every line read otherwise.
 
-#include "format/Utf8Text.h"
 #include "reading/KanaText.h"
 #include "reading/MecabAnalyser.h"
 #include "reading/Transcriber.h"
+#include "text/Utf8Text.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "bench/FilledSheets.h"
 #include "display/SheetPainter.h"
-#include "display/SheetGeometry.h"
+#include "sheet/SheetGeometry.h"
 #include "format/FormatString.h"
 #include "format/Presets.h"
 

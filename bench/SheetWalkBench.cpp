@@ -1,5 +1,5 @@
 #include "bench/FilledSheets.h"
-#include "display/SheetWalk.h"
+#include "sheet/SheetWalk.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 #include "bench/FilledSheets.h"
 #include "display/CTessraView.h"
-#include "display/SheetGeometry.h"
+#include "sheet/SheetGeometry.h"
 
 #include <QApplication>
 #include <QWindow>

@@ -1,10 +1,10 @@
 #include "braille/EditableText.h"
 #include "braille/KanaReader.h"
 #include "braille/LineReading.h"
-#include "display/SheetWalk.h"
+#include "sheet/SheetWalk.h"
 #include "document/ComposeDocument.h"
 #include "format/Presets.h"
-#include "format/Utf8Text.h"
+#include "text/Utf8Text.h"
 #include "support/ReadingSpelling.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // Any bytes as a settings record: decoded without fault, and a rewrite of either region keeps
 // every byte outside it.
-#include "app/SettingsRecord.h"
+#include "settings/SettingsRecord.h"
 
 #include <cstdlib>
 

@@ -1,8 +1,8 @@
 // Any format, document, margins and view: both walks must stay defined and bounded, and the
 // sheet walks (the shown sheet and every sheet) must count exactly the cells they hand out as
 // unprintable, whatever the view, start label and shown sheet.
-#include "display/SheetWalk.h"
 #include "FuzzedSheet.h"
+#include "sheet/SheetWalk.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,6 +1,6 @@
 #include "braille/KanaComposer.h"
 #include "braille/TextLine.h"
-#include "format/Utf8Text.h"
+#include "text/Utf8Text.h"
 #include "reading/KanaText.h"
 #include "reading/Transcriber.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "app/Commands.h"
 #include "app/EditCommands.h"
-#include "document/FileCommands.h"
-#include "format/FormatStep.h"
+#include "app/FileCommands.h"
+#include "app/FormatStep.h"
+#include "document/AppState.h"
 
 #include <QMainWindow>
 

@@ -1,7 +1,7 @@
 #include "app/CTessraApp.h"
 
 #include "app/CMainFrame.h"
-#include "app/StartUp.h"
+#include "settings/StartUp.h"
 #include "display/CTessraView.h"
 #include "platform/ProcessClock.h"
 

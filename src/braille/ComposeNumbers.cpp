@@ -1,6 +1,6 @@
 #include "braille/LineWriter.h"
 
-#include "format/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 // Numbers: the numeral sign once, the digits as the letters a … j, the 位取り点 and 小数点
 // inside; the signs that stand between two numbers; a minus, a shortened year's apostrophe and

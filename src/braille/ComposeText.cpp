@@ -2,7 +2,7 @@
 
 #include "braille/KanaTables.h"
 #include "braille/Signs.h"
-#include "format/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 #include <array>
 #include <cstdio>

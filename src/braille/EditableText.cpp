@@ -5,7 +5,7 @@
 #include "braille/KanaTables.h"
 #include "braille/LineReading.h"
 #include "braille/Signs.h"
-#include "format/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include "braille/BrailleUnicode.h"
 #include "braille/KanaTables.h"
 #include "braille/LineWriter.h"
-#include "format/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 #include <algorithm>
 #include <map>

@@ -2,7 +2,7 @@
 
 #include "braille/BrailleUnicode.h"
 #include "braille/Signs.h"
-#include "format/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 namespace tessra {
 namespace {

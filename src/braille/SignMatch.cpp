@@ -1,7 +1,7 @@
 #include "braille/SignMatch.h"
 
 #include "braille/BrailleUnicode.h"
-#include "format/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "cli/CliContext.h"
 
-#include "display/SheetWalk.h"
+#include "sheet/SheetWalk.h"
 #include "print/PrintChecks.h"
 
 #include <cstdio>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "cli/CommandLine.h"
+#include "document/AppState.h"
 
 #include <QCommandLineParser>
 

@@ -1,10 +1,10 @@
 #include "cli/CommandLine.h"
 
-#include "app/FileIo.h"
-#include "app/SettingsRecord.h"
+#include "document/FileIo.h"
+#include "settings/SettingsRecord.h"
 #include "app/Version.h"
 #include "cli/CliContext.h"
-#include "display/SheetPages.h"
+#include "sheet/SheetPages.h"
 #include "cli/TextInput.h"
 #include "document/DocumentCommands.h"
 #include "platform/PathText.h"

@@ -1,10 +1,10 @@
 #include "cli/CliContext.h"
 #include "cli/TextInput.h"
 
-#include "app/FileIo.h"
 #include "document/BseFile.h"
 #include "document/ComposeDocument.h"
 #include "document/DocumentCommands.h"
+#include "document/FileIo.h"
 #include "format/Presets.h"
 #include "platform/PathText.h"
 #include "platform/TextCodec.h"

@@ -1,6 +1,6 @@
 #include "cli/CliContext.h"
 
-#include "display/SheetPages.h"
+#include "sheet/SheetPages.h"
 #include "document/BraillePages.h"
 #include "document/BrailleFiles.h"
 #include "document/DocumentCommands.h"

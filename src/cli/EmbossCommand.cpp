@@ -1,7 +1,7 @@
 #include "cli/CliContext.h"
 
 #include "cli/StreamSink.h"
-#include "display/SheetWalk.h"
+#include "sheet/SheetWalk.h"
 #include "document/BseFile.h"
 #include "platform/PathText.h"
 #include "platform/PrintDestination.h"

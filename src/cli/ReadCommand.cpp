@@ -1,7 +1,7 @@
 #include "cli/CliContext.h"
 
-#include "display/SheetPages.h"
-#include "display/SheetReading.h"
+#include "sheet/SheetPages.h"
+#include "sheet/SheetReading.h"
 
 namespace tessra {
 

@@ -1,8 +1,8 @@
 #include "cli/CliContext.h"
 
-#include "app/FileIo.h"
-#include "display/LabelChoice.h"
-#include "display/SheetPages.h"
+#include "document/FileIo.h"
+#include "sheet/LabelChoice.h"
+#include "sheet/SheetPages.h"
 #include "display/ViewPicture.h"
 #include "platform/PathText.h"
 

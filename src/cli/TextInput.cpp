@@ -2,8 +2,8 @@
 
 #include "platform/PathText.h"
 
-#include "app/FileIo.h"
 #include "document/BseFile.h"
+#include "document/FileIo.h"
 #include "platform/SettingsLocation.h"
 
 #include <QFile>

@@ -1,12 +1,12 @@
 #include "display/CTessraView.h"
 
-#include "app/StartUp.h"
-#include "display/LabelChoice.h"
-#include "display/LabelHit.h"
+#include "settings/StartUp.h"
+#include "sheet/LabelChoice.h"
+#include "sheet/LabelHit.h"
 #include "braille/PlainReading.h"
-#include "display/SheetGeometry.h"
-#include "display/SheetReading.h"
-#include "display/ZoomStep.h"
+#include "sheet/SheetGeometry.h"
+#include "sheet/SheetReading.h"
+#include "sheet/ZoomStep.h"
 #include "platform/ProcessClock.h"
 
 #include <QAccessible>

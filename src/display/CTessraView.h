@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/AppState.h"
-#include "display/ScreenLayout.h"
 #include "display/SheetPainter.h"
 #include "display/SpokenView.h"
-#include "display/ZoomStep.h"
+#include "document/AppState.h"
+#include "sheet/ScreenLayout.h"
+#include "sheet/ZoomStep.h"
 
 #include <QAbstractScrollArea>
 

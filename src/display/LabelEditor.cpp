@@ -2,7 +2,7 @@
 
 #include "display/LabelTextEdit.h"
 #include "display/ReadingProposal.h"
-#include "display/SheetGeometry.h"
+#include "sheet/SheetGeometry.h"
 #include "reading/KanaText.h"
 #include "reading/Transcriber.h"
 

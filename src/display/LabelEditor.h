@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "display/LabelTextEdit.h"
 #include "display/TextEditStep.h"
+#include "document/AppState.h"
 #include "document/LabelEdit.h"
 
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/SixKeyChord.h"
+#include "braille/SixKeyChord.h"
 
 #include <QPlainTextEdit>
 

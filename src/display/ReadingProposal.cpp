@@ -1,6 +1,6 @@
 #include "display/ReadingProposal.h"
 
-#include "app/FileIo.h"
+#include "document/FileIo.h"
 #include "document/BseFile.h"
 #include "platform/SettingsLocation.h"
 #include "reading/KanaText.h"

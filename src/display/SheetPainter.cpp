@@ -1,7 +1,7 @@
 #include "display/SheetPainter.h"
 
-#include "display/SheetGeometry.h"
-#include "display/SheetWalk.h"
+#include "sheet/SheetGeometry.h"
+#include "sheet/SheetWalk.h"
 
 #include <QPainter>
 

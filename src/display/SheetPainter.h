@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/AppState.h"
-#include "display/CellFonts.h"
 #include "braille/KanaReader.h"
-#include "display/ScreenLayout.h"
-#include "display/ZoomStep.h"
+#include "display/CellFonts.h"
+#include "document/AppState.h"
+#include "sheet/ScreenLayout.h"
+#include "sheet/ZoomStep.h"
 
 #include <QColor>
 

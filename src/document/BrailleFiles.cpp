@@ -1,6 +1,6 @@
 #include "document/BrailleFiles.h"
 
-#include "app/FileIo.h"
+#include "document/FileIo.h"
 #include "document/BraillePages.h"
 #include "document/BrailleText.h"
 #include "document/BrfFile.h"

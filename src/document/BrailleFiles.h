@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppState.h"
+#include "document/AppState.h"
 #include "document/BraillePages.h"
 #include "format/Presets.h"
 

@@ -1,7 +1,7 @@
 #include "document/BraillePages.h"
 
 #include "braille/BrailleUnicode.h"
-#include "display/SheetGeometry.h"
+#include "sheet/SheetGeometry.h"
 #include "document/BseFile.h"
 #include "document/DocumentCommands.h"
 #include "document/ReadRefusals.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppState.h"
+#include "document/AppState.h"
 #include "format/Presets.h"
 
 #include <cstddef>

@@ -3,7 +3,7 @@
 #include "braille/BrailleUnicode.h"
 #include "document/PageCollector.h"
 #include "document/ReadRefusals.h"
-#include "format/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 namespace tessra {
 namespace {

@@ -1,6 +1,6 @@
 #include "document/BseFile.h"
 
-#include "app/FileIo.h"
+#include "document/FileIo.h"
 #include "format/FormatString.h"
 #include "format/NumberText.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppState.h"
+#include "document/AppState.h"
 
 #include <cstddef>
 #include <optional>

@@ -2,7 +2,7 @@
 
 #include "braille/KanaComposer.h"
 #include "braille/TextLine.h"
-#include "display/SheetGeometry.h"
+#include "sheet/SheetGeometry.h"
 #include "document/DocumentCommands.h"
 #include "format/FormatString.h"
 

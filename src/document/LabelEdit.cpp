@@ -2,8 +2,8 @@
 
 #include "braille/EditableText.h"
 #include "braille/TextLine.h"
-#include "display/SheetGeometry.h"
-#include "display/SheetPages.h"
+#include "sheet/SheetGeometry.h"
+#include "sheet/SheetPages.h"
 #include "document/ComposeDocument.h"
 #include "reading/KanaText.h"
 

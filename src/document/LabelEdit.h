@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppState.h"
 #include "braille/KanaComposer.h"
+#include "document/AppState.h"
 #include "reading/LineReading.h"
 
 #include <span>

@@ -2,7 +2,7 @@
 
 #include "braille/BrailleUnicode.h"
 #include "document/ReadRefusals.h"
-#include "format/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 #include <pugixml.hpp>
 

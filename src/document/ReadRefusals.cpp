@@ -1,7 +1,7 @@
 #include "document/ReadRefusals.h"
 
 #include "document/BraillePages.h"
-#include "format/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include "format/FormatBarRules.h"
 
-#include "display/SheetGeometry.h"
-#include "format/Cp932Text.h"
+#include "sheet/SheetGeometry.h"
+#include "text/Cp932Text.h"
 #include "format/FormatString.h"
 #include "format/NumberText.h"
 #include "format/Presets.h"

@@ -1,6 +1,6 @@
 #include "format/FormatString.h"
 
-#include "format/Cp932Text.h"
+#include "text/Cp932Text.h"
 #include "format/LinePitch.h"
 #include "format/NumberText.h"
 

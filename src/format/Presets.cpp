@@ -1,6 +1,6 @@
 #include "format/Presets.h"
 
-#include "format/Cp932Text.h"
+#include "text/Cp932Text.h"
 #include "format/FormatString.h"
 #include "format/NumberText.h"
 

@@ -1,6 +1,6 @@
 #include "platform/PathText.h"
 
-#include "format/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 #include <dirent.h>
 #include <sys/stat.h>

@@ -1,6 +1,6 @@
 #include "print/BraillePrintCommand.h"
 
-#include "display/SheetWalk.h"
+#include "sheet/SheetWalk.h"
 #include "platform/Dialogs.h"
 #include "print/PrintChecks.h"
 

@@ -1,8 +1,8 @@
 #include "print/CBraillePrintDialog.h"
 
-#include "app/SettingsRecord.h"
-#include "display/SheetPages.h"
-#include "display/SheetWalk.h"
+#include "settings/SettingsRecord.h"
+#include "sheet/SheetPages.h"
+#include "sheet/SheetWalk.h"
 #include "platform/Dialogs.h"
 #include "platform/PathText.h"
 #include "platform/PrinterList.h"

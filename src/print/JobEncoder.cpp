@@ -1,7 +1,7 @@
 #include "print/JobEncoder.h"
 
-#include "display/SheetGeometry.h"
-#include "display/SheetPages.h"
+#include "sheet/SheetGeometry.h"
+#include "sheet/SheetPages.h"
 #include "format/LinePitch.h"
 #include "format/NumberText.h"
 

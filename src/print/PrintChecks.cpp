@@ -1,8 +1,8 @@
 #include "print/PrintChecks.h"
 
-#include "display/SheetGeometry.h"
-#include "display/SheetPages.h"
-#include "display/SheetWalk.h"
+#include "sheet/SheetGeometry.h"
+#include "sheet/SheetPages.h"
+#include "sheet/SheetWalk.h"
 #include "print/JobEncoder.h"
 
 #include <algorithm>

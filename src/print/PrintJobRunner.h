@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppState.h"
+#include "document/AppState.h"
 #include "platform/PrintDestination.h"
 #include "platform/PrintTransport.h"
 #include "platform/Sleeper.h"

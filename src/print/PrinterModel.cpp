@@ -1,7 +1,7 @@
 #include "print/PrinterModel.h"
 
-#include "app/AppState.h"
-#include "format/Cp932Text.h"
+#include "document/AppState.h"
+#include "text/Cp932Text.h"
 #include "format/LinePitch.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "reading/KanaText.h"
 
-#include "format/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 namespace tessra {
 namespace {

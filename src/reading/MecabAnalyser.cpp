@@ -1,7 +1,7 @@
 #include "reading/MecabAnalyser.h"
 
-#include "app/FileIo.h"
-#include "format/Utf8Text.h"
+#include "document/FileIo.h"
+#include "text/Utf8Text.h"
 
 #include <mecab.h>
 #include <fcntl.h>

@@ -1,7 +1,7 @@
 #include "reading/PhraseSpacing.h"
 
 #include "braille/SignMatch.h"
-#include "format/Utf8Text.h"
+#include "text/Utf8Text.h"
 #include "reading/KanaText.h"
 #include "reading/ReadingExceptions.h"
 

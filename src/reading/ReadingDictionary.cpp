@@ -1,7 +1,7 @@
 #include "reading/ReadingDictionary.h"
 
-#include "app/FileIo.h"
-#include "format/Utf8Text.h"
+#include "document/FileIo.h"
+#include "text/Utf8Text.h"
 #include "reading/KanaText.h"
 
 #include <algorithm>

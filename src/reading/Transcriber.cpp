@@ -1,6 +1,6 @@
 #include "reading/Transcriber.h"
 
-#include "format/Utf8Text.h"
+#include "text/Utf8Text.h"
 #include "reading/CompoundSplit.h"
 #include "reading/KanaText.h"
 #include "reading/MecabAnalyser.h"

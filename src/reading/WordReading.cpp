@@ -1,6 +1,6 @@
 #include "reading/WordReading.h"
 
-#include "format/Utf8Text.h"
+#include "text/Utf8Text.h"
 #include "reading/KanaText.h"
 
 #include <algorithm>

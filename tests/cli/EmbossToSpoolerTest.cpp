@@ -1,6 +1,6 @@
 #include "cli/CliTestSupport.h"
 
-#include "app/SettingsRecord.h"
+#include "settings/SettingsRecord.h"
 #include "platform/PrivateCupsServer.h"
 
 #include <cups/cups.h>

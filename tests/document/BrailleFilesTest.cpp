@@ -7,7 +7,7 @@
 #include "document/BseFile.h"
 #include "document/DocumentCommands.h"
 #include "document/PefFile.h"
-#include "format/Utf8Text.h"
+#include "text/Utf8Text.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

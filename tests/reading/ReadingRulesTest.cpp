@@ -1,4 +1,4 @@
-#include "format/Utf8Text.h"
+#include "text/Utf8Text.h"
 #include "reading/AnalyserFeatures.h"
 #include "reading/CompoundSplit.h"
 #include "reading/ReadingRules.h"

@@ -3,7 +3,7 @@
 // What the kana reading shows for a text line that the composer accepted, worked out from the
 // text alone, without cells: the oracle of the round-trip tests and the composer's fuzz target.
 
-#include "format/Utf8Text.h"
+#include "text/Utf8Text.h"
 
 #include <string>
 #include <string_view>

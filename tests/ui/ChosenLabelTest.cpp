@@ -1,5 +1,5 @@
-#include "display/SheetGeometry.h"
-#include "display/SheetReading.h"
+#include "sheet/SheetGeometry.h"
+#include "sheet/SheetReading.h"
 #include "ui/MainWindowFixture.h"
 
 #include <QImage>

@@ -3,9 +3,9 @@
 #include "display/LabelEditor.h"
 #include "display/LabelTextEdit.h"
 #include "display/ReadingProposal.h"
-#include "display/SheetGeometry.h"
-#include "display/SheetReading.h"
-#include "format/FormatBar.h"
+#include "sheet/SheetGeometry.h"
+#include "sheet/SheetReading.h"
+#include "app/FormatBar.h"
 #include "ui/MainWindowFixture.h"
 #include "ui/PrintTestSupport.h"
 

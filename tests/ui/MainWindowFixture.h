@@ -2,14 +2,14 @@
 
 #include "app/CMainFrame.h"
 #include "app/CTessraApp.h"
+#include "cli/CommandLine.h"
 #include "display/CTessraView.h"
 #include "display/LabelEditor.h"
-#include "display/ScreenLayout.h"
-#include "document/ComposeDocument.h"
-#include "cli/CommandLine.h"
 #include "document/BseFile.h"
+#include "document/ComposeDocument.h"
 #include "format/Presets.h"
 #include "platform/TextCodec.h"
+#include "sheet/ScreenLayout.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 

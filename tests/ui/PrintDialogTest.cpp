@@ -1,7 +1,7 @@
 #include "ui/PrintTestSupport.h"
 
 #include "app/CMainFrame.h"
-#include "app/SettingsRecord.h"
+#include "settings/SettingsRecord.h"
 #include "platform/TransportTestSupport.h"
 #include "print/BraillePrintCommand.h"
 #include "print/CPrintProgressDialog.h"
