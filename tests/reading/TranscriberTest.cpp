@@ -56,11 +56,14 @@ TEST(ReadingDictionary, MatchesTheLongestEntryWrittenAtThePlace)
 TEST(Transcriber, UserEntriesComeFirstAndRefusalsNameTheWrittenColumn)
 {
     const Transcriber transcriber(MecabDictionaryFolder(),
-                                  Dictionary("東海林\tショウジ  # 名字\n国際空港\tこくさい くーこー\n"));
+                                  Dictionary("東海林\tショウジ  # 名字\n国際空港\tこくさい くーこー\n"
+                                             "\U00031350\tびゃん\n"));
     ASSERT_EQ(transcriber.LoadError(), "");
     EXPECT_EQ(transcriber.Reading("東海林さん").text, "しょうじさん");
     EXPECT_EQ(transcriber.Reading("成田国際空港へ").text, "なりた こくさい くーこーえ");
     EXPECT_EQ(transcriber.Reading("かなだけ カナ").text, "かなだけ カナ");
+    // Kanji of the tertiary plane (extension H on) are kanji, as the composer takes them.
+    EXPECT_EQ(transcriber.Reading("\U00031350めん").text, "びゃんめん");
 
     const TranscribedLine line = transcriber.Reading("東海林「様」");
     EXPECT_EQ(line.text, "しょうじ 「さま」");
