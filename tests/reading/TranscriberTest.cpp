@@ -1,5 +1,6 @@
 #include "reading/Transcriber.h"
 
+#include "document/TextReadings.h"
 #include "format/Utf8Text.h"
 #include "reading/MecabAnalyser.h"
 #include "support/TempDir.h"
@@ -33,6 +34,26 @@ TEST(ReadingDictionary, NamesEveryBadLine)
                           "d.tsv 8 行目: 「東海林」は 2 行目にもあります",
                           "d.tsv 9 行目: UTF-8 で書いてください",
                       }));
+}
+
+// The editor adds to readings.tsv only while the command line and the editor can still load it.
+TEST(ReadingDictionary, GrowsOnlyWhileItStillLoads)
+{
+    const test::TempDir dir;
+    const std::string path = dir.File("readings.tsv");
+    const std::string nearlyFull = "東海林\tしょーじ\n#" + std::string(kUserReadingsSizeLimit - 60, '-') + "\n";
+    test::WriteBytes(path, nearlyFull);
+    EXPECT_EQ(AddUserReading(path, "山田", "やまだ"), std::nullopt);
+    EXPECT_EQ(AddUserReading(path, "東海道", "とーかいどー"), "辞書が大きすぎます: " + path);
+    EXPECT_TRUE(test::ReadBytes(path) == nearlyFull + "山田\tやまだ\n");
+    std::vector<std::string> errors;
+    const std::optional<ReadingDictionary> loaded = LoadUserReadings(path, errors);
+    ASSERT_TRUE(loaded) << errors.front();
+    EXPECT_NE(loaded->Match(U"山田", 0), nullptr);
+
+    test::WriteBytes(path, nearlyFull + std::string(kUserReadingsSizeLimit - nearlyFull.size(), '#'));
+    EXPECT_FALSE(LoadUserReadings(path, errors));
+    EXPECT_EQ(errors, std::vector<std::string>{path + "\n\nサイズが１Ｍ バイト 以上の大きいファイルは開けません。"});
 }
 
 TEST(ReadingDictionary, MatchesTheLongestEntryWrittenAtThePlace)
