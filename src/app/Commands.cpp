@@ -121,7 +121,6 @@ void CommandActions::Bind(int id, std::function<void()> handler)
     if (!action) return;
     QObject::connect(action, &QAction::triggered, action, [handler = std::move(handler)] { handler(); });
     action->setEnabled(true);
-    bound_.append(id);
 }
 
 void CommandActions::FillMenuBar(QMenuBar& menuBar) const

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QHash>
-#include <QList>
 
 #include <functional>
 #include <span>
@@ -78,7 +77,6 @@ public:
 
     QAction* Action(int id) const { return actions_.value(id); }
     void Bind(int id, std::function<void()> handler);
-    bool IsBound(int id) const { return bound_.contains(id); }
 
     void FillMenuBar(QMenuBar& menuBar) const;
     // The buttons join the focus chain, so the tool bar's commands are reachable by keyboard.
@@ -86,7 +84,6 @@ public:
 
 private:
     QHash<int, QAction*> actions_;
-    QList<int> bound_;
 };
 
 }  // namespace tessra

@@ -15,10 +15,9 @@ using namespace kana;
 // How a refusal names the character: itself, or its code when it cannot be seen.
 std::string Shown(std::string_view text, const Utf8Char& c)
 {
+    if (!c.valid) return ByteText(static_cast<unsigned char>(c.code));
     std::array<char, 16> code{};
-    if (!c.valid) {
-        std::snprintf(code.data(), code.size(), "0x%02X", unsigned(c.code));
-    } else if (c.code < 0x20 || (c.code >= 0x7F && c.code < 0xA0)) {
+    if (c.code < 0x20 || (c.code >= 0x7F && c.code < 0xA0)) {
         std::snprintf(code.data(), code.size(), "U+%04X", unsigned(c.code));
     } else {
         return std::string(text);

@@ -95,14 +95,6 @@ std::string EditableWord(const KanaComposer& composer, std::string_view word)
     return Patterns(word);
 }
 
-char32_t Joined(char32_t base, char32_t mark)
-{
-    const std::u32string_view bases = mark == kVoicedMark ? kVoicedBase : kSemiVoicedBase;
-    const std::u32string_view joined = mark == kVoicedMark ? kVoicedKana : kSemiVoicedKana;
-    const auto at = bases.find(base);
-    return at == std::u32string_view::npos ? 0 : joined[at];
-}
-
 char32_t Narrow(char32_t c)
 {
     if ((c >= U'０' && c <= U'９') || (c >= U'Ａ' && c <= U'Ｚ') || (c >= U'ａ' && c <= U'ｚ'))
@@ -129,12 +121,10 @@ std::string TypedSpelling(std::string_view reading)
         // A つなぎ符 stands before kana; "_" before a letter or digit underlines computer text.
         if (c == kConnectingReading && (i + 1 == codes.size() || !IsLetterOrDigit(Narrow(codes[i + 1]))))
             continue;
-        if (i + 1 < codes.size() && (codes[i + 1] == kVoicedMark || codes[i + 1] == kSemiVoicedMark)) {
-            if (const char32_t joined = Joined(c, codes[i + 1])) {
-                typed += joined;
-                ++i;
-                continue;
-            }
+        if (const char32_t joined = i + 1 < codes.size() ? JoinedKana(c, codes[i + 1]) : 0) {
+            typed += joined;
+            ++i;
+            continue;
         }
         typed += Narrow(c);
     }

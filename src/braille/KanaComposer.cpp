@@ -3,6 +3,7 @@
 #include "braille/BrailleUnicode.h"
 #include "braille/KanaTables.h"
 #include "braille/LineWriter.h"
+#include "reading/KanaText.h"
 #include "text/Utf8Text.h"
 
 #include <algorithm>
@@ -80,12 +81,6 @@ bool ReadsAsDigits(std::string_view cells, std::u32string_view after)
     return true;
 }
 
-bool IsKanji(char32_t c)
-{
-    return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF) ||
-           (c >= 0xF900 && c <= 0xFAFF) || (c >= 0x20000 && c <= 0x3FFFF) || c == U'々';
-}
-
 // Characters no convention writes, by range, with what to write instead.
 struct Unwritable {
     char32_t first;
@@ -137,7 +132,7 @@ constexpr Unwritable kUnwritable[] = {
 
 std::string_view ReasonFor(char32_t c)
 {
-    if (c >= kInvalidByte) return "UTF-8 の文字ではありません";
+    if (c >= kInvalidByte) return kNotUtf8;
     // Only the editor composes kanji unread: its reading field writes the line once confirmed.
     if (IsKanji(c)) return "漢字の行は、読みを確定すると書かれます";
     if (kSmallKana.find(c) != std::u32string_view::npos) {

@@ -73,6 +73,20 @@ inline constexpr std::u32string_view kHalfWidthAsFullWidth =
     U"。「」、・ヲァィゥェォャュョッーアイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤユヨラリルレロワン゛゜";
 inline constexpr std::u32string_view kSemiVoicedBase = U"はひふへほ";
 
+// A kana and the ゛ or ° after it as the one voiced or semi-voiced kana they write, katakana
+// staying katakana (the two scripts lie 0x60 apart); 0 when the two do not join.
+constexpr char32_t JoinedKana(char32_t kana, char32_t mark)
+{
+    const bool katakana = kana >= U'ァ' && kana <= U'ヶ';
+    const char32_t hiragana = katakana ? kana - 0x60 : kana;
+    const bool voiced = mark == kVoicedMark;
+    if (!voiced && mark != kSemiVoicedMark) return 0;
+    const auto at = (voiced ? kVoicedBase : kSemiVoicedBase).find(hiragana);
+    if (at == std::u32string_view::npos) return 0;
+    const char32_t joined = (voiced ? kVoicedKana : kSemiVoicedKana)[at];
+    return katakana ? joined + 0x60 : joined;
+}
+
 inline constexpr CellText kSingleCellRows[] = {
     {'A', "あ"}, {'B', "い"}, {'C', "う"}, {'F', "え"}, {'I', "お"},
     {'*', "か"}, {'<', "き"}, {'%', "く"}, {'$', "け"}, {'[', "こ"},

@@ -1,14 +1,12 @@
 #include "braille/PlainReading.h"
 
 #include "braille/BrailleUnicode.h"
+#include "braille/KanaTables.h"
 #include "braille/Signs.h"
 #include "text/Utf8Text.h"
 
 namespace tessra {
 namespace {
-
-constexpr char32_t kVoicedMark = U'゛';
-constexpr char32_t kSemiVoicedMark = U'°';
 
 bool IsLetterOrDigit(char32_t code)
 {
@@ -35,27 +33,6 @@ bool IsSilentSign(std::u32string_view codes, std::size_t at)
     return silent.find(code) != std::u32string::npos;
 }
 
-// Hiragana and katakana share one layout, 0x60 apart; every voiced kana follows its plain one.
-char32_t VoicedKana(char32_t kana)
-{
-    const bool katakana = kana >= U'ァ' && kana <= U'ヶ';
-    const char32_t hiragana = katakana ? kana - 0x60 : kana;
-    const std::u32string_view voicable = U"かきくけこさしすせそたちつてとはひふへほ";
-    char32_t voiced = 0;
-    if (voicable.find(hiragana) != std::u32string_view::npos) voiced = hiragana + 1;
-    else if (hiragana == U'う') voiced = U'ゔ';
-    if (voiced == 0) return 0;
-    return katakana ? voiced + 0x60 : voiced;
-}
-
-char32_t SemiVoicedKana(char32_t kana)
-{
-    const bool katakana = kana >= U'ァ' && kana <= U'ヶ';
-    const char32_t hiragana = katakana ? kana - 0x60 : kana;
-    if (std::u32string_view(U"はひふへほ").find(hiragana) == std::u32string_view::npos) return 0;
-    return (katakana ? hiragana + 0x60 : hiragana) + 2;
-}
-
 char32_t AsciiForm(char32_t code)
 {
     const bool digit = code >= U'０' && code <= U'９';
@@ -73,14 +50,10 @@ std::string PlainReading(std::string_view reading)
     for (std::size_t i = 0; i < codes.size(); ++i) {
         const char32_t code = codes[i];
         if (IsSilentSign(codes, i)) continue;
-        if (i + 1 < codes.size() && (codes[i + 1] == kVoicedMark || codes[i + 1] == kSemiVoicedMark)) {
-            const char32_t joined =
-                codes[i + 1] == kVoicedMark ? VoicedKana(code) : SemiVoicedKana(code);
-            if (joined != 0) {
-                plain += joined;
-                ++i;
-                continue;
-            }
+        if (const char32_t joined = i + 1 < codes.size() ? kana::JoinedKana(code, codes[i + 1]) : 0) {
+            plain += joined;
+            ++i;
+            continue;
         }
         plain += AsciiForm(code);
     }

@@ -18,8 +18,6 @@ public:
     // A dot key came up: the chord's Unicode braille pattern once no dot key is held any more.
     std::optional<char32_t> Release(char key);
 
-    bool Holding() const { return held_ != 0; }
-
 private:
     std::uint8_t held_ = 0;
     std::uint8_t chord_ = 0;

@@ -4,6 +4,7 @@
 
 #include "document/BseFile.h"
 #include "document/FileIo.h"
+#include "document/TextReadings.h"
 #include "platform/SettingsLocation.h"
 
 #include <QFile>
@@ -67,14 +68,8 @@ std::unique_ptr<Transcriber> TranscriberForOptions(const CliContext& context)
         path = UserReadingsPath();
         if (!std::filesystem::exists(path, ignored)) return std::make_unique<Transcriber>();
     }
-    const std::optional<std::string> bytes = ReadFileHead(path, kBseSizeLimit);
-    if (!bytes || bytes->size() >= kBseSizeLimit) {
-        PrintMessage(context.streams, path + "\n\n" +
-                                          std::string(bytes ? kTooLargeMessage : kOpenFailedMessage));
-        return nullptr;
-    }
     std::vector<std::string> errors;
-    std::optional<ReadingDictionary> user = ReadingDictionary::Parse(*bytes, path, errors);
+    std::optional<ReadingDictionary> user = LoadUserReadings(path, errors);
     if (!user) {
         for (const std::string& error : errors) PrintMessage(context.streams, error);
         return nullptr;

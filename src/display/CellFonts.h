@@ -30,8 +30,6 @@ public:
     // Cell bytes as their braille patterns, one glyph each.
     void DrawCells(QPainter& painter, int x, int y, std::string_view cells);
 
-    const QFont& Font() const { return font_; }
-
 private:
     const QList<QGlyphRun>& Prepared(const std::string& key, const QString& text);
     static void Draw(QPainter& painter, int x, int y, const QList<QGlyphRun>& runs);

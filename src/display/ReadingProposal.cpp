@@ -1,7 +1,8 @@
 #include "display/ReadingProposal.h"
 
-#include "document/FileIo.h"
 #include "document/BseFile.h"
+#include "document/FileIo.h"
+#include "document/TextReadings.h"
 #include "platform/SettingsLocation.h"
 #include "reading/KanaText.h"
 #include "reading/ReadingDictionary.h"
@@ -11,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <filesystem>
 
 namespace tessra {
 
@@ -54,9 +57,10 @@ const Transcriber* ReadingProposal::Loaded()
     if (transcriber_) return transcriber_.get();
     ReadingDictionary user;
     const std::string path = UserReadingsPath();
-    if (const std::optional<std::string> bytes = ReadFileHead(path, kBseSizeLimit)) {
+    std::error_code ignored;
+    if (std::filesystem::exists(path, ignored)) {
         std::vector<std::string> errors;
-        if (std::optional<ReadingDictionary> parsed = ReadingDictionary::Parse(*bytes, path, errors))
+        if (std::optional<ReadingDictionary> parsed = LoadUserReadings(path, errors))
             user = std::move(*parsed);
         else if (!errors.empty())
             note_->setText(QString::fromStdString(errors.front()));

@@ -39,8 +39,6 @@ public:
 
     long long Label() const { return label_; }
     const std::vector<std::string>& Texts() const { return texts_; }
-    // How many text lines the label's page can hold.
-    int LineLimit() const { return lineLimit_; }
 
     // Composes edited text lines, as `tessra compose` writes a label. A line with kanji is
     // written as the reading `transcriber` proposes for it; without one it is refused.

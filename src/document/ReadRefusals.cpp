@@ -41,13 +41,6 @@ std::string CharacterRefusal(TextPosition place, char32_t code, std::string_view
            std::string(reason);
 }
 
-std::string ByteText(unsigned char byte)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", byte);
-    return text;
-}
-
 std::string TooManyPageLines(long long fileLine)
 {
     return Decimal(fileLine) + " 行目: 1 ページに入る点字は " +

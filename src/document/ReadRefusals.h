@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/Utf8Text.h"  // ByteText, how the messages show a byte: 0x0D
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -22,9 +24,6 @@ std::string PlaceMessage(TextPosition place, std::string_view character = {});
 // code and why it is refused ("… ではありません").
 std::string CharacterRefusal(TextPosition place, char32_t code, std::string_view utf8,
                              std::string_view reason);
-
-// A byte as the messages show it: 0x0D.
-std::string ByteText(unsigned char byte);
 
 // The message for a page with one line too many, at `fileLine`.
 std::string TooManyPageLines(long long fileLine);

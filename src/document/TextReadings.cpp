@@ -2,6 +2,8 @@
 
 #include "braille/KanaComposer.h"
 #include "braille/TextLine.h"
+#include "document/FileIo.h"
+#include "document/BseFile.h"
 #include "document/ComposeDocument.h"
 
 namespace tessra {
@@ -25,6 +27,17 @@ TextReadings ReadingsOfText(std::string_view text, const LineTranscriber& transc
         readings.lines.push_back(std::move(reading));
     }
     return readings;
+}
+
+std::optional<ReadingDictionary> LoadUserReadings(const std::string& path, std::vector<std::string>& errors)
+{
+    const std::optional<std::string> bytes = ReadFileHead(path, kUserReadingsSizeLimit);
+    if (!bytes || bytes->size() >= kUserReadingsSizeLimit) {
+        errors.push_back(path + "\n\n" +
+                         (bytes ? TooLargeToOpenMessage(kUserReadingsSizeLimit) : std::string(kOpenFailedMessage)));
+        return std::nullopt;
+    }
+    return ReadingDictionary::Parse(*bytes, path, errors);
 }
 
 }  // namespace tessra

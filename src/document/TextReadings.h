@@ -1,7 +1,9 @@
 #pragma once
 
 #include "reading/LineReading.h"
+#include "reading/ReadingDictionary.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,5 +18,10 @@ struct TextReadings {
     std::vector<std::string> problems;
 };
 TextReadings ReadingsOfText(std::string_view text, const LineTranscriber& transcriber);
+
+// The user dictionary in the file at `path`, for the command line and the editor alike; nullopt
+// with the messages when the file cannot be opened, is kUserReadingsSizeLimit bytes or more, or
+// has bad lines.
+std::optional<ReadingDictionary> LoadUserReadings(const std::string& path, std::vector<std::string>& errors);
 
 }  // namespace tessra

@@ -21,7 +21,6 @@ public:
 
     // The selected printer; nothing when none is.
     std::optional<PrinterEntry> Selected() const;
-    QTreeWidget& List() { return *list_; }
 
 private:
     std::vector<PrinterEntry> printers_;

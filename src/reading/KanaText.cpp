@@ -22,8 +22,10 @@ bool IsDigitOrLetter(char32_t c)
 
 bool IsKanji(char32_t c)
 {
+    // The unified ideographs, extension A, the compatibility ideographs, and the supplementary
+    // and tertiary ideographic planes whole, so each new extension block is kanji too.
     return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF) ||
-           (c >= 0xF900 && c <= 0xFAFF) || (c >= 0x20000 && c <= 0x3134F) || c == U'々';
+           (c >= 0xF900 && c <= 0xFAFF) || (c >= 0x20000 && c <= 0x3FFFF) || c == U'々';
 }
 
 bool IsHiragana(char32_t c) { return c >= 0x3041 && c <= 0x3096; }

@@ -5,7 +5,7 @@
 
 namespace tessra {
 
-// Character classes and conversions for readings, on code points.
+// Character classes and conversions for readings, on code points. The composer shares them.
 
 bool IsKanji(char32_t c);            // CJK ideographs and the iteration mark 々
 bool IsHiragana(char32_t c);         // ぁ … ゖ

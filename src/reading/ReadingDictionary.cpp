@@ -11,9 +11,6 @@
 namespace tessra {
 namespace {
 
-// A dictionary of names runs to thousands of lines, never to megabytes.
-constexpr std::size_t kDictionaryLimit = 4'000'000;
-
 bool IsReadingCharacter(char32_t c)
 {
     return IsHiragana(c) || IsKatakana(c) || c == U' ' || c == U'　';
@@ -133,10 +130,10 @@ std::optional<std::string> AddUserReading(const std::string& path, std::string_v
     if (written.empty() || reading.empty() || written.find_first_of(kBreaks) != std::string_view::npos ||
         reading.find_first_of(kBreaks) != std::string_view::npos || written.front() == '#')
         return std::string("この読みは辞書に登録できません");
-    std::string text = ReadFileHead(path, kDictionaryLimit).value_or(std::string());
-    if (text.size() >= kDictionaryLimit) return std::string("辞書が大きすぎます: ") + path;
+    std::string text = ReadFileHead(path, kUserReadingsSizeLimit).value_or(std::string());
     if (!text.empty() && text.back() != '\n') text += '\n';
     text.append(written).append("\t").append(reading).append("\n");
+    if (text.size() >= kUserReadingsSizeLimit) return std::string("辞書が大きすぎます: ") + path;
     // A line the dictionary would refuse on reading must not get into it.
     std::vector<std::string> errors;
     if (!ReadingDictionary::Parse(text, path, errors))

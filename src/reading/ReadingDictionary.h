@@ -2,6 +2,7 @@
 
 #include "reading/Morpheme.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -41,6 +42,10 @@ private:
     std::unordered_map<std::uint64_t, std::uint32_t> edges_;
     std::vector<std::uint32_t> ends_{0};
 };
+
+// Dictionary files this large are refused: one of names runs to thousands of lines, never to a
+// megabyte. Adding an entry keeps a dictionary below it, so what the editor writes always loads.
+inline constexpr std::size_t kUserReadingsSizeLimit = 1'000'000;
 
 // Adds an entry at the end of the dictionary file `path`, making the file and its folder when
 // there are none; the message when the entry or the file will not take it.

@@ -11,8 +11,6 @@
 namespace tessra {
 namespace {
 
-constexpr const char* kNotUtf8 = "UTF-8 の文字ではありません";
-
 // The line as written, with a problem for each byte that is no UTF-8.
 TranscribedLine AsWritten(std::string_view line)
 {
@@ -20,11 +18,7 @@ TranscribedLine AsWritten(std::string_view line)
     int column = 1;
     for (std::size_t at = 0; at < line.size(); ++column) {
         const Utf8Char c = DecodeUtf8At(line, at);
-        if (!c.valid) {
-            char code[8];
-            std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned>(c.code) & 0xFFu);
-            out.problems.push_back({column, code, kNotUtf8});
-        }
+        if (!c.valid) out.problems.push_back({column, ByteText(static_cast<unsigned char>(c.code)), std::string(kNotUtf8)});
         at += c.length;
     }
     return out;

@@ -141,16 +141,4 @@ std::string LabelViewReading(const AppState& state)
     return out.str();
 }
 
-std::string ShownReading(const AppState& state)
-{
-    if (!state.fileOpen) return {};
-    if (state.viewMode == mode::kLabel) return LabelViewReading(state);
-    if (state.viewMode != mode::kSheet) return {};
-    std::ostringstream out;
-    ReadingOptions shown;
-    shown.onlySheet = ShownSheet(state, PlanSheets(state));
-    WriteSheetReading(out, state, shown);
-    return out.str();
-}
-
 }  // namespace tessra

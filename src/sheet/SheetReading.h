@@ -48,7 +48,4 @@ std::vector<SpokenLabel> SpokenLabels(const AppState& state);
 // The label view's lines, every cell of each; unprintable cells as the sheet view counts them.
 SpokenLabel SpokenLabelView(const AppState& state);
 
-// What the view shows in its current view mode: in the sheet view the shown sheet.
-std::string ShownReading(const AppState& state);
-
 }  // namespace tessra

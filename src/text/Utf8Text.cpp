@@ -1,6 +1,7 @@
 #include "text/Utf8Text.h"
 
 #include <array>
+#include <cstdio>
 
 namespace tessra {
 
@@ -32,6 +33,13 @@ std::u32string DecodeUtf8(std::string_view text)
         at += c.length;
     }
     return codes;
+}
+
+std::string ByteText(unsigned char byte)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02X", byte);
+    return text;
 }
 
 std::string EncodeUtf8(std::u32string_view codes)

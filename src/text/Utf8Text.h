@@ -22,4 +22,8 @@ Utf8Char DecodeUtf8At(std::string_view text, std::size_t at);
 std::u32string DecodeUtf8(std::string_view text);
 std::string EncodeUtf8(std::u32string_view codes);
 
+// Why a byte that is not UTF-8 is refused, and how a message names such a byte: "0x%02X".
+inline constexpr std::string_view kNotUtf8 = "UTF-8 の文字ではありません";
+std::string ByteText(unsigned char byte);
+
 }  // namespace tessra

@@ -1,5 +1,6 @@
 #include "reading/Transcriber.h"
 
+#include "document/TextReadings.h"
 #include "text/Utf8Text.h"
 #include "reading/MecabAnalyser.h"
 #include "support/TempDir.h"
@@ -35,6 +36,26 @@ TEST(ReadingDictionary, NamesEveryBadLine)
                       }));
 }
 
+// The editor adds to readings.tsv only while the command line and the editor can still load it.
+TEST(ReadingDictionary, GrowsOnlyWhileItStillLoads)
+{
+    const test::TempDir dir;
+    const std::string path = dir.File("readings.tsv");
+    const std::string nearlyFull = "東海林\tしょーじ\n#" + std::string(kUserReadingsSizeLimit - 60, '-') + "\n";
+    test::WriteBytes(path, nearlyFull);
+    EXPECT_EQ(AddUserReading(path, "山田", "やまだ"), std::nullopt);
+    EXPECT_EQ(AddUserReading(path, "東海道", "とーかいどー"), "辞書が大きすぎます: " + path);
+    EXPECT_TRUE(test::ReadBytes(path) == nearlyFull + "山田\tやまだ\n");
+    std::vector<std::string> errors;
+    const std::optional<ReadingDictionary> loaded = LoadUserReadings(path, errors);
+    ASSERT_TRUE(loaded) << errors.front();
+    EXPECT_NE(loaded->Match(U"山田", 0), nullptr);
+
+    test::WriteBytes(path, nearlyFull + std::string(kUserReadingsSizeLimit - nearlyFull.size(), '#'));
+    EXPECT_FALSE(LoadUserReadings(path, errors));
+    EXPECT_EQ(errors, std::vector<std::string>{path + "\n\nサイズが１Ｍ バイト 以上の大きいファイルは開けません。"});
+}
+
 TEST(ReadingDictionary, MatchesTheLongestEntryWrittenAtThePlace)
 {
     const ReadingDictionary dictionary = Dictionary("東海道新幹線\tとーかいどー しんかんせん\n東\tひがし\n"
@@ -56,11 +77,14 @@ TEST(ReadingDictionary, MatchesTheLongestEntryWrittenAtThePlace)
 TEST(Transcriber, UserEntriesComeFirstAndRefusalsNameTheWrittenColumn)
 {
     const Transcriber transcriber(MecabDictionaryFolder(),
-                                  Dictionary("東海林\tショウジ  # 名字\n国際空港\tこくさい くーこー\n"));
+                                  Dictionary("東海林\tショウジ  # 名字\n国際空港\tこくさい くーこー\n"
+                                             "\U00031350\tびゃん\n"));
     ASSERT_EQ(transcriber.LoadError(), "");
     EXPECT_EQ(transcriber.Reading("東海林さん").text, "しょうじさん");
     EXPECT_EQ(transcriber.Reading("成田国際空港へ").text, "なりた こくさい くーこーえ");
     EXPECT_EQ(transcriber.Reading("かなだけ カナ").text, "かなだけ カナ");
+    // Kanji of the tertiary plane (extension H on) are kanji, as the composer takes them.
+    EXPECT_EQ(transcriber.Reading("\U00031350めん").text, "びゃんめん");
 
     const TranscribedLine line = transcriber.Reading("東海林「様」");
     EXPECT_EQ(line.text, "しょうじ 「さま」");
