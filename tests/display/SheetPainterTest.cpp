@@ -1,6 +1,6 @@
 #include "display/SheetPainter.h"
 #include "display/ViewPicture.h"
-#include "document/DocumentCommands.h"
+#include "support/A4Sheet.h"
 
 #include <QImage>
 #include <QPainter>
@@ -22,15 +22,10 @@ const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kShadow = qRgb(50, 50, 50);
 const QRgb kRed = qRgb(255, 80, 80);
 
-// A new document: the A4 single sheet (one label of 210 x 297, cells from (10, 15), LP22) with
-// the default print position.
+// The A4 sheet shown as braille.
 AppState A4State(std::vector<std::string> lines = {""})
 {
-    AppState state;
-    NewDocument(state);
-    state.leftMargin = 10;
-    state.topMargin = state.bottomMargin = 15;
-    state.lines = std::move(lines);
+    AppState state = test::A4State(std::move(lines));
     state.displayMode = mode::kBraille;
     return state;
 }

@@ -1,5 +1,5 @@
 #include "display/SheetWalk.h"
-#include "document/DocumentCommands.h"
+#include "support/A4Sheet.h"
 
 #include <gtest/gtest.h>
 
@@ -11,17 +11,7 @@
 namespace tessra {
 namespace {
 
-// A new document: one A4 label of 210 x 297 with cells from (10, 15), LP22, pages of 28 lines of
-// 38 cells; with the default print position.
-AppState A4State(std::vector<std::string> lines)
-{
-    AppState state;
-    NewDocument(state);
-    state.leftMargin = 10;
-    state.topMargin = state.bottomMargin = 15;
-    state.lines = std::move(lines);
-    return state;
-}
+using test::A4State;
 
 // The sheet view at the smallest step, or the label view in a client area 600 pixels wide. The
 // recorded lines point into the state's lines: the state must outlive the recorder.
