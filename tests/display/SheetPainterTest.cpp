@@ -277,41 +277,5 @@ TEST(ViewPicture, ADamagedFormatsHugePictureIsRefusedNotAllocated)
     EXPECT_TRUE(ViewImage(state, 800).isNull());
 }
 
-// Pictures of more than 200 million pixels are refused before anything is drawn, with the
-// largest step, and the widest client width at it, that would draw them.
-TEST(ViewPicture, TooManyPixelsAreRefusedWithTheStepAndWidthThatFit)
-{
-    const struct {
-        int rows, columns;
-        const char* zoom;
-        int clientWidth;
-        std::optional<int> fittingZoom;
-        bool narrower;  // the client width must shrink too
-    } rows[] = {
-        {99, 99, "Zoom_1", 800, std::nullopt, false},  // 32293 x 32144 pixels at Zoom_1
-        {22, 22, "Zoom_3", 800, 2, false},
-        {22, 1, "Zoom_3", 20000, 3, true},  // 14 thousand pixels high
-    };
-    for (const auto& row : rows) {
-        AppState state = A4State();
-        state.format.rows = row.rows;
-        state.format.columns = row.columns;
-        state.format.labelWidth = state.format.labelHeight = 137;
-        state.zoom = row.zoom;
-        EXPECT_TRUE(ViewPictureSize(state, row.clientWidth).isEmpty()) << row.rows;
-        const std::optional<PictureThatFits> fit = FitPicture(state, row.clientWidth);
-        ASSERT_EQ(fit.has_value(), row.fittingZoom.has_value()) << row.rows;
-        if (!fit) continue;
-        EXPECT_EQ(fit->zoom, *row.fittingZoom);
-        EXPECT_EQ(fit->clientWidth < row.clientWidth, row.narrower);
-        state.zoom = std::string("Zoom_") + char('0' + fit->zoom);
-        const QSize size = ViewPictureSize(state, fit->clientWidth);
-        EXPECT_LE(static_cast<long long>(size.width()) * size.height(), kLargestPicturePixels);
-        if (row.narrower) {
-            EXPECT_TRUE(ViewPictureSize(state, fit->clientWidth + 1).isEmpty());
-        }
-    }
-}
-
 }  // namespace
 }  // namespace tessra

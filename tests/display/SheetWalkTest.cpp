@@ -115,14 +115,10 @@ TEST(SheetWalk, CountsTheCellsWithDotsThatTheLabelCannotHold)
 }
 
 // Bytes outside the cell code would reach the embosser as controls: they are never printable.
+// Which cells of a line they make red is `tessra check`'s test.
 TEST(SheetWalk, BytesThatAreNoCellAreUnprintable)
 {
     const AppState state = A4State({"", std::string("AB\x1b\x1b") + "F00\x0c" + "CD"});
-    const Walk walk(state);
-    std::vector<std::size_t> red;
-    for (const CellPlace& cell : walk.cells)
-        if (!cell.printable) red.push_back(cell.cell);
-    EXPECT_EQ(red, (std::vector<std::size_t>{2, 3, 7}));
     for (int byte = 0; byte < 256; ++byte) {
         const bool cell = byte >= 0x20 && byte <= 0x7E;
         EXPECT_EQ(CellPrintable(state.format, {10, 15, 15}, {20, 20}, static_cast<char>(byte)), cell) << byte;
