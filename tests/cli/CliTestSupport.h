@@ -13,6 +13,9 @@
 
 namespace tessra::test {
 
+// The bundled sample document.
+inline const QString kSample = QStringLiteral(TESSRA_SOURCE_DIR "/examples/sample.BSE");
+
 struct CliRun { int exitCode; std::string out, err; };
 
 // The sheet of the embosser's worked example: one A4 label, LP22, lines ABC and DE.

@@ -15,8 +15,8 @@ namespace {
 
 using test::ButtonOf;
 using test::Edit;
+using test::kSample;
 
-const QString kSample = QStringLiteral(TESSRA_SOURCE_DIR "/examples/sample.BSE");
 const std::string kClosingBytes = "\x0C\x1B\x1B" "F00";
 
 // The desktop program against a private spooler: Ctrl+P, the print dialog, the spooler's own
