@@ -74,7 +74,6 @@ TEST_F(CommandLineTest, ReadPrintsEveryLabelsReadingAndTheBundledSampleAsJapanes
     EXPECT_EQ(Tessra({"read", kSample, "--label", "1", "--plain"}).out,
               "[1]\nさくら しょてん\nやまだ はなこ\n03（1234）5678\nHanako\n\n");
     EXPECT_EQ(Tessra({"read", kSample, "--plain", "--braille"}).exitCode, 2);
-    EXPECT_EQ(Tessra({"check", kSample}).out, "fits\nunprintable: 0\n");
 }
 
 TEST_F(CommandLineTest, CheckListsTheRedCellsAndPutsTheSheetMessageOnOneLine)
