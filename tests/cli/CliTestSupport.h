@@ -13,6 +13,9 @@
 
 namespace tessra::test {
 
+// The bundled sample document.
+inline const QString kSample = QStringLiteral(TESSRA_SOURCE_DIR "/examples/sample.BSE");
+
 struct CliRun { int exitCode; std::string out, err; };
 
 // The sheet of the embosser's worked example: one A4 label, LP22, lines ABC and DE.
@@ -48,6 +51,15 @@ inline std::vector<std::string> LetterPages(int pages)
     return lines;
 }
 
+// Runs one command line in-process.
+inline CliRun RunTessra(const QStringList& arguments, bool errIsTerminal = false)
+{
+    std::ostringstream out, err;
+    CliStreams streams{out, err, errIsTerminal};
+    const int exitCode = RunCommandLine(arguments, streams);
+    return {exitCode, out.str(), err.str()};
+}
+
 // Runs subcommands in-process, each test with its own directory and settings record.
 class CliTest : public testing::Test {
 protected:
@@ -60,10 +72,7 @@ protected:
 
     CliRun Tessra(QStringList arguments, bool errIsTerminal = false)
     {
-        std::ostringstream out, err;
-        CliStreams streams{out, err, errIsTerminal};
-        const int exitCode = RunCommandLine(arguments << "--settings" << QString::fromStdString(settings), streams);
-        return {exitCode, out.str(), err.str()};
+        return RunTessra(arguments << "--settings" << QString::fromStdString(settings), errIsTerminal);
     }
 
     TempDir dir;

@@ -13,8 +13,7 @@ using ConvertTest = CliTest;
 
 TEST_F(ConvertTest, ChainsEveryKindAndComesBackToTheSameCells)
 {
-    const QString sample = QStringLiteral(TESSRA_SOURCE_DIR "/examples/sample.BSE");
-    QString from = sample;
+    QString from = kSample;
     for (const char* name : {"a.brf", "b.PEF", "c.txt", "d.bse", "e.Brf"}) {
         const QString to = QString::fromStdString(dir.File(name));
         const CliRun run = Tessra({"convert", from, to});
@@ -22,7 +21,7 @@ TEST_F(ConvertTest, ChainsEveryKindAndComesBackToTheSameCells)
         from = to;
     }
     AppState original, converted;
-    ASSERT_EQ(OpenDocument(original, sample.toStdString()), std::nullopt);
+    ASSERT_EQ(OpenDocument(original, kSample.toStdString()), std::nullopt);
     ASSERT_EQ(OpenDocument(converted, dir.File("e.Brf")), std::nullopt);
     EXPECT_EQ(DocumentPages(converted), DocumentPages(original));
     EXPECT_EQ(ReadBytes(dir.File("a.brf")), ReadBytes(dir.File("e.Brf")));

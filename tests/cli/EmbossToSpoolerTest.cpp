@@ -1,48 +1,14 @@
 #include "cli/CliTestSupport.h"
 
+#include "platform/EmbosserQueues.h"
 #include "settings/SettingsRecord.h"
-#include "platform/PrivateCupsServer.h"
-
-#include <cups/cups.h>
 
 namespace tessra {
 namespace {
 
-using testing::PrivateCupsServer;
-
 // The command line against a private spooler: what arrives in the queue must be the very stream
 // that --output writes for the same document and choices.
-class EmbossToSpoolerTest : public test::CliTest {
-protected:
-    static void SetUpTestSuite()
-    {
-        if (!PrivateCupsServer::MissingTools().empty()) return;
-        server.reset(new PrivateCupsServer({{"ZEN-10", PrivateCupsServer::kCaptureDevice},
-                                        {"ZEN-10R", PrivateCupsServer::kCaptureDevice}}));
-        cupsSetServer((server->Server().host + ":" + std::to_string(server->Server().port)).c_str());
-    }
-    static void TearDownTestSuite()
-    {
-        server.reset();
-        cupsSetServer(nullptr);
-    }
-
-    void SetUp() override
-    {
-        if (!server) GTEST_SKIP() << PrivateCupsServer::MissingTools();
-        ASSERT_TRUE(server->Running()) << server->Error();
-    }
-
-    // The bytes of the queue's newest job, once the spooler has passed them on.
-    static std::string Received(const std::string& queue)
-    {
-        const auto job = server->FinishedLastJob(queue);
-        const auto bytes = job ? server->CapturedBytes(job->id) : std::nullopt;
-        return bytes ? std::string(bytes->begin(), bytes->end()) : "(nothing received)";
-    }
-
-    static inline std::unique_ptr<PrivateCupsServer> server;
-};
+using EmbossToSpoolerTest = testing::WithEmbosserQueues<test::CliTest>;
 
 TEST_F(EmbossToSpoolerTest, QueueReceivesTheOutputStreamByteForByte)
 {

@@ -1,6 +1,6 @@
 #include "display/SheetPainter.h"
 #include "display/ViewPicture.h"
-#include "document/DocumentCommands.h"
+#include "support/A4Sheet.h"
 
 #include <QImage>
 #include <QPainter>
@@ -22,15 +22,10 @@ const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kShadow = qRgb(50, 50, 50);
 const QRgb kRed = qRgb(255, 80, 80);
 
-// A new document: the A4 single sheet (one label of 210 x 297, cells from (10, 15), LP22) with
-// the default print position.
+// The A4 sheet shown as braille.
 AppState A4State(std::vector<std::string> lines = {""})
 {
-    AppState state;
-    NewDocument(state);
-    state.leftMargin = 10;
-    state.topMargin = state.bottomMargin = 15;
-    state.lines = std::move(lines);
+    AppState state = test::A4State(std::move(lines));
     state.displayMode = mode::kBraille;
     return state;
 }
@@ -96,9 +91,7 @@ TEST(SheetPainter, WithoutADocumentOnlyTheBackgroundRemains)
 TEST(SheetPainter, A4SheetAtTheSmallestStepLiesWhereTheLayoutPutsIt)
 {
     AppState state = A4State();
-    const Painted p = Paint(state);
-    EXPECT_EQ(p.drawing.origin, (ScreenPoint{93, 30}));
-    EXPECT_EQ(*p.drawing.scrollSize, (ScrollSize{483, 634}));
+    const Painted p = Paint(state);  // at (93, 30), as ScreenLayout's test places it
     // The sheet covers 93..505 by 30..613, the label over it one pixel more, and the shadow lies
     // two pixels down and right under both. The dashed margins: x 93 + 19, y 30 + 29 - 1 and
     // 30 + 584 - 29, the top line starting at the sheet's right edge.
@@ -280,42 +273,6 @@ TEST(ViewPicture, ADamagedFormatsHugePictureIsRefusedNotAllocated)
     state.viewMode = mode::kLabel;
     EXPECT_TRUE(ViewPictureSize(state, 800).isEmpty());
     EXPECT_TRUE(ViewImage(state, 800).isNull());
-}
-
-// Pictures of more than 200 million pixels are refused before anything is drawn, with the
-// largest step, and the widest client width at it, that would draw them.
-TEST(ViewPicture, TooManyPixelsAreRefusedWithTheStepAndWidthThatFit)
-{
-    const struct {
-        int rows, columns;
-        const char* zoom;
-        int clientWidth;
-        std::optional<int> fittingZoom;
-        bool narrower;  // the client width must shrink too
-    } rows[] = {
-        {99, 99, "Zoom_1", 800, std::nullopt, false},  // 32293 x 32144 pixels at Zoom_1
-        {22, 22, "Zoom_3", 800, 2, false},
-        {22, 1, "Zoom_3", 20000, 3, true},  // 14 thousand pixels high
-    };
-    for (const auto& row : rows) {
-        AppState state = A4State();
-        state.format.rows = row.rows;
-        state.format.columns = row.columns;
-        state.format.labelWidth = state.format.labelHeight = 137;
-        state.zoom = row.zoom;
-        EXPECT_TRUE(ViewPictureSize(state, row.clientWidth).isEmpty()) << row.rows;
-        const std::optional<PictureThatFits> fit = FitPicture(state, row.clientWidth);
-        ASSERT_EQ(fit.has_value(), row.fittingZoom.has_value()) << row.rows;
-        if (!fit) continue;
-        EXPECT_EQ(fit->zoom, *row.fittingZoom);
-        EXPECT_EQ(fit->clientWidth < row.clientWidth, row.narrower);
-        state.zoom = std::string("Zoom_") + char('0' + fit->zoom);
-        const QSize size = ViewPictureSize(state, fit->clientWidth);
-        EXPECT_LE(static_cast<long long>(size.width()) * size.height(), kLargestPicturePixels);
-        if (row.narrower) {
-            EXPECT_TRUE(ViewPictureSize(state, fit->clientWidth + 1).isEmpty());
-        }
-    }
 }
 
 }  // namespace

@@ -24,7 +24,6 @@ using test::ReadBytes;
 using test::WriteBytes;
 
 const BrailleFileKind kOtherKinds[] = {BrailleFileKind::Brf, BrailleFileKind::Pef, BrailleFileKind::Text};
-const char* const kExtensions[] = {".brf", ".pef", ".txt"};
 
 // Cells as their dots: 0x60 … 0x7E are the cells 0x40 … 0x5E.
 BraillePages Canonical(BraillePages pages)
@@ -33,15 +32,6 @@ BraillePages Canonical(BraillePages pages)
         for (std::string& line : page)
             for (char& cell : line) cell = static_cast<char>(CellOfByte(static_cast<unsigned char>(cell)).value());
     return pages;
-}
-
-// Every document the tests and the fuzzer start from, and random ones.
-std::vector<std::string> TestDocuments()
-{
-    std::vector<std::string> paths{TESSRA_SOURCE_DIR "/examples/sample.BSE"};
-    for (const auto& entry : std::filesystem::directory_iterator(TESSRA_SOURCE_DIR "/fuzz/corpus/fuzz_bse_reader"))
-        paths.push_back(entry.path().string());
-    return paths;
 }
 
 AppState RandomDocument(std::mt19937& random)
@@ -64,24 +54,6 @@ BraillePages Expected(BraillePages pages, BrailleFileKind kind)
 {
     if (pages.empty() && kind == BrailleFileKind::Pef) pages.emplace_back();
     return Canonical(std::move(pages));
-}
-
-TEST(BrailleFiles, EveryTestDocumentKeepsEveryCellThroughEachKindAndBackToBse)
-{
-    test::TempDir dir;
-    for (const std::string& path : TestDocuments()) {
-        AppState original;
-        ASSERT_EQ(OpenDocument(original, path), std::nullopt) << path;
-        for (std::size_t k = 0; k < std::size(kOtherKinds); ++k) {
-            AppState copy = original, back, reread;
-            const std::string other = dir.File(std::string("other") + kExtensions[k]);
-            ASSERT_EQ(WriteBrailleFile(copy, other), std::nullopt);
-            ASSERT_EQ(OpenDocument(back, other), std::nullopt) << other;
-            ASSERT_EQ(WriteBrailleFile(back, dir.File("back.BSE")), std::nullopt);
-            ASSERT_EQ(OpenDocument(reread, dir.File("back.BSE")), std::nullopt);
-            EXPECT_EQ(DocumentPages(reread), Expected(DocumentPages(original), kOtherKinds[k])) << path << kExtensions[k];
-        }
-    }
 }
 
 TEST(BrailleFiles, RandomDocumentsKeepEveryCellOfEveryPage)

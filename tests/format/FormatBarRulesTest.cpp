@@ -96,11 +96,7 @@ TEST(FormatBarRules, LayoutFieldsActOnlyUnderAUserDefinedSize)
 
 TEST(FormatBarRules, SheetSizeOfASingleSheetIsAlsoTheLabelSize)
 {
-    AppState single = Selected(kSingleUser);
-    const FieldChange width = ApplyFieldText(single, FormatField::SheetWidth, "100");
-    EXPECT_EQ(width.mirrorInto, FormatField::LabelWidth);
-    EXPECT_EQ(single.format.labelWidth, 100);
-    EXPECT_TRUE(single.modified);
+    AppState single = Selected(kSingleUser);  // the width: FormatBarTest types it
     EXPECT_EQ(ApplyFieldText(single, FormatField::SheetHeight, "120").mirrorInto,
               FormatField::LabelHeight);
     EXPECT_EQ(single.format.labelHeight, 120);

@@ -58,14 +58,6 @@ TEST(Catalogue, ListsEveryKindsRowsByteForByte)
     EXPECT_EQ(preset::kDefaultKey, Key("単票紙@Ａ４（縦）"));
 }
 
-TEST(FillSizeList, ForcesSharedDataWhereEveryLabelIsTheSheet)
-{
-    AppState state;
-    EXPECT_TRUE(FillSizeList(1, state).perLabelDataEnabled && !state.sameDataForAllLabels);
-    EXPECT_FALSE(FillSizeList(2, state).perLabelDataEnabled);
-    EXPECT_TRUE(state.sameDataForAllLabels);
-}
-
 TEST(SelectPresetInBar, FindsTheEntriesOfAKey)
 {
     const struct {

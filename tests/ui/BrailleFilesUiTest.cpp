@@ -1,10 +1,6 @@
-#include "app/CMainFrame.h"
-#include "app/CTessraApp.h"
 #include "document/BrailleFiles.h"
-#include "document/BseFile.h"
 #include "document/DocumentCommands.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDir.h"
+#include "ui/MainWindowFixture.h"
 
 #include <QAction>
 #include <QMenu>
@@ -17,18 +13,9 @@ namespace {
 
 using namespace command;
 
-class BrailleFilesUiTest : public testing::Test {
+class BrailleFilesUiTest : public test::MainWindowFixture {
 protected:
-    BrailleFilesUiTest() { InitInstance(frame, state, dir.File("Tessra.ini")); }
-
-    void Trigger(int id) { frame.Actions().Action(id)->trigger(); }
-    QString InDir(const char* name) const { return QString::fromStdString(dir.File(name)); }
     static QString Text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())); }
-
-    test::TempDir dir;
-    AppState state;
-    test::ScriptedDialogs dialogs;
-    CMainFrame frame{state, dialogs};
 };
 
 TEST_F(BrailleFilesUiTest, OpenReadsABrfUnnamedAndSaveAsksForABseName)

@@ -59,12 +59,10 @@ protected:
     void ChooseFormat(int kind, const QString& sizeStart)
     {
         FormatBar& bar = frame.FormatBarContents();
-        bar.KindList().setCurrentIndex(kind);
-        emit bar.KindList().activated(kind);
+        test::Choose(bar.KindList(), kind);
         const int size = bar.SizeList().findText(sizeStart, Qt::MatchStartsWith);
         ASSERT_GE(size, 0);
-        bar.SizeList().setCurrentIndex(size);
-        emit bar.SizeList().activated(size);
+        test::Choose(bar.SizeList(), size);
     }
 };
 
@@ -265,11 +263,10 @@ TEST_F(LabelEditorTest, ANewDocumentTypedAndSavedIsWhatComposeWrites)
     Trigger(kSaveAs);
     ASSERT_FALSE(state.modified);
 
-    const auto run = [](QStringList arguments) {
-        std::ostringstream out, err;
-        CliStreams streams{out, err, false};
-        EXPECT_EQ(RunCommandLine(arguments, streams), 0) << err.str();
-        return out.str();
+    const auto run = [](const QStringList& arguments) {
+        const test::CliRun run = test::RunTessra(arguments);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        return run.out;
     };
     const std::string reading = run({"read", saved});
     EXPECT_TRUE(reading.starts_with("[1]\nさとう\n")) << reading;

@@ -13,6 +13,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
+#include <QComboBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -22,6 +23,13 @@
 namespace tessra::test {
 
 inline constexpr const char* kCardsKey = "マルチラベル@名刺(1) 10面 ｾﾝﾀｰ 0㎜";
+
+// The user picks an entry, as with the mouse or the keyboard.
+inline void Choose(QComboBox& list, int index)
+{
+    list.setCurrentIndex(index);
+    emit list.activated(index);
+}
 
 // The main window, shown offscreen, with scripted dialogs and its own settings and folder.
 class MainWindowFixture : public testing::Test {
@@ -37,6 +45,7 @@ protected:
     ~MainWindowFixture() override { std::filesystem::current_path(startDirectory); }
 
     void Trigger(int id) { frame.Actions().Action(id)->trigger(); }
+    QString InDir(const char* name) const { return QString::fromStdString(dir.File(name)); }
 
     // A business-card sheet with the labels' texts, as `tessra compose` writes it.
     void ComposeCards(const char* text)

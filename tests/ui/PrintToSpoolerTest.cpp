@@ -3,12 +3,10 @@
 #include "app/CMainFrame.h"
 #include "app/CTessraApp.h"
 #include "display/CTessraView.h"
-#include "platform/PrivateCupsServer.h"
+#include "platform/EmbosserQueues.h"
 #include "print/CPrintProgressDialog.h"
 
 #include <QTreeWidget>
-
-#include <cups/cups.h>
 
 #include <sstream>
 
@@ -17,37 +15,19 @@ namespace {
 
 using test::ButtonOf;
 using test::Edit;
-using testing::PrivateCupsServer;
+using test::kSample;
 
-const QString kSample = QStringLiteral(TESSRA_SOURCE_DIR "/examples/sample.BSE");
 const std::string kClosingBytes = "\x0C\x1B\x1B" "F00";
 
 // The desktop program against a private spooler: Ctrl+P, the print dialog, the spooler's own
 // printer list, 印 刷; what arrives must be what `tessra emboss --output` writes for the same
 // document and settings.
-class PrintToSpoolerTest : public ::testing::Test {
+class PrintToSpoolerTest : public testing::WithEmbosserQueues<::testing::Test> {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (!PrivateCupsServer::MissingTools().empty()) return;
-        server.reset(new PrivateCupsServer({{"ZEN-10", PrivateCupsServer::kCaptureDevice},
-                                            {"ZEN-10R", PrivateCupsServer::kCaptureDevice}}));
-        // libcups keeps cupsSetServer per thread; the job's worker thread reads the environment.
-        const std::string address = server->Server().host + ":" + std::to_string(server->Server().port);
-        ::setenv("CUPS_SERVER", address.c_str(), 1);
-        cupsSetServer(address.c_str());
-    }
-    static void TearDownTestSuite()
-    {
-        server.reset();
-        ::unsetenv("CUPS_SERVER");
-        cupsSetServer(nullptr);
-    }
-
     void SetUp() override
     {
-        if (!server) GTEST_SKIP() << PrivateCupsServer::MissingTools();
-        ASSERT_TRUE(server->Running()) << server->Error();
+        WithEmbosserQueues::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
         InitInstance(frame, state, settings);
         frame.show();
         frame.Files().OpenPath(kSample);
@@ -82,23 +62,13 @@ protected:
         ButtonOf(dialog, "プリンタ参照")->click();
     }
 
-    static std::string Received(const char* queue)
+    std::string EmbossOutput(const QStringList& options)
     {
-        const auto job = server->FinishedLastJob(queue);
-        const auto bytes = job ? server->CapturedBytes(job->id) : std::nullopt;
-        return bytes ? std::string(bytes->begin(), bytes->end()) : "";
+        const auto run = test::RunTessra(QStringList{"emboss", kSample, "--settings", QString::fromStdString(settings), "--output", "-"} + options);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        return run.out;
     }
 
-    std::string EmbossOutput(QStringList options)
-    {
-        std::ostringstream out, err;
-        CliStreams streams{out, err, false};
-        options = QStringList{"emboss", kSample, "--settings", QString::fromStdString(settings), "--output", "-"} + options;
-        EXPECT_EQ(RunCommandLine(options, streams), 0) << err.str();
-        return out.str();
-    }
-
-    static inline std::unique_ptr<PrivateCupsServer> server;
     test::TempDir dir;
     std::string settings = dir.File("Tessra.ini");
     AppState state;
