@@ -102,9 +102,11 @@ char32_t Narrow(char32_t c)
     return c;
 }
 
+bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+
 bool IsLetterOrDigit(char32_t c)
 {
-    return (c >= U'0' && c <= U'9') || (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z');
+    return IsDigit(c) || (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z');
 }
 
 }  // namespace
@@ -115,6 +117,17 @@ std::string TypedSpelling(std::string_view reading)
     std::u32string typed;
     for (std::size_t i = 0; i < codes.size(); ++i) {
         const char32_t c = codes[i];
+        // A number that follows a number directly is a group of its own (2027.3.15), as after ・.
+        if (c == kNumeralPattern && !typed.empty() && IsDigit(typed.back())) {
+            typed += U'・';
+            continue;
+        }
+        // The reading shows an apostrophe between letters as ’, which alone would close a bracket.
+        if (c == U'’' && !typed.empty() && IsLetterOrDigit(typed.back()) && i + 1 < codes.size() &&
+            IsLetterOrDigit(Narrow(codes[i + 1]))) {
+            typed += U'\'';
+            continue;
+        }
         if (c == kNumeralPattern || c == kForeignLetterPattern || c == kCapitalPattern ||
             c == kQuoteOpenPattern || c == kQuoteClosePattern)
             continue;
