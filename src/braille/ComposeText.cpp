@@ -39,7 +39,9 @@ void AppendUnits(char32_t c, std::u32string& units)
     c = Narrowed(c);
     if (c >= U'ァ' && c <= U'ヶ') c -= U'ァ' - U'ぁ';
     if (c == U'\u3099' || c == U'\u309B') c = kVoicedMark;
-    if (c == U'\u309A' || c == U'\u309C') c = kSemiVoicedMark;
+    // A semi-voiced mark with no kana to take it stays itself: as ° it would be the degree sign.
+    const bool takesMark = !units.empty() && kSemiVoicedBase.find(units.back()) != std::u32string_view::npos;
+    if ((c == U'\u309A' || c == U'\u309C') && takesMark) c = kSemiVoicedMark;
     if (const auto voiced = kVoicedKana.find(c); voiced != std::u32string_view::npos) {
         units += kVoicedBase[voiced];
         units += kVoicedMark;

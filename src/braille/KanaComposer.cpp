@@ -138,7 +138,7 @@ std::string_view ReasonFor(char32_t c)
     if (kSmallKana.find(c) != std::u32string_view::npos) {
         return "小さいかなは「きゃ」「ふぁ」のように前のかなと組になるものだけ書けます";
     }
-    if (c == kVoicedMark || c == kSemiVoicedMark) {
+    if (c == kVoicedMark || c == kSemiVoicedMark || c == U'\u309A' || c == U'\u309C') {
         return "濁点・半濁点は、それがつくかなのすぐ後にだけ書けます";
     }
     // ASCII signs that only computer text writes: every other ASCII sign has a row.

@@ -103,6 +103,7 @@ TEST(KanaComposer, WritesKana)
         {"blanks kept, the ideographic one too", {" あ　い ", "⠀あ"}, {" ⠁ ⠃ ", " ⠁"}},
         {"ゑ before a non-blank", {"ゑい", "ヱ。"}, {"⠖⠃", "⠖⠲"}},
         {"small kana that no table combines", {"ぁ", "きぃ", "がゃ"}, {"✗1", "✗2", "✗2"}},
+        {"a voicing mark with no kana to take it, never the degree sign", {"゜ 25", "あ゛", "5゜"}, {"✗1", "✗2", "✗2"}},
         {"ゑ before a blank or at the line's end", {"ゑ い", "あゑ"}, {"✗1", "✗2"}},
         {"bytes that are not UTF-8", {"あ\xff", "\xe3\x81"}, {"✗2", "✗1,2"}},
         {"kanji unread", {"かん字"}, {"✗3"}},
