@@ -186,6 +186,9 @@ inline bool ReadsBySpelling(std::string_view line)
         const char32_t last = text[i - 1];
         if (in(U"。、？！・?!,.，．", last) && in(U"。、？！・?!,.，．）)", text[i])) return false;
         if (in(U"0123456789０１２３４５６７８９", last) && in(U"っッーわワｯｰﾜ", text[i])) return false;
+        // か, や and ？ between two numbers have the cells of ×, ÷ and +.
+        const std::u32string_view digits = U"0123456789０１２３４５６７８９";
+        if (i >= 2 && in(digits, text[i - 2]) && in(U"かカｶやヤﾔ？?", last) && in(digits, text[i])) return false;
         // Two long-vowel marks have the cells of the 棒線 ―.
         if (in(U"ーｰ", last) && in(U"ーｰ", text[i])) return false;
         // を before a number where a word starts has the minus's cells: braille cannot tell them.
