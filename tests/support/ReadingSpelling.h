@@ -189,8 +189,10 @@ inline bool ReadsBySpelling(std::string_view line)
         // か, や and ？ between two numbers have the cells of ×, ÷ and +.
         const std::u32string_view digits = U"0123456789０１２３４５６７８９";
         if (i >= 2 && in(digits, text[i - 2]) && in(U"かカｶやヤﾔ？?", last) && in(digits, text[i])) return false;
-        // Two long-vowel marks have the cells of the 棒線 ―.
+        // Two long-vowel marks have the cells of the 棒線 ―, two を of ※, three っ of the 点線 ….
         if (in(U"ーｰ", last) && in(U"ーｰ", text[i])) return false;
+        if (in(U"をヲｦ", last) && in(U"をヲｦ", text[i])) return false;
+        if (i >= 2 && in(U"っッｯ", text[i - 2]) && in(U"っッｯ", last) && in(U"っッｯ", text[i])) return false;
         // を before a number where a word starts has the minus's cells: braille cannot tell them.
         const bool wordStart = i < 2 || in(U" 　（(「。、？！・?!", text[i - 2]);
         if (in(U"をヲｦ", last) && wordStart && in(U"0123456789０１２３４５６７８９", text[i])) return false;
