@@ -13,24 +13,25 @@ template <typename NextCell>
 AppState FilledSheet(const SheetFormat& format, NextCell nextCell)
 {
     AppState state;
-    state.format = format;
-    state.fileOpen = true;
     state.viewMode = mode::kSheet;
     state.zoom = mode::kZoom0;
     state.displayMode = mode::kBraille;
     state.leftMargin = 10;
     state.topMargin = state.bottomMargin = 15;
-    state.sameDataForAllLabels = false;
-    state.linesPerPage = LinesPerLabel(format) + 1;
-    state.cellsPerLine = CellsPerLabelLine(format);
+    DocumentContent content;
+    content.choice.format = format;
+    content.choice.sameDataForAllLabels = false;
+    content.linesPerPage = LinesPerLabel(format) + 1;
+    content.cellsPerLine = CellsPerLabelLine(format);
     for (int label = 0; label < format.rows * format.columns; ++label) {
-        state.lines.push_back("");
-        for (int line = 1; line < state.linesPerPage; ++line) {
-            std::string text(static_cast<std::size_t>(state.cellsPerLine), ' ');
+        content.lines.push_back("");
+        for (int line = 1; line < content.linesPerPage; ++line) {
+            std::string text(static_cast<std::size_t>(content.cellsPerLine), ' ');
             for (char& cell : text) cell = nextCell();
-            state.lines.push_back(text);
+            content.lines.push_back(text);
         }
     }
+    state.document.Replace(std::move(content), {}, {}, Document::Start::Unmodified);
     return state;
 }
 

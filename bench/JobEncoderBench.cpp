@@ -15,7 +15,8 @@ AppState FullBusinessCardSheet()
     state.printerModel = mode::kZen10;
     state.leftMargin = 10;
     state.topMargin = 15;
-    SheetFormat& f = state.format;
+    DocumentContent content;
+    SheetFormat& f = content.choice.format;
     f.sheetWidth = 210;
     f.sheetHeight = 297;
     f.rows = 5;
@@ -28,12 +29,13 @@ AppState FullBusinessCardSheet()
     f.y3 = 4;
     f.lineCode = "LP22";
     f.linePitch = 10.2;
-    state.sameDataForAllLabels = false;
-    state.linesPerPage = 6;
+    content.choice.sameDataForAllLabels = false;
+    content.linesPerPage = 6;
     for (int page = 0; page < 10; ++page) {
-        state.lines.emplace_back();
-        for (int line = 1; line < 6; ++line) state.lines.emplace_back("ABCDEFGHIJKLMNOP");
+        content.lines.emplace_back();
+        for (int line = 1; line < 6; ++line) content.lines.emplace_back("ABCDEFGHIJKLMNOP");
     }
+    state.document.Replace(std::move(content), {}, {}, Document::Start::Unmodified);
     return state;
 }
 

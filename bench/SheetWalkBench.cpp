@@ -44,7 +44,7 @@ void WalkFullGrid(benchmark::State& run, double labelWidth, double labelHeight)
         benchmark::DoNotOptimize(sink.sum);
         benchmark::DoNotOptimize(result.unprintableCells);
     }
-    run.counters["cells"] = static_cast<double>(state.lines.size() - 125) * state.cellsPerLine;
+    run.counters["cells"] = static_cast<double>(state.document.lines().size() - 125) * state.document.cellsPerLine();
 }
 
 void BM_SheetWalkBusinessCards(benchmark::State& run)
@@ -71,11 +71,13 @@ BENCHMARK(BM_CountUnprintableA4SizedLabels)->Unit(benchmark::kMillisecond);
 void BM_PlanSheetsOfBlankPages(benchmark::State& run)
 {
     AppState state = FullGrid(91, 55);
-    state.sameDataForAllLabels = false;
-    state.linesPerPage = 2;
-    state.lines.assign(999'000 / 20, std::string(18, ' '));
+    DocumentContent content = state.document.content();
+    content.choice.sameDataForAllLabels = false;
+    content.linesPerPage = 2;
+    content.lines.assign(999'000 / 20, std::string(18, ' '));
+    state.document.Replace(std::move(content), {}, {}, Document::Start::Unmodified);
     for (auto _ : run) benchmark::DoNotOptimize(PlanSheets(state).sheets);
-    run.counters["pages"] = static_cast<double>(state.lines.size() / 2);
+    run.counters["pages"] = static_cast<double>(state.document.lines().size() / 2);
 }
 BENCHMARK(BM_PlanSheetsOfBlankPages)->Unit(benchmark::kMillisecond);
 

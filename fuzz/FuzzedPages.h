@@ -30,7 +30,7 @@ void CheckPagesRoundTrip(const PagesRead& read, Build build, Parse parse)
     if (WithoutTrailingEmptyLines(pages) != WithoutTrailingEmptyLines(read.pages)) std::abort();
     if (!pages.empty() && pages.back().size() != read.pages.back().size()) std::abort();
     if (FirstForeignCell(pages)) std::abort();
-    if (state.linesPerPage < 1 || state.linesPerPage > static_cast<int>(kPageLineLimit) + 1) std::abort();
+    if (state.document.linesPerPage() < 1 || state.document.linesPerPage() > static_cast<int>(kPageLineLimit) + 1) std::abort();
     const PagesRead again = parse(build(pages));
     if (again.problem || again.pages != pages) std::abort();
 }

@@ -10,18 +10,19 @@ using namespace tessra;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    AppState loaded;
+    DocumentContent loaded;
     ParseBseImage({reinterpret_cast<const char*>(data), size}, loaded);
-    LoadStoredFormat(loaded);
-    for (double v : {loaded.format.sheetWidth, loaded.format.labelHeight, loaded.format.linePitch})
+    FormatChoice& choice = loaded.choice;
+    LoadStoredFormat(choice);
+    for (double v : {choice.format.sheetWidth, choice.format.labelHeight, choice.format.linePitch})
         if (!std::isfinite(v)) std::abort();
 
-    loaded.selectedPresetKey = loaded.formatPresetKey;
-    BuildSaveImage(loaded);
-    if (loaded.formatString.size() != 50) std::abort();
+    choice.selectedPresetKey = choice.formatPresetKey;
+    const std::string image = BuildSaveImage(loaded);
+    if (StoredChoice(choice).formatString.size() != 50) std::abort();
 
-    AppState reread;
-    ParseBseImage(loaded.saveImage, reread);
+    DocumentContent reread;
+    ParseBseImage(image, reread);
     if (reread.lines.size() != loaded.lines.size()) std::abort();
     for (std::size_t i = 0; i < loaded.lines.size(); ++i) {
         const std::string& line = loaded.lines[i];

@@ -60,16 +60,18 @@ AppState StateFrom(FuzzedDataProvider& data)
     static constexpr std::array<const char*, 3> kModels = {"", mode::kZen10, mode::kZen10R};
     AppState state;
     state.printerModel = data.PickValueInArray(kModels);
-    state.format = fuzz::Format(data);
+    DocumentContent content;
+    content.choice.format = fuzz::Format(data);
     PositionTexts typed;
     for (std::string& text : typed) text = data.ConsumeRandomLengthString(24);
     ApplyPositionTexts(state, typed);
     state.leftMargin = fuzz::Length(data);
     state.verticalCorrection = fuzz::Length(data);
-    state.sameDataForAllLabels = data.ConsumeBool();
-    state.linesPerPage = data.ConsumeIntegralInRange(-1, 40);
+    content.choice.sameDataForAllLabels = data.ConsumeBool();
+    content.linesPerPage = data.ConsumeIntegralInRange(-1, 40);
     state.startLabel = data.ConsumeIntegralInRange(-1, 9802);
-    while (data.remaining_bytes() > 0) state.lines.push_back(data.ConsumeRandomLengthString(200));
+    while (data.remaining_bytes() > 0) content.lines.push_back(data.ConsumeRandomLengthString(200));
+    state.document.Replace(std::move(content), {}, {}, Document::Start::Unmodified);
     return state;
 }
 

@@ -31,7 +31,7 @@ void Require(bool condition)
 // Each label's reading, one text per shown line, as `tessra read` prints it.
 class LabelReadings final : public tessra::SheetVisitor {
 public:
-    explicit LabelReadings(const tessra::AppState& s) : cells_(CellsPerLabelLine(s.format)) {}
+    explicit LabelReadings(const tessra::AppState& s) : cells_(CellsPerLabelLine(s.document.format())) {}
 
     void BeginLabel(const tessra::LabelPlace&) override
     {
@@ -56,7 +56,7 @@ private:
 void CheckReadings(std::string_view text, const tessra::AppState& state)
 {
     const tessra::LabelSources texts = tessra::SplitLabels(text);
-    Require(state.sameDataForAllLabels == !texts.separated);
+    Require(state.document.sameDataForAllLabels() == !texts.separated);
     LabelReadings readings(state);
     tessra::WalkEverySheet(state, readings);
     const tessra::LabelSource blank;
@@ -93,11 +93,11 @@ bool InKanaAlphabet(std::string_view text)
 
 void CheckEditorTexts(const tessra::AppState& state)
 {
-    const auto perPage = static_cast<std::size_t>(state.linesPerPage);
-    for (std::size_t first = 0; first < state.lines.size(); first += perPage) {
-        const std::size_t end = std::min(state.lines.size(), first + perPage);
-        const Lines page(state.lines.begin() + static_cast<std::ptrdiff_t>(first),
-                         state.lines.begin() + static_cast<std::ptrdiff_t>(end));
+    const auto perPage = static_cast<std::size_t>(state.document.linesPerPage());
+    for (std::size_t first = 0; first < state.document.lines().size(); first += perPage) {
+        const std::size_t end = std::min(state.document.lines().size(), first + perPage);
+        const Lines page(state.document.lines().begin() + static_cast<std::ptrdiff_t>(first),
+                         state.document.lines().begin() + static_cast<std::ptrdiff_t>(end));
         tessra::KanaComposer composer;
         composer.ResetForLabel();
         const Lines texts = tessra::EditableLines(page);
@@ -124,7 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckEditorTexts(state);
         return 0;
     }
-    Require(state.lines.empty());
+    Require(state.document.lines().empty());
     for (const std::string& message : messages)
         Require(!message.empty() && tessra::EncodeUtf8(tessra::DecodeUtf8(message)) == message);
     return 0;

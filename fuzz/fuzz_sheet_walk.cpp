@@ -18,16 +18,18 @@ using namespace tessra;
 AppState StateFrom(FuzzedDataProvider& data)
 {
     AppState state;
-    state.format = fuzz::Format(data);
+    DocumentContent content;
+    content.choice.format = fuzz::Format(data);
     for (double* margin : {&state.leftMargin, &state.topMargin, &state.bottomMargin})
         *margin = fuzz::Length(data);
-    state.sameDataForAllLabels = data.ConsumeBool();
-    state.cellsPerLine = data.ConsumeIntegralInRange(-9, 99);
-    state.linesPerPage = data.ConsumeIntegralInRange(-9, 99);
-    state.selectedPresetKey = data.ConsumeRandomLengthString(60);
+    content.choice.sameDataForAllLabels = data.ConsumeBool();
+    content.cellsPerLine = data.ConsumeIntegralInRange(-9, 99);
+    content.linesPerPage = data.ConsumeIntegralInRange(-9, 99);
+    content.choice.selectedPresetKey = data.ConsumeRandomLengthString(60);
     state.startLabel = data.ConsumeIntegralInRange(-1, 9802);
     state.shownSheet = data.ConsumeIntegral<long long>();
-    while (data.remaining_bytes() > 0) state.lines.push_back(data.ConsumeRandomLengthString(200));
+    while (data.remaining_bytes() > 0) content.lines.push_back(data.ConsumeRandomLengthString(200));
+    state.document.Replace(std::move(content), {}, {}, Document::Start::Unmodified);
     return state;
 }
 

@@ -41,18 +41,20 @@ CMainFrame::CMainFrame(AppState& state, Dialogs& dialogs)
       actions_(this),
       view_(nullptr),
       files_(state, dialogs, this,
-             {[this](bool shown) { SetFormatBarShown(shown); }, [this] { DocumentChanged(); }})
+             {[this](bool shown) { SetFormatBarShown(shown); }})
 {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowIcon(ProgramIcon());
     CreateBars();
     BindCommands();
+    state_.document.AddObserver(this);
     UpdateCommandStates();
 }
 
 // The docks hide while the window goes; by then the commands they would update are gone.
 CMainFrame::~CMainFrame()
 {
+    state_.document.RemoveObserver(this);
     labelEditorDock_->disconnect(this);
     history_->disconnect(this);
 }
@@ -86,7 +88,7 @@ void CMainFrame::CreateFormatBar()
     formatBarDock_->setObjectName(QStringLiteral("formatBarDock"));
     formatBarDock_->setAllowedAreas(Qt::RightDockWidgetArea);
     formatBarDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
-    formatBar_ = new FormatBar(state_, [this] { FormatChanged(); },
+    formatBar_ = new FormatBar(state_, [this] { ScheduleFormatStep(); },
                                [this](const QString& text) { statusBar_->showMessage(text); });
     // A short window scrolls the bar rather than cutting its fields.
     auto* scroller = new QScrollArea;
@@ -127,8 +129,7 @@ void CMainFrame::CreateLabelEditor()
     labelEditorDock_->setAccessibleName(QStringLiteral("ラベル編集"));
     labelEditorDock_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::BottomDockWidgetArea);
     labelEditorDock_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
-    labelEditor_ = new LabelEditor(state_, {[this] { LabelEdited(); },
-                                            [this](const QString& message) {
+    labelEditor_ = new LabelEditor(state_, {[this](const QString& message) {
                                                 if (message.isEmpty()) {
                                                     statusBar_->clearMessage();
                                                 } else {
@@ -186,7 +187,7 @@ void CMainFrame::BindCommands()
     BindCommand(kStatusBar, [this] { statusBar_->setVisible(statusBar_->isHidden()); });
     BindCommand(kFormatBarMenu, [this] { ToggleFormatBar(); });
     BindCommand(kFormatBarButton, [this] {
-        if (state_.fileOpen) ToggleFormatBar();
+        if (state_.document.fileOpen()) ToggleFormatBar();
     });
     BindCommand(kLabelEditor, [this] { ToggleLabelEditor(); });
     BindCommand(kUndo, [this] { edits_->Undo(); });
@@ -216,14 +217,14 @@ void CMainFrame::UpdateCommandStates()
     actions_.Action(kToolBar)->setChecked(!toolBar_->isHidden());
     actions_.Action(kStatusBar)->setChecked(!statusBar_->isHidden());
     QAction* formatBarItem = actions_.Action(kFormatBarMenu);
-    formatBarItem->setEnabled(state_.fileOpen);
-    formatBarItem->setChecked(state_.fileOpen && FormatBarShown());
+    formatBarItem->setEnabled(state_.document.fileOpen());
+    formatBarItem->setChecked(state_.document.fileOpen() && FormatBarShown());
     actions_.Action(kLabelEditor)->setChecked(!labelEditorDock_->isHidden());
     actions_.Action(kUndo)->setEnabled(edits_->CanUndo());
     actions_.Action(kRedo)->setEnabled(edits_->CanRedo());
-    for (const int id : {kCut, kCopy, kPaste, kSelectAll, kSixKeyInput}) actions_.Action(id)->setEnabled(state_.fileOpen);
+    for (const int id : {kCut, kCopy, kPaste, kSelectAll, kSixKeyInput}) actions_.Action(id)->setEnabled(state_.document.fileOpen());
     actions_.Action(kSixKeyInput)->setChecked(edits_->SixKeyInput());
-    actions_.Action(kConfirmReadings)->setEnabled(state_.fileOpen && labelEditor_->HasUncheckedLines());
+    actions_.Action(kConfirmReadings)->setEnabled(state_.document.fileOpen() && labelEditor_->HasUncheckedLines());
     statusBar_->ShowUnchecked(UncheckedLineCount(state_));
 }
 
@@ -235,10 +236,8 @@ void CMainFrame::ToggleLabelEditor()
 }
 
 // One choice in the bar runs several rules, each ending here; the step is made after the last.
-void CMainFrame::FormatChanged()
+void CMainFrame::ScheduleFormatStep()
 {
-    view_->RepaintNow();
-    labelEditor_->FormatChanged();
     if (formatApplying_ || formatPending_) return;
     formatPending_ = true;
     QTimer::singleShot(0, this, &CMainFrame::RecordFormatStep);
@@ -259,8 +258,6 @@ void CMainFrame::ApplyFormat(const FormatSnapshot& snapshot)
     formatApplying_ = true;
     RestoreFormatSnapshot(snapshot, state_, *formatBar_);
     lastFormat_ = snapshot;
-    view_->RepaintNow();
-    labelEditor_->FormatChanged();
     formatApplying_ = false;
 }
 
@@ -272,21 +269,15 @@ void CMainFrame::ForgetFormatChanges()
     if (formatBar_) lastFormat_ = TakeFormatSnapshot(state_, *formatBar_);
 }
 
-void CMainFrame::LabelEdited()
-{
-    view_->RepaintNow();
-    UpdateCommandStates();
-}
-
 void CMainFrame::TurnSheet(int direction)
 {
-    if (state_.fileOpen && state_.viewMode == mode::kSheet && tessra::TurnSheet(state_, direction))
+    if (state_.document.fileOpen() && state_.viewMode == mode::kSheet && tessra::TurnSheet(state_, direction))
         view_->RepaintNow();
 }
 
 void CMainFrame::ShowSheetState()
 {
-    const bool shown = state_.fileOpen && state_.viewMode == mode::kSheet;
+    const bool shown = state_.document.fileOpen() && state_.viewMode == mode::kSheet;
     const SheetPlan plan = PlanSheets(state_);
     const long long sheet = ShownSheet(state_, plan);
     statusBar_->ShowSheet(sheet + 1, shown ? plan.sheets : 0);
@@ -304,14 +295,12 @@ void CMainFrame::ToggleFormatBar()
 {
     if (FormatBarShown()) {
         formatBarDock_->hide();
-        FormatBarHidden(state_);
+        FormatChoice choice = state_.document.choice();
+        FormatBarHidden(choice);
+        state_.document.SetFormat(std::move(choice), Document::FormatOrigin::Preset);
         ForgetFormatChanges();
     } else {
-        // Showing the bar re-reads the selection, which would call the document unmodified;
-        // changes not yet saved must still be asked about at exit.
-        const bool modified = state_.modified;
         SetFormatBarShown(true);
-        state_.modified = modified;
     }
     UpdateCommandStates();
 }
@@ -325,14 +314,16 @@ void CMainFrame::SetFormatBarShown(bool shown)
     ForgetFormatChanges();
 }
 
-// New, Open and Save As: a document just read or written has no steps to take back.
-void CMainFrame::DocumentChanged()
+// The view and the editor follow the document by themselves; the window keeps its title, its
+// history and its commands in step.
+void CMainFrame::DocumentChanged(unsigned changes)
 {
-    setWindowTitle(QString::fromStdString(DocumentTitle(state_)));
-    view_->RepaintNow();
-    if (!state_.modified) history_->clear();
-    ForgetFormatChanges();
-    labelEditor_->Reload();
+    if (changes & (kReplaced | kPathChanged)) {
+        setWindowTitle(QString::fromStdString(DocumentTitle(state_)));
+        // Another document has no steps to take back.
+        if (changes & kReplaced) history_->clear();
+        ForgetFormatChanges();
+    }
     UpdateCommandStates();
 }
 

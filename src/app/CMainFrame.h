@@ -26,7 +26,7 @@ class StatusBar;
 
 // The main window: menu, tool bar, status bar, the docked format bar, the view, and the
 // dimension-help window. It binds each command to the subsystem that carries it out.
-class CMainFrame final : public QMainWindow {
+class CMainFrame final : public QMainWindow, private DocumentObserver {
 public:
     CMainFrame(AppState& state, Dialogs& dialogs);
     ~CMainFrame() override;
@@ -63,14 +63,13 @@ private:
     void CreateFormatBar();
     bool FormatBarShown() const;
     void CreateLabelEditor();
-    void FormatChanged();
+    void ScheduleFormatStep();
     void RecordFormatStep();
     void ApplyFormat(const FormatSnapshot& snapshot);
     void ForgetFormatChanges();
-    void LabelEdited();
     void BindCommands();
     void SetFormatBarShown(bool shown);
-    void DocumentChanged();
+    void DocumentChanged(unsigned changes) override;
     void TurnSheet(int direction);
     void ShowSheetState();
     void BindCommand(int id, std::function<void()> handler);

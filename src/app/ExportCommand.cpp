@@ -18,8 +18,8 @@ const char* const kMessageTitle = "Tessra";
 // The document's own name with the first filter's extension.
 QString InitialName(const AppState& state)
 {
-    if (state.filePath.empty()) return {};
-    const QString path = QFile::decodeName(state.filePath.c_str());
+    if (state.document.filePath().empty()) return {};
+    const QString path = QFile::decodeName(state.document.filePath().c_str());
     const qsizetype dot = path.lastIndexOf('.');
     return (dot > path.lastIndexOf('/') ? path.left(dot) : path) + QStringLiteral(".brf");
 }
@@ -34,7 +34,7 @@ void Show(Dialogs& dialogs, QWidget* parent, std::string_view text)
 
 void OnExport(const AppState& state, Dialogs& dialogs, QWidget* parent)
 {
-    if (!state.fileOpen) return Show(dialogs, parent, kNoDocumentMessage);
+    if (!state.document.fileOpen()) return Show(dialogs, parent, kNoDocumentMessage);
     const FileRequest request{QString::fromUtf8(kExportTitle), QString::fromUtf8(kExportFilter),
                               InitialName(state), QStringLiteral("brf")};
     const std::optional<QString> path = dialogs.SaveFileName(parent, request);

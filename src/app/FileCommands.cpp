@@ -26,7 +26,6 @@ void FileCommands::New()
 {
     NewDocument(state_);
     hooks_.setFormatBarShown(true);
-    hooks_.documentChanged();
 }
 
 void FileCommands::Open()
@@ -41,12 +40,11 @@ void FileCommands::OpenPath(const QString& path)
     const std::optional<std::string> message = OpenDocument(state_, PathBytes(path));
     if (message) ShowMessage(*message);
     hooks_.setFormatBarShown(false);
-    hooks_.documentChanged();
 }
 
 bool FileCommands::Save()
 {
-    if (state_.fileOpen && state_.filePath.empty()) return SaveAs();
+    if (state_.document.fileOpen() && state_.document.filePath().empty()) return SaveAs();
     const std::optional<std::string> message = SaveDocument(state_);
     if (message) ShowMessage(*message);
     return !message;
@@ -54,23 +52,22 @@ bool FileCommands::Save()
 
 bool FileCommands::SaveAs()
 {
-    if (!state_.fileOpen) {
+    if (!state_.document.fileOpen()) {
         ShowMessage(std::string(kNoDocumentMessage));
         return false;
     }
     const FileRequest request{{}, QString::fromUtf8(kFileFilter),
-                              PathFromBytes(state_.filePath), QStringLiteral("BSE")};
+                              PathFromBytes(state_.document.filePath()), QStringLiteral("BSE")};
     const std::optional<QString> path = dialogs_.SaveFileName(parent_, request);
     if (!path) return false;
     const std::optional<std::string> message = SaveDocumentAs(state_, PathBytes(*path));
     if (message) ShowMessage(*message);
-    hooks_.documentChanged();
     return !message;
 }
 
 bool FileCommands::MayDiscardChanges()
 {
-    if (!state_.modified) return true;
+    if (!state_.document.modified()) return true;
     const MessageRequest question{QString::fromUtf8(kMessageTitle), QString::fromUtf8(kSaveChangesQuestion),
                                   MessageIcon::Information, MessageButtons::YesNoCancel, true};
     switch (dialogs_.ShowMessage(parent_, question)) {

@@ -17,8 +17,6 @@ class FileCommands {
 public:
     struct Hooks {
         std::function<void(bool shown)> setFormatBarShown;
-        // Title set from the document and the view repainted.
-        std::function<void()> documentChanged;
     };
 
     FileCommands(AppState& state, Dialogs& dialogs, QWidget* parent, Hooks hooks);

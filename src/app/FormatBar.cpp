@@ -13,6 +13,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace tessra {
 namespace {
 
@@ -58,7 +60,7 @@ constexpr FormatField kShowOrder[] = {
 
 QString FieldText(const AppState& state, FormatField field)
 {
-    return QString::fromStdString(FieldValueText(field, FieldValue(state.format, field)));
+    return QString::fromStdString(FieldValueText(field, FieldValue(state.document.format(), field)));
 }
 
 QString Ascii(std::string_view text)
@@ -107,9 +109,9 @@ void NameList(QComboBox& list, const QString& name, const char* objectName)
 
 }  // namespace
 
-FormatBar::FormatBar(AppState& state, std::function<void()> repaint,
+FormatBar::FormatBar(AppState& state, std::function<void()> changed,
                      std::function<void(const QString&)> tell, QWidget* parent)
-    : QWidget(parent), state_(state), repaint_(std::move(repaint)), tell_(std::move(tell))
+    : QWidget(parent), state_(state), changed_(std::move(changed)), tell_(std::move(tell))
 {
     setObjectName("formatBar");
     auto* column = new QVBoxLayout(this);
@@ -275,16 +277,18 @@ QRadioButton& FormatBar::DataButton(bool sameForAllLabels) const
 
 void FormatBar::ShowSelection()
 {
-    const PresetPosition position = SelectPresetInBar(state_.selectedPresetKey);
+    const PresetPosition position = SelectPresetInBar(state_.document.selectedPresetKey());
     kindList_->setCurrentIndex(position.kindIndex);
     FillSizes(position.kindIndex);
     sizeList_->setCurrentIndex(position.sizeIndex);
-    ApplySelection();
+    ApplySelection(Document::FormatOrigin::Preset);
 }
 
 void FormatBar::FillSizes(int kindIndex)
 {
-    const tessra::SizeList sizes = tessra::FillSizeList(kindIndex, state_);
+    FormatChoice choice = state_.document.choice();
+    const tessra::SizeList sizes = tessra::FillSizeList(kindIndex, choice);
+    state_.document.SetFormat(std::move(choice), Document::FormatOrigin::Preset);
     sizeList_->clear();
     for (const std::string& row : sizes.rows) {
         const std::string name = row.substr(0, row.find('#'));
@@ -296,11 +300,15 @@ void FormatBar::FillSizes(int kindIndex)
     if (!sizes.perLabelDataEnabled) sameData_->setChecked(true);
 }
 
-void FormatBar::ApplySelection()
+void FormatBar::ApplySelection(Document::FormatOrigin origin)
 {
     const std::string kindText = StdString(kindList_->currentData());
     const std::string sizeText = StdString(sizeList_->currentData());
-    const LayoutEdits edits = ApplyPresetSelection(state_, kindText, sizeText);
+    FormatChoice choice = state_.document.choice();
+    const LayoutEdits edits = ApplyPresetSelection(choice, kindText, sizeText);
+    state_.document.SetFormat(std::move(choice), origin);
+    // The fields' own rules take what the selection shows as the selection's change.
+    const Document::FormatOrigin typed = std::exchange(fieldOrigin_, origin);
     for (const FormatField field : kLayoutFields) {
         const bool sheetSize = field == FormatField::SheetWidth || field == FormatField::SheetHeight;
         Field(field).setEnabled(edits == LayoutEdits::All ||
@@ -308,12 +316,12 @@ void FormatBar::ApplySelection()
     }
     for (const FormatField field : kShowOrder) WriteField(field, FieldText(state_, field));
     ShowPitchAndDataMode();
-    state_.modified = false;
+    fieldOrigin_ = typed;
 }
 
 void FormatBar::ShowPitchAndDataMode()
 {
-    const std::optional<FixedPitch> fixed = PitchOfCode(state_.format.lineCode);
+    const std::optional<FixedPitch> fixed = PitchOfCode(state_.document.format().lineCode);
     QRadioButton& checked = fixed ? FixedPitchButton(*fixed) : *customPitch_;
     {
         const QSignalBlocker blocker(checked);
@@ -324,7 +332,7 @@ void FormatBar::ShowPitchAndDataMode()
 
     const QSignalBlocker sameBlocker(sameData_);
     const QSignalBlocker ownBlocker(ownData_);
-    DataButton(state_.sameDataForAllLabels).setChecked(true);
+    DataButton(state_.document.sameDataForAllLabels()).setChecked(true);
 }
 
 void FormatBar::WriteField(FormatField field, const QString& text)
@@ -341,24 +349,24 @@ void FormatBar::OnKindActivated(int kindIndex)
 {
     FillSizes(kindIndex);
     sizeList_->setCurrentIndex(0);
-    ApplySelection();
-    repaint_();
-    state_.modified = true;
+    ApplySelection(Document::FormatOrigin::User);
+    changed_();
 }
 
 void FormatBar::OnSizeActivated()
 {
-    ApplySelection();
-    repaint_();
-    state_.modified = true;
+    ApplySelection(Document::FormatOrigin::User);
+    changed_();
 }
 
 void FormatBar::OnFieldTextChanged(FormatField field, const QString& text)
 {
-    const FieldChange change = ApplyFieldText(state_, field, text.toStdString());
+    FormatChoice choice = state_.document.choice();
+    const FieldChange change = ApplyFieldText(choice, field, text.toStdString());
     if (!change.stored) return;
+    state_.document.SetFormat(std::move(choice), fieldOrigin_);
     if (change.mirrorInto) WriteField(*change.mirrorInto, text);
-    repaint_();
+    changed_();
 }
 
 // The per-keystroke rule may have ignored what the field shows: the field shows the value in use
@@ -367,7 +375,7 @@ void FormatBar::OnFieldEditingFinished(FormatField field)
 {
     QLineEdit& edit = Field(field);
     const std::optional<FieldResync> resync = ResyncField(
-        state_, field, edit.text().toStdString(), edit.accessibleName().toStdString());
+        state_.document.choice(), field, edit.text().toStdString(), edit.accessibleName().toStdString());
     if (!resync) return;
     {
         const QSignalBlocker blocker(edit);
@@ -376,25 +384,33 @@ void FormatBar::OnFieldEditingFinished(FormatField field)
     if (tell_) tell_(QString::fromStdString(resync->reason));
 }
 
+void FormatBar::ChangeFormat(const std::function<void(FormatChoice&)>& rule)
+{
+    FormatChoice choice = state_.document.choice();
+    rule(choice);
+    state_.document.SetFormat(std::move(choice), Document::FormatOrigin::User);
+}
+
 void FormatBar::OnFixedPitch(FixedPitch pitch)
 {
     WriteField(FormatField::LinePitch, Ascii(FixedPitchText(pitch)));
-    ApplyFixedPitch(state_, pitch);
+    ChangeFormat([pitch](FormatChoice& choice) { ApplyFixedPitch(choice, pitch); });
     Field(FormatField::LinePitch).setEnabled(false);
-    repaint_();
+    changed_();
 }
 
 void FormatBar::OnCustomPitch()
 {
-    ApplyCustomPitch(state_, Field(FormatField::LinePitch).text().toStdString());
+    const std::string pitchText = Field(FormatField::LinePitch).text().toStdString();
+    ChangeFormat([&pitchText](FormatChoice& choice) { ApplyCustomPitch(choice, pitchText); });
     Field(FormatField::LinePitch).setEnabled(true);
-    repaint_();
+    changed_();
 }
 
 void FormatBar::OnDataMode(bool sameForAllLabels)
 {
-    ApplyDataMode(state_, sameForAllLabels);
-    repaint_();
+    ChangeFormat([sameForAllLabels](FormatChoice& choice) { ApplyDataMode(choice, sameForAllLabels); });
+    changed_();
 }
 
 FormatBar::BarView FormatBar::ShownNow() const
@@ -420,7 +436,8 @@ void FormatBar::Show(const BarView& shown)
     for (QObject* widget : findChildren<QObject*>()) blockers.push_back(std::make_unique<QSignalBlocker>(widget));
     kindList_->setCurrentIndex(shown.kind);
     sizeList_->clear();
-    for (const std::string& row : tessra::FillSizeList(std::max(0, shown.kind), state_).rows)
+    FormatChoice scratch;  // the data mode comes from what is shown, not from the list's rule
+    for (const std::string& row : tessra::FillSizeList(std::max(0, shown.kind), scratch).rows)
         sizeList_->addItem(Shown(row.substr(0, row.find('#'))).trimmed(), Bytes(row));
     sizeList_->setCurrentIndex(shown.size);
     for (std::size_t f = 0; f < fields_.size(); ++f) {

@@ -23,8 +23,9 @@ namespace tessra {
 // show what the state holds and which fields may be edited.
 class FormatBar final : public QWidget {
 public:
-    // `repaint` redraws the view at once from the state; `tell` shows a message in the status bar.
-    FormatBar(AppState& state, std::function<void()> repaint,
+    // `changed` hears of each change the user made, once the document has it; `tell` shows a
+    // message in the status bar.
+    FormatBar(AppState& state, std::function<void()> changed,
               std::function<void(const QString&)> tell = {}, QWidget* parent = nullptr);
 
     // Selects the lists' entries for the selected preset key and shows the format in the fields,
@@ -70,13 +71,17 @@ private:
     void OnDataMode(bool sameForAllLabels);
 
     void FillSizes(int kindIndex);
-    void ApplySelection();
+    void ApplySelection(Document::FormatOrigin origin);
+    // A rule of the bar runs on a copy of the document's format, which then becomes the
+    // document's, changed by the user.
+    void ChangeFormat(const std::function<void(FormatChoice&)>& rule);
     void ShowPitchAndDataMode();
     // Writes a text into a field; its rule runs even when the text was already there.
     void WriteField(FormatField field, const QString& text);
 
     AppState& state_;
-    std::function<void()> repaint_;
+    std::function<void()> changed_;
+    Document::FormatOrigin fieldOrigin_ = Document::FormatOrigin::User;
     std::function<void(const QString&)> tell_;
     QComboBox* kindList_ = nullptr;
     QComboBox* sizeList_ = nullptr;

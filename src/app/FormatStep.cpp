@@ -4,17 +4,13 @@ namespace tessra {
 
 FormatSnapshot TakeFormatSnapshot(const AppState& state, const FormatBar& bar)
 {
-    return {state.format, state.sameDataForAllLabels, state.selectedPresetKey, state.formatString, bar.ShownNow()};
+    return {state.document.choice(), bar.ShownNow()};
 }
 
 void RestoreFormatSnapshot(const FormatSnapshot& snapshot, AppState& state, FormatBar& bar)
 {
     bar.Show(snapshot.bar);
-    state.format = snapshot.format;
-    state.sameDataForAllLabels = snapshot.sameDataForAllLabels;
-    state.selectedPresetKey = snapshot.selectedPresetKey;
-    state.formatString = snapshot.formatString;
-    state.modified = true;
+    state.document.SetFormat(snapshot.choice, Document::FormatOrigin::History);
 }
 
 FormatStep::FormatStep(FormatSnapshot before, FormatSnapshot after, std::function<void(const FormatSnapshot&)> apply)

@@ -10,12 +10,9 @@
 
 namespace tessra {
 
-// The sheet format as the state holds it and the format bar shows it.
+// The sheet format as the document holds it and the format bar shows it.
 struct FormatSnapshot {
-    SheetFormat format;
-    bool sameDataForAllLabels = true;
-    std::string selectedPresetKey;
-    std::string formatString;
+    FormatChoice choice;
     FormatBar::BarView bar;
 
     bool operator==(const FormatSnapshot&) const = default;
@@ -23,8 +20,8 @@ struct FormatSnapshot {
 
 FormatSnapshot TakeFormatSnapshot(const AppState& state, const FormatBar& bar);
 
-// Puts a snapshot back into the state and the bar, without the bar's rules, and marks the
-// document modified.
+// Puts a snapshot back into the document and the bar, without the bar's rules; the document is
+// modified unless that is the format it was saved with.
 void RestoreFormatSnapshot(const FormatSnapshot& snapshot, AppState& state, FormatBar& bar);
 
 // One change made in the format bar. Typing into one field makes one step, as typing in the label

@@ -64,7 +64,7 @@ int RunCheck(CliContext& context)
 {
     int exitCode = kExitOk;
     if (!StartLabelOption(context, exitCode)) return exitCode;
-    const std::optional<PrintRefusal> fit = CheckLabelsFit(context.state.format);
+    const std::optional<PrintRefusal> fit = CheckLabelsFit(context.state.document.format());
     std::string cells, lost;
     UnprintableLister lister(cells, lost, PlanSheets(context.state).sheets > 1);
     const SheetWalkResult walk = WalkEverySheet(context.state, lister);

@@ -298,9 +298,9 @@ bool StartLabelOption(CliContext& context, int& exitCode)
     if (!context.parser.isSet(kStartOption)) return true;
     int start = 1;
     if (!WholeNumberOption(context, kStartOption.names().first(), start, exitCode)) return false;
-    if (!StartLabelOnSheet(context.state.format, start)) {
+    if (!StartLabelOnSheet(context.state.document.format(), start)) {
         exitCode = UsageError(context, QStringLiteral("--start must lie between 1 and %1.")
-                                           .arg(std::max(1LL, LabelsPerSheet(context.state.format))));
+                                           .arg(std::max(1LL, LabelsPerSheet(context.state.document.format()))));
         return false;
     }
     context.state.startLabel = start;

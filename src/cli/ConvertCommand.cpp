@@ -46,8 +46,8 @@ std::optional<std::string> LostBraille(const AppState& state)
     if (!line) return std::nullopt;
     return std::to_string(line->page + 1) + " ページ " + std::to_string(line->line) + " 行目: 点字 " +
            std::to_string(line->cells) + " マスがラベルに入りません（ラベルに入るのは 1 行 " +
-           std::to_string(CellsPerLabelLine(state.format)) + " マス、" +
-           std::to_string(LinesPerLabel(state.format)) +
+           std::to_string(CellsPerLabelLine(state.document.format())) + " マス、" +
+           std::to_string(LinesPerLabel(state.document.format())) +
            " 行まで）。入らない点字は印刷されません。そのまま変換するには --keep-overflow を付けてください";
 }
 

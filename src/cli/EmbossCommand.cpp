@@ -112,7 +112,7 @@ int SendToPrinter(CliContext& context, const PrintOptions& options)
             : DestinationOfChosenPrinter(state);
 
     TerminalProgress progress(context.streams.err, context.streams.errIsTerminal);
-    const auto failure = RunTransport(destination, state.filePath, [&](ByteSink& sink) {
+    const auto failure = RunTransport(destination, state.document.filePath(), [&](ByteSink& sink) {
         EncodePrintJob(state, options, sink, progress);
         if (!sink.Failed()) progress.Finish();
     });
@@ -150,7 +150,7 @@ int RunEmboss(CliContext& context)
     const bool toPrinter = !parser.isSet("output");
     std::optional<std::string> refusal = ApplyPositionOptions(parser, state);
     if (!refusal) {
-        std::optional<PrintRefusal> check = CheckLabelsFit(state.format);
+        std::optional<PrintRefusal> check = CheckLabelsFit(state.document.format());
         if (!check) check = CheckPrinterReady(state, AllCellsPrintable(state), toPrinter);
         if (!check) check = CheckCopies(options.copies);
         if (check) refusal = check->message;

@@ -93,7 +93,7 @@ bool LabelOption(const CliContext& context, long long& label, int& exitCode)
     int number = 1;
     if (!context.parser.isSet("label")) return true;
     if (!WholeNumberOption(context, "label", number, exitCode)) return false;
-    const long long labels = LabelCount(context.state.format);
+    const long long labels = LabelCount(context.state.document.format());
     if (number >= 1 && number <= labels) {
         label = number - 1;
         return true;

@@ -97,6 +97,7 @@ CTessraView::CTessraView(AppState& state, QWidget* parent) : QAbstractScrollArea
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     UpdateScrollBars();
+    state_.document.AddObserver(this);
 }
 
 void CTessraView::OnInitialUpdate()
@@ -142,10 +143,22 @@ void CTessraView::OnShowKana()
     RepaintNow();
 }
 
+CTessraView::~CTessraView()
+{
+    state_.document.RemoveObserver(this);
+}
+
+// What the document holds is drawn at once, so code after a change sees allCellsPrintable as the
+// drawing left it.
+void CTessraView::DocumentChanged(unsigned changes)
+{
+    if (changes & (kLinesChanged | kFormatChanged | kReadingsChanged)) RepaintNow();
+}
+
 void CTessraView::RepaintNow()
 {
     // A smaller format may have left the chosen label behind.
-    const long long kept = ClampedLabel(state_.format, state_.chosenLabel);
+    const long long kept = ClampedLabel(state_.document.format(), state_.chosenLabel);
     const bool moved = kept != state_.chosenLabel;
     state_.chosenLabel = kept;
     viewport()->repaint();
@@ -178,7 +191,7 @@ void CTessraView::resizeEvent(QResizeEvent* event)
 
 void CTessraView::ChooseLabel(long long label)
 {
-    label = ClampedLabel(state_.format, label);
+    label = ClampedLabel(state_.document.format(), label);
     if (label == state_.chosenLabel) return;
     state_.chosenLabel = label;
     lineCursor_ = 0;
@@ -189,16 +202,16 @@ void CTessraView::ChooseLabel(long long label)
 
 ScreenRect CTessraView::ChosenLabelRect() const
 {
-    const long long label = ClampedLabel(state_.format, state_.chosenLabel);
-    const auto columns = std::max(1LL, static_cast<long long>(GridColumns(state_.format)));
-    return LabelOnScreen(state_.format, step_, origin_, static_cast<int>(label / columns),
+    const long long label = ClampedLabel(state_.document.format(), state_.chosenLabel);
+    const auto columns = std::max(1LL, static_cast<long long>(GridColumns(state_.document.format())));
+    return LabelOnScreen(state_.document.format(), step_, origin_, static_cast<int>(label / columns),
                          static_cast<int>(label % columns));
 }
 
 // The keys may move the chosen label out of sight; the view follows it with its frame.
 void CTessraView::ScrollToChosenLabel()
 {
-    if (state_.viewMode != mode::kSheet || LabelCount(state_.format) == 0) return;
+    if (state_.viewMode != mode::kSheet || LabelCount(state_.document.format()) == 0) return;
     const ScreenRect r = ChosenLabelRect();
     const auto follow = [](QScrollBar* bar, int low, int high, int visible) {
         if (high - bar->value() > visible) bar->setValue(high - visible);
@@ -211,11 +224,11 @@ void CTessraView::ScrollToChosenLabel()
 
 std::optional<long long> CTessraView::LabelAt(QPoint p) const
 {
-    if (state_.viewMode != mode::kSheet || !state_.fileOpen) return std::nullopt;
+    if (state_.viewMode != mode::kSheet || !state_.document.fileOpen()) return std::nullopt;
     const ScreenPoint point{p.x() + horizontalScrollBar()->value(), p.y() + verticalScrollBar()->value()};
-    const std::optional<GridPosition> hit = LabelAtPoint(state_.format, step_, origin_, point);
+    const std::optional<GridPosition> hit = LabelAtPoint(state_.document.format(), step_, origin_, point);
     if (!hit) return std::nullopt;
-    return static_cast<long long>(hit->row) * GridColumns(state_.format) + hit->column;
+    return static_cast<long long>(hit->row) * GridColumns(state_.document.format()) + hit->column;
 }
 
 void CTessraView::mousePressEvent(QMouseEvent* event)
@@ -250,8 +263,8 @@ void CTessraView::keyPressEvent(QKeyEvent* event)
 
 bool CTessraView::SheetViewKey(int key)
 {
-    if (!state_.fileOpen) return false;
-    const auto step = [this](LabelStep s) { ChooseLabel(SteppedLabel(state_.format, state_.chosenLabel, s)); };
+    if (!state_.document.fileOpen()) return false;
+    const auto step = [this](LabelStep s) { ChooseLabel(SteppedLabel(state_.document.format(), state_.chosenLabel, s)); };
     switch (key) {
     case Qt::Key_Right: step(LabelStep::Next); return true;
     case Qt::Key_Left: step(LabelStep::Previous); return true;
@@ -269,8 +282,8 @@ bool CTessraView::LabelViewKey(int key)
 {
     if (state_.viewMode != mode::kLabel) return false;
     switch (key) {
-    case Qt::Key_PageDown: ChooseLabel(SteppedLabel(state_.format, state_.chosenLabel, LabelStep::Next)); return true;
-    case Qt::Key_PageUp: ChooseLabel(SteppedLabel(state_.format, state_.chosenLabel, LabelStep::Previous)); return true;
+    case Qt::Key_PageDown: ChooseLabel(SteppedLabel(state_.document.format(), state_.chosenLabel, LabelStep::Next)); return true;
+    case Qt::Key_PageUp: ChooseLabel(SteppedLabel(state_.document.format(), state_.chosenLabel, LabelStep::Previous)); return true;
     case Qt::Key_Escape: OnViewSheet(); return true;
     case Qt::Key_Down:
     case Qt::Key_Up: {
@@ -290,7 +303,7 @@ bool CTessraView::LabelViewKey(int key)
 // In the system's highlight colour, never red: red marks what cannot be embossed.
 void CTessraView::DrawChosenLabel(QPainter& painter) const
 {
-    if (state_.viewMode != mode::kSheet || LabelCount(state_.format) == 0) return;
+    if (state_.viewMode != mode::kSheet || LabelCount(state_.document.format()) == 0) return;
     const ScreenRect r = ChosenLabelRect();
     painter.save();
     painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), kChosenFrameWidth));
@@ -322,11 +335,11 @@ void CTessraView::DescribeForScreenReaders()
     const int scrollX = horizontalScrollBar()->value(), scrollY = verticalScrollBar()->value();
     if (state_.viewMode == mode::kLabel) {
         const SpokenLabel label = SpokenLabelView(state_);
-        const ScreenRect outline = LabelViewLabel(state_.format, step_, origin_);
-        const int lineHeight = LineOnScreen(state_.format, step_, origin_, 2).y - LineOnScreen(state_.format, step_, origin_, 1).y;
+        const ScreenRect outline = LabelViewLabel(state_.document.format(), step_, origin_);
+        const int lineHeight = LineOnScreen(state_.document.format(), step_, origin_, 2).y - LineOnScreen(state_.document.format(), step_, origin_, 1).y;
         for (std::size_t i = 0; i < label.lines.size(); ++i) {
             const int number = static_cast<int>(i) + 1;
-            const QRect rect = LineRect(outline, LineOnScreen(state_.format, step_, origin_, number), lineHeight);
+            const QRect rect = LineRect(outline, LineOnScreen(state_.document.format(), step_, origin_, number), lineHeight);
             const QString reading = QString::fromStdString(label.lines[i].reading);
             const QString described =
                 label.lines[i].unchecked ? reading + QStringLiteral("。読みを確かめていない行") : reading;
@@ -338,10 +351,10 @@ void CTessraView::DescribeForScreenReaders()
         description = Described(QString(), label.unprintableCells, label.uncheckedLines);
     } else if (state_.viewMode == mode::kSheet) {
         const std::vector<SpokenLabel> labels = SpokenLabels(state_);
-        const auto columns = static_cast<long long>(std::max(1, GridColumns(state_.format)));
+        const auto columns = static_cast<long long>(std::max(1, GridColumns(state_.document.format())));
         for (std::size_t i = 0; i < labels.size(); ++i) {
             const auto index = static_cast<long long>(i);
-            const ScreenRect r = LabelOnScreen(state_.format, step_, origin_, static_cast<int>(index / columns),
+            const ScreenRect r = LabelOnScreen(state_.document.format(), step_, origin_, static_cast<int>(index / columns),
                                                static_cast<int>(index % columns));
             const QRect rect(QPoint(r.left - scrollX, r.top - scrollY), QPoint(r.right - scrollX, r.bottom - scrollY));
             const QString reading = JoinedLines(labels[i]);
@@ -406,7 +419,7 @@ void CTessraView::focusInEvent(QFocusEvent* event)
 void CTessraView::TracePaint(double paintMs)
 {
     std::fprintf(stderr, "tessra: paint %.2f ms (%s %s)\n", paintMs, state_.viewMode.c_str(), state_.zoom.c_str());
-    if (state_.fileOpen && !firstDocumentPaintTraced_) {
+    if (state_.document.fileOpen() && !firstDocumentPaintTraced_) {
         firstDocumentPaintTraced_ = true;
         TraceStartUp("first document paint done");
     }

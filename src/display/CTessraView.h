@@ -16,9 +16,10 @@ namespace tessra {
 // The program's only view: the sheet or one label, painted by the draw layer at the scroll
 // position, one logical unit per pixel. Its commands change a mode and repaint at once, so code
 // after a command sees allCellsPrintable as that drawing left it.
-class CTessraView final : public QAbstractScrollArea, public SpokenView {
+class CTessraView final : public QAbstractScrollArea, public SpokenView, private DocumentObserver {
 public:
     CTessraView(AppState& state, QWidget* parent = nullptr);
+    ~CTessraView() override;
 
     // Sets the modes of the first showing.
     void OnInitialUpdate();
@@ -52,6 +53,7 @@ public:
     ScrollSize ScrollArea() const { return scrollSize_; }
 
 protected:
+    void DocumentChanged(unsigned changes) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -74,7 +74,23 @@ LabelEditor::LabelEditor(AppState& state, Hooks hooks, QWidget* parent)
     // A line with kanji is written at once as its proposed reading; the field below shows it.
     connect(text_, &QPlainTextEdit::cursorPositionChanged, this,
             [this] { reading_->ProposeFor(text_->textCursor().block().text()); });
+    state_.document.AddObserver(this);
     Reload();
+}
+
+LabelEditor::~LabelEditor()
+{
+    state_.document.RemoveObserver(this);
+}
+
+void LabelEditor::DocumentChanged(unsigned changes)
+{
+    if (storing_) return;
+    if (changes & kLinesChanged) {
+        Reload();
+    } else if (changes & kFormatChanged) {
+        FormatChanged();
+    }
 }
 
 void LabelEditor::Reload()
@@ -88,7 +104,7 @@ void LabelEditor::Reload()
     loading_ = false;
     last_ = Current();
     endTyping_ = true;
-    text_->setReadOnly(!state_.fileOpen);
+    text_->setReadOnly(!state_.document.fileOpen());
     message_->clear();
     const LabelComposition composition = edit_->Compose(TextLines());
     MarkLines(composition);  // and the heading, which names the unchecked lines
@@ -99,9 +115,9 @@ void LabelEditor::Reload()
 void LabelEditor::ShowHeading()
 {
     QString heading;
-    if (!state_.fileOpen) {
+    if (!state_.document.fileOpen()) {
         heading = QStringLiteral("文書がありません");
-    } else if (state_.sameDataForAllLabels) {
+    } else if (state_.document.sameDataForAllLabels()) {
         heading = QStringLiteral("全ラベル共通のテキスト(&T)");
     } else {
         heading = QStringLiteral("ラベル %1 のテキスト(&T)").arg(state_.chosenLabel + 1);
@@ -190,9 +206,9 @@ void LabelEditor::Record()
 // Undo and redo bring back the label the step was typed into, then its text.
 void LabelEditor::Apply(long long label, const TextEditStep::Side& side)
 {
-    if (!state_.sameDataForAllLabels && label != state_.chosenLabel && hooks_.chooseLabel) hooks_.chooseLabel(label);
+    if (!state_.document.sameDataForAllLabels() && label != state_.chosenLabel && hooks_.chooseLabel) hooks_.chooseLabel(label);
     // A format undone since may have taken the label away; its text then has nowhere to go.
-    if (!state_.sameDataForAllLabels && label != state_.chosenLabel) return;
+    if (!state_.document.sameDataForAllLabels() && label != state_.chosenLabel) return;
     loading_ = true;
     text_->setPlainText(side.text);
     QTextCursor cursor = text_->textCursor();
@@ -206,7 +222,7 @@ void LabelEditor::Apply(long long label, const TextEditStep::Side& side)
 
 void LabelEditor::Compose()
 {
-    if (loading_ || !edit_ || !state_.fileOpen) return;
+    if (loading_ || !edit_ || !state_.document.fileOpen()) return;
     const std::vector<std::string> texts = TextLines();
     // The analyser is loaded only once a line needs it.
     const bool kanji = std::ranges::any_of(texts, [](const std::string& line) { return HasKanji(line); });
@@ -215,9 +231,10 @@ void LabelEditor::Compose()
     ShowMessage(composition);
     ShowCounts(composition);
     if (!composition.Composed()) return;
-    const bool stored = edit_->Store(state_, composition.cells);
-    const bool marked = edit_->MarkUnchecked(state_, composition, texts);
-    if ((stored || marked) && hooks_.documentEdited) hooks_.documentEdited();
+    storing_ = true;
+    edit_->Store(state_, composition.cells);
+    edit_->MarkUnchecked(state_, composition, texts);
+    storing_ = false;
 }
 
 // Lines not yet checked are tinted; refused characters are red and underlined over that.
@@ -268,7 +285,7 @@ void LabelEditor::ShowCounts(const LabelComposition& composition)
 {
     std::vector<int> cells;
     for (const std::string& line : composition.cells) cells.push_back(static_cast<int>(line.size()));
-    text_->ShowCellCounts(std::move(cells), CellsPerLabelLine(state_.format), LinesPerLabel(state_.format));
+    text_->ShowCellCounts(std::move(cells), CellsPerLabelLine(state_.document.format()), LinesPerLabel(state_.document.format()));
 }
 
 }  // namespace tessra

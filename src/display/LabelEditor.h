@@ -19,12 +19,11 @@ class ReadingProposal;
 
 // The docked label editor (ラベル編集): the chosen label's text, one line per braille line,
 // composed as `tessra compose` composes a label whenever it changes. A text that composes goes
-// into the document and the view repaints; a refused character is marked in the text and its
-// message shown under it, never in a box.
-class LabelEditor final : public QWidget {
+// into the document; a refused character is marked in the text and its message shown under it,
+// never in a box. The editor follows the document when anything else changes it.
+class LabelEditor final : public QWidget, private DocumentObserver {
 public:
     struct Hooks {
-        std::function<void()> documentEdited;                 // repaint the view at once
         std::function<void(const QString&)> showMessage;      // the status bar; empty clears
         std::function<void(long long label)> chooseLabel;     // the view's chosen label
         std::function<void()> beforeStep;                     // a text step is about to be made
@@ -33,13 +32,12 @@ public:
     };
 
     LabelEditor(AppState& state, Hooks hooks, QWidget* parent = nullptr);
+    ~LabelEditor() override;
 
     // Takes the chosen label's text from the document.
     void Reload();
     // Every text edit becomes a step of `history`, which may hold other steps too.
     void SetHistory(QUndoStack* history) { history_ = history; }
-    // After a format change: the label may show another page, or hold other cells per line.
-    void FormatChanged();
     // Writes every line with kanji as the reading shown for it, as 確定 writes one: one step.
     void ConfirmAllReadings();
     // Whether a line of the label's text awaits its reading's check.
@@ -51,6 +49,9 @@ public:
     ReadingProposal& Reading() const { return *reading_; }
 
 private:
+    void DocumentChanged(unsigned changes) override;
+    // After a format change: the label may show another page, or hold other cells per line.
+    void FormatChanged();
     void Compose();
     void ShowHeading();
     void Record();
@@ -71,6 +72,7 @@ private:
     std::optional<LabelEdit> edit_;
     long long shownPage_ = -1;
     bool loading_ = false;
+    bool storing_ = false;  // the document changes because of this editor's own text
     QUndoStack* history_ = nullptr;
     TextEditStep::Side last_;
     bool typing_ = false;       // the last change was one character

@@ -189,11 +189,11 @@ private:
 void DrawPrintableArea(QPainter& painter, const AppState& state, const ZoomStep& step,
                        ScreenPoint origin)
 {
-    const int right = origin.x + Px(state.format.sheetWidth, step);
+    const int right = origin.x + Px(state.document.format().sheetWidth, step);
     const int left = origin.x + Px(state.leftMargin, step);
     const int top = origin.y + Px(state.topMargin, step) - 1;
     const int bottom =
-        origin.y + Px(state.format.sheetHeight, step) - Px(state.bottomMargin, step);
+        origin.y + Px(state.document.format().sheetHeight, step) - Px(state.bottomMargin, step);
     QPen pen(kPrintableAreaLine, 0);
     pen.setDashPattern({18, 6});
     painter.setPen(pen);
@@ -208,8 +208,8 @@ void DrawPrintableArea(QPainter& painter, const AppState& state, const ZoomStep&
 
 void DrawSheet(QPainter& painter, const AppState& state, const ZoomStep& step, ScreenPoint origin)
 {
-    const int width = Px(state.format.sheetWidth, step);
-    const int height = Px(state.format.sheetHeight, step);
+    const int width = Px(state.document.format().sheetWidth, step);
+    const int height = Px(state.document.format().sheetHeight, step);
     const int shadow = step.shadowOffset;
     FillRect(painter, {origin.x + shadow, origin.y + shadow, origin.x + shadow + width,
                        origin.y + shadow + height},
@@ -296,14 +296,14 @@ SheetPainter::SheetPainter(int dpi) : fonts_(dpi) {}
 ViewDrawing SheetPainter::Layout(const AppState& state, ZoomStep& step, int clientWidth)
 {
     ViewDrawing layout;
-    if (!state.fileOpen) return layout;
+    if (!state.document.fileOpen()) return layout;
     ApplyZoom(state.zoom, step);
     if (state.viewMode == mode::kSheet) {
-        layout.origin = SheetViewOrigin(state.format, step, clientWidth);
-        layout.scrollSize = SheetViewScrollSize(state.format, step, layout.origin);
+        layout.origin = SheetViewOrigin(state.document.format(), step, clientWidth);
+        layout.scrollSize = SheetViewScrollSize(state.document.format(), step, layout.origin);
     } else if (state.viewMode == mode::kLabel) {
-        layout.origin = LabelViewOrigin(state.format, step, clientWidth);
-        layout.scrollSize = LabelViewScrollSize(state.format, step);
+        layout.origin = LabelViewOrigin(state.document.format(), step, clientWidth);
+        layout.scrollSize = LabelViewScrollSize(state.document.format(), step);
     }
     return layout;
 }
@@ -322,11 +322,11 @@ ViewDrawing SheetPainter::Paint(QPainter& painter, AppState& state, ZoomStep& st
         state.allCellsPrintable = WalkSheet(state, step, clientWidth, cells).AllCellsPrintable();
         DrawPrintableArea(painter, state, step, drawing.origin);
     } else {
-        const ScreenRect label = LabelViewLabel(state.format, step, drawing.origin);
+        const ScreenRect label = LabelViewLabel(state.document.format(), step, drawing.origin);
         OutlinedRect(painter, {label.left, label.top, label.right + 1, label.bottom + 1},
                      kLabelFill);
-        DrawMillimetreGrid(painter, state.format, step, drawing.origin);
-        DrawRulers(painter, state.format, step, drawing.origin, fonts_);
+        DrawMillimetreGrid(painter, state.document.format(), step, drawing.origin);
+        DrawRulers(painter, state.document.format(), step, drawing.origin, fonts_);
         cells.DrawLabels(false);
         WalkLabelView(state, step, clientWidth, cells);
     }

@@ -1,11 +1,8 @@
 #pragma once
 
-#include "format/SheetFormat.h"
+#include "document/Document.h"
 
-#include <cstddef>
-#include <map>
 #include <string>
-#include <vector>
 
 namespace tessra {
 
@@ -34,25 +31,8 @@ struct AppState {
     bool thickPaper = false;
     int startLabel = 1;  // the label the job begins at, from 1; chosen per run, never saved
 
-    // Document.
-    bool fileOpen = false;
-    bool modified = false;
-    std::string filePath;
-    std::string fileExtension;
-    std::vector<std::string> lines;  // braille cell bytes, one element per line
-    int headerCount = 0;
-    int cellsPerLine = 0;
-    int linesPerPage = 0;
-    std::string fileHeader;
-    std::string saveImage;
-    // Lines the label editor wrote from the proposed reading of kanji text that the user has not
-    // yet confirmed, by index into `lines`: that text and the cells it gave. Never saved; a line
-    // whose cells have changed since is no longer one of them.
-    struct UncheckedReading {
-        std::string text;
-        std::string cells;
-    };
-    std::map<std::size_t, UncheckedReading> uncheckedReadings;
+    // The document: what a file holds and what the user changes in it.
+    Document document;
 
     // Display.
     std::string displayMode;  // "Braille" or "Japanease"
@@ -61,14 +41,6 @@ struct AppState {
     long long shownSheet = 0;  // the sheet the sheet view shows, from 0
     bool allCellsPrintable = false;
     long long chosenLabel = 0;  // the sheet view's chosen label, reading order from 0
-
-    // Sheet format and its texts.
-    SheetFormat format;
-    bool sameDataForAllLabels = false;
-    std::string formatString;
-    std::string formatPresetKey;
-    std::string selectedPresetKey;
-    std::string filePresetKey;
 };
 
 namespace mode {

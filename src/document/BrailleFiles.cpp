@@ -98,8 +98,8 @@ std::optional<std::string> ExportDocument(const AppState& state, const std::stri
 std::optional<std::string> WriteBrailleFile(AppState& state, const std::string& path)
 {
     if (BrailleFileKindOf(path) != BrailleFileKind::Bse) return ExportDocument(state, path);
-    state.filePath = path;
-    return WriteBseFile(state);
+    state.document.Rename(path, state.document.fileExtension());
+    return WriteBseFile(state.document);
 }
 
 }  // namespace tessra

@@ -42,14 +42,14 @@ DocumentLines LinesOfPages(BraillePages pages)
 BraillePages DocumentPages(const AppState& state)
 {
     BraillePages pages;
-    if (state.linesPerPage < 1) return pages;
-    const auto pageSize = static_cast<std::size_t>(state.linesPerPage);
-    const std::size_t count = (state.lines.size() + pageSize - 1) / pageSize;
+    if (state.document.linesPerPage() < 1) return pages;
+    const auto pageSize = static_cast<std::size_t>(state.document.linesPerPage());
+    const std::size_t count = (state.document.lines().size() + pageSize - 1) / pageSize;
     pages.reserve(count);
     for (std::size_t page = 0; page < count; ++page) {
-        const LabelText text = LabelLines(state.lines.size(), state.linesPerPage, false,
+        const LabelText text = LabelLines(state.document.lines().size(), state.document.linesPerPage(), false,
                                           static_cast<long long>(page), LLONG_MAX);
-        const auto first = state.lines.begin() + static_cast<std::ptrdiff_t>(text.firstLine);
+        const auto first = state.document.lines().begin() + static_cast<std::ptrdiff_t>(text.firstLine);
         pages.emplace_back(first, first + text.count);
     }
     return pages;
@@ -91,17 +91,17 @@ void LoadPages(BraillePages pages, const Preset& preset, AppState& state)
     SheetFormat format;
     ParseFormatString(preset.layout, format);
     format.formatDataMode = sameData ? 0 : 1;
+    DocumentContent content = NewDocumentContent();
+    content.choice.selectedPresetKey = PresetKey(preset.kind, preset.sizeName);
+    content.choice.formatPresetKey = content.choice.selectedPresetKey;
+    content.choice.formatString = BuildFormatString(format, sameData);
+    content.choice.format = format;
+    content.choice.sameDataForAllLabels = sameData;
+    content.cellsPerLine = std::clamp(CellsPerLabelLine(format), 0, kCellsPerLineLimit);
+    content.linesPerPage = static_cast<int>(loaded.pageSize);
+    content.lines = std::move(loaded.lines);
     NewDocument(state);
-    state.filePath.clear();
-    state.fileExtension.clear();
-    state.selectedPresetKey = PresetKey(preset.kind, preset.sizeName);
-    state.formatPresetKey = state.selectedPresetKey;
-    state.formatString = BuildFormatString(format, sameData);
-    state.format = format;
-    state.sameDataForAllLabels = sameData;
-    state.cellsPerLine = std::clamp(CellsPerLabelLine(format), 0, kCellsPerLineLimit);
-    state.linesPerPage = static_cast<int>(loaded.pageSize);
-    state.lines = std::move(loaded.lines);
+    state.document.Replace(std::move(content), {}, {}, Document::Start::Unmodified);
 }
 
 }  // namespace tessra

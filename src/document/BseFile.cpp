@@ -58,63 +58,59 @@ std::size_t BseImageSize(const std::vector<std::string>& lines)
     return size;
 }
 
-void ParseBseImage(std::string_view image, AppState& state)
+void ParseBseImage(std::string_view image, DocumentContent& content)
 {
-    state.fileHeader = std::string(image.substr(0, kBseHeaderSize));
-    if (image.size() > kBseHeaderSize) SplitLines(image.substr(kBseHeaderSize), state.lines);
+    const std::string header(image.substr(0, kBseHeaderSize));
+    if (image.size() > kBseHeaderSize) SplitLines(image.substr(kBseHeaderSize), content.lines);
 
-    const std::string& header = state.fileHeader;
-    state.cellsPerLine = TextToInt(FixedField(header, bse::kCellsPerLineOffset, 2));
-    state.linesPerPage = TextToInt(FixedField(header, bse::kLinesPerPageOffset, 2));
-    state.headerCount = TextToInt(FixedField(header, bse::kHeaderCountOffset, 4));
-    state.filePresetKey = FixedField(header, bse::kPresetKeyOffset, kPresetKeyLength);
-    state.formatString = FixedField(header, bse::kFormatOffset, kStoredFormatLength);
+    content.cellsPerLine = TextToInt(FixedField(header, bse::kCellsPerLineOffset, 2));
+    content.linesPerPage = TextToInt(FixedField(header, bse::kLinesPerPageOffset, 2));
+    content.headerCount = TextToInt(FixedField(header, bse::kHeaderCountOffset, 4));
+    content.choice.filePresetKey = FixedField(header, bse::kPresetKeyOffset, kPresetKeyLength);
+    content.choice.formatString = FixedField(header, bse::kFormatOffset, kStoredFormatLength);
 }
 
-std::optional<std::string> ReadBseFile(AppState& state)
+std::optional<std::string> ReadBseFile(const std::string& path, DocumentContent& content)
 {
-    const std::optional<std::string> image = ReadFileHead(state.filePath, kBseSizeLimit);
-    if (!image) return state.filePath + "\n\n" + std::string(kOpenFailedMessage);
+    const std::optional<std::string> image = ReadFileHead(path, kBseSizeLimit);
+    if (!image) return path + "\n\n" + std::string(kOpenFailedMessage);
     if (image->size() >= kBseSizeLimit) return TooLargeToOpenMessage(kBseSizeLimit);
-    ParseBseImage(*image, state);
+    ParseBseImage(*image, content);
     return std::nullopt;
 }
 
-void BuildFileHeader(AppState& state)
+FormatChoice StoredChoice(const FormatChoice& choice)
 {
-    std::string header(kBseHeaderSize - 2, ' ');
-    header += "\r\n";
-    PutField(header, bse::kHeaderCountOffset, 4, state.headerCount);
-    PutField(header, bse::kCellsPerLineOffset, 2, state.cellsPerLine);
-    PutField(header, bse::kLinesPerPageOffset, 2, state.linesPerPage);
-    state.filePresetKey = PadPresetKey(state.selectedPresetKey);
-    header.replace(bse::kPresetKeyOffset, kPresetKeyLength,
-                   state.filePresetKey.substr(0, kPresetKeyLength));
-    state.formatString = BuildFormatString(state.format, state.sameDataForAllLabels);
-    header.replace(bse::kFormatOffset, kStoredFormatLength,
-                   FixedField(state.formatString, 0, kStoredFormatLength));
-    state.fileHeader = std::move(header);
+    FormatChoice stored = choice;
+    stored.filePresetKey = PadPresetKey(choice.selectedPresetKey);
+    stored.formatString = BuildFormatString(choice.format, choice.sameDataForAllLabels);
+    return stored;
 }
 
-void BuildSaveImage(AppState& state)
+std::string BuildSaveImage(const DocumentContent& content)
 {
-    BuildFileHeader(state);
-    std::string image = state.fileHeader;
-    for (const std::string& line : state.lines) {
+    const FormatChoice stored = StoredChoice(content.choice);
+    std::string image(kBseHeaderSize - 2, ' ');
+    image += "\r\n";
+    PutField(image, bse::kHeaderCountOffset, 4, content.headerCount);
+    PutField(image, bse::kCellsPerLineOffset, 2, content.cellsPerLine);
+    PutField(image, bse::kLinesPerPageOffset, 2, content.linesPerPage);
+    image.replace(bse::kPresetKeyOffset, kPresetKeyLength, stored.filePresetKey.substr(0, kPresetKeyLength));
+    image.replace(bse::kFormatOffset, kStoredFormatLength, FixedField(stored.formatString, 0, kStoredFormatLength));
+    for (const std::string& line : content.lines) {
         image += line.empty() ? std::string_view("  ") : std::string_view(line);
         image += "\r\n";
     }
     image += bse::kEndOfFile;
-    state.saveImage = std::move(image);
+    return image;
 }
 
-std::optional<std::string> WriteBseFile(AppState& state)
+std::optional<std::string> WriteBseFile(Document& document)
 {
-    BuildSaveImage(state);
-    if (state.saveImage.size() >= kBseSizeLimit) return TooLargeToSaveMessage(kBseSizeLimit);
-    if (!WriteFileAtomically(state.filePath, state.saveImage))
-        return std::string(kSaveFailedMessage);
-    state.modified = false;
+    const std::string image = BuildSaveImage(document.content());
+    if (image.size() >= kBseSizeLimit) return TooLargeToSaveMessage(kBseSizeLimit);
+    if (!WriteFileAtomically(document.filePath(), image)) return std::string(kSaveFailedMessage);
+    document.Saved(document.filePath(), document.fileExtension(), StoredChoice(document.choice()));
     return std::nullopt;
 }
 

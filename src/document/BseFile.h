@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/AppState.h"
+#include "document/Document.h"
 
 #include <cstddef>
 #include <optional>
@@ -42,18 +42,19 @@ std::size_t BseImageSize(const std::vector<std::string>& lines);
 
 // The header fields and the lines of a file image, appended to `lines`. Missing header bytes
 // read as blanks. Text after the last LF is kept as a last line, without one closing 0x1A.
-void ParseBseImage(std::string_view image, AppState& state);
+void ParseBseImage(std::string_view image, DocumentContent& content);
 
-// Reads the file at filePath. On failure returns the message to show and changes nothing.
-std::optional<std::string> ReadBseFile(AppState& state);
+// Reads the file at `path`. On failure returns the message to show and changes nothing.
+std::optional<std::string> ReadBseFile(const std::string& path, DocumentContent& content);
 
-// The header for the current state; sets filePresetKey (padded) and formatString (stored form).
-void BuildFileHeader(AppState& state);
-// The whole file image into saveImage.
-void BuildSaveImage(AppState& state);
-// Writes the image to filePath, replacing the old file only once every byte is on disk. An image
-// of kBseSizeLimit bytes or more, which could not be opened again, is not written. On failure
-// the old file is untouched, modified keeps its value and the message is returned.
-std::optional<std::string> WriteBseFile(AppState& state);
+// The format as a file stores it: the selected key padded, the format string rebuilt.
+FormatChoice StoredChoice(const FormatChoice& choice);
+// The whole file image, its header from the stored format.
+std::string BuildSaveImage(const DocumentContent& content);
+// Writes the image to the document's path, replacing the old file only once every byte is on
+// disk. An image of kBseSizeLimit bytes or more, which could not be opened again, is not
+// written. On failure the old file is untouched, the document keeps its modified flag and the
+// message is returned.
+std::optional<std::string> WriteBseFile(Document& document);
 
 }  // namespace tessra

@@ -150,16 +150,17 @@ std::vector<std::string> ComposeDocument(std::string_view text, const Preset& pr
     pages.Write(split);
     if (!pages.Problems().empty()) return pages.Problems();
 
+    DocumentContent content = NewDocumentContent();
+    content.choice.selectedPresetKey = PresetKey(preset.kind, preset.sizeName);
+    content.choice.formatPresetKey = content.choice.selectedPresetKey;
+    content.choice.formatString = std::string(preset.layout);
+    content.choice.format = format;
+    content.choice.sameDataForAllLabels = !split.separated;
+    content.cellsPerLine = pages.Shape().cellsPerLine;
+    content.linesPerPage = pages.Shape().linesPerPage;
+    content.lines = std::move(pages.Lines());
     NewDocument(state);
-    state.selectedPresetKey = PresetKey(preset.kind, preset.sizeName);
-    state.formatPresetKey = state.selectedPresetKey;
-    state.formatString = std::string(preset.layout);
-    state.format = format;
-    state.sameDataForAllLabels = !split.separated;
-    state.cellsPerLine = pages.Shape().cellsPerLine;
-    state.linesPerPage = pages.Shape().linesPerPage;
-    state.lines = std::move(pages.Lines());
-    state.modified = true;
+    state.document.Replace(std::move(content), std::string(kNewDocumentPath), {}, Document::Start::Modified);
     return {};
 }
 

@@ -15,8 +15,9 @@ inline constexpr std::string_view kNewDocumentPath = "NoName.BSE";
 inline constexpr std::string_view kNoDocumentMessage = "ファイルは開かれていません";
 inline constexpr std::string_view kBadExtensionMessage = " ファイルの拡張子は BSE にしてください";
 
-// An empty A4 single-sheet document named NoName.BSE.
+// An empty A4 single-sheet document named NoName.BSE, and what it holds.
 void NewDocument(AppState& state);
+DocumentContent NewDocumentContent();
 
 // Opens `path` as chosen in the open dialog. A file that cannot be read still leaves an empty
 // document with the default format, named by `path`; the reader's message is returned. A BRF,

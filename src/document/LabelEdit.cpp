@@ -17,7 +17,7 @@ namespace {
 // composing would give it.
 int LinesPerPage(const AppState& state)
 {
-    return state.lines.empty() ? ComposedPageShape(state.format).linesPerPage : state.linesPerPage;
+    return state.document.lines().empty() ? ComposedPageShape(state.document.format()).linesPerPage : state.document.linesPerPage();
 }
 
 std::size_t FirstLineOfPage(const AppState& state, long long label)
@@ -39,10 +39,10 @@ std::vector<std::string> LabelPageLines(const AppState& state, long long label)
     const int perPage = LinesPerPage(state);
     if (perPage <= 1) return {};
     const std::size_t first = FirstLineOfPage(state, label) + 1;
-    if (first >= state.lines.size()) return {};
-    const std::size_t end = std::min(state.lines.size(), first + static_cast<std::size_t>(perPage - 1));
-    std::vector<std::string> lines(state.lines.begin() + static_cast<std::ptrdiff_t>(first),
-                                   state.lines.begin() + static_cast<std::ptrdiff_t>(end));
+    if (first >= state.document.lines().size()) return {};
+    const std::size_t end = std::min(state.document.lines().size(), first + static_cast<std::size_t>(perPage - 1));
+    std::vector<std::string> lines(state.document.lines().begin() + static_cast<std::ptrdiff_t>(first),
+                                   state.document.lines().begin() + static_cast<std::ptrdiff_t>(end));
     while (!lines.empty() && lines.back().empty()) lines.pop_back();
     return lines;
 }
@@ -66,14 +66,14 @@ std::string RefusalSummary(const LabelComposition& composition)
 
 bool IsUncheckedLine(const AppState& state, std::size_t line)
 {
-    const auto found = state.uncheckedReadings.find(line);
-    return found != state.uncheckedReadings.end() && line < state.lines.size() &&
-           state.lines[line] == found->second.cells;
+    const auto found = state.document.uncheckedReadings().find(line);
+    return found != state.document.uncheckedReadings().end() && line < state.document.lines().size() &&
+           state.document.lines()[line] == found->second.cells;
 }
 
 long long UncheckedLineCount(const AppState& state)
 {
-    return std::ranges::count_if(state.uncheckedReadings,
+    return std::ranges::count_if(state.document.uncheckedReadings(),
                                  [&state](const auto& entry) { return IsUncheckedLine(state, entry.first); });
 }
 
@@ -86,7 +86,7 @@ LabelEdit::LabelEdit(const AppState& state, long long label)
 {
     const std::size_t first = FirstLineOfPage(state, label_) + 1;
     for (std::size_t j = 0; j < texts_.size(); ++j)
-        if (IsUncheckedLine(state, first + j)) texts_[j] = state.uncheckedReadings.at(first + j).text;
+        if (IsUncheckedLine(state, first + j)) texts_[j] = state.document.uncheckedReadings().at(first + j).text;
 }
 
 LabelComposition LabelEdit::Compose(std::span<const std::string> texts, const LineTranscriber* transcriber) const
@@ -115,48 +115,46 @@ LabelComposition LabelEdit::Compose(std::span<const std::string> texts, const Li
 bool LabelEdit::Store(AppState& state, const std::vector<std::string>& cells) const
 {
     if (cells.size() > static_cast<std::size_t>(lineLimit_)) return false;
-    if (state.lines.empty()) {
+    const Document& document = state.document;
+    PageShape shape{document.cellsPerLine(), document.linesPerPage()};
+    if (document.lines().empty()) {
         if (std::ranges::all_of(cells, &std::string::empty)) return false;
-        const PageShape shape = ComposedPageShape(state.format);
-        state.cellsPerLine = shape.cellsPerLine;
-        state.linesPerPage = shape.linesPerPage;
+        shape = ComposedPageShape(document.format());
     }
     const std::size_t first = FirstLineOfPage(state, label_) + 1;
     const std::size_t pageEnd = first + static_cast<std::size_t>(lineLimit_);
     std::size_t used = cells.size();
     while (used > 0 && cells[used - 1].empty()) --used;
-    if (used > 0 && state.lines.size() < first + used) state.lines.resize(first + used);
+    std::vector<std::string> lines = document.lines();
+    if (used > 0 && lines.size() < first + used) lines.resize(first + used);
     bool changed = false;
-    for (std::size_t i = first; i < std::min(pageEnd, state.lines.size()); ++i) {
+    for (std::size_t i = first; i < std::min(pageEnd, lines.size()); ++i) {
         const std::string& wanted = i - first < cells.size() ? cells[i - first] : std::string();
-        if (state.lines[i] == wanted) continue;
-        state.lines[i] = wanted;
+        if (lines[i] == wanted) continue;
+        lines[i] = wanted;
         changed = true;
     }
-    if (changed) state.modified = true;
+    if (changed) state.document.SetLines(std::move(lines), shape.cellsPerLine, shape.linesPerPage);
     return changed;
 }
 
 bool LabelEdit::MarkUnchecked(AppState& state, const LabelComposition& composition,
                               std::span<const std::string> texts) const
 {
-    using Marks = std::map<std::size_t, AppState::UncheckedReading>;
     const std::size_t first = FirstLineOfPage(state, label_) + 1;
-    Marks& marks = state.uncheckedReadings;
+    UncheckedReadings marks = state.document.uncheckedReadings();
     const auto begin = marks.lower_bound(first);
     const auto end = marks.lower_bound(first + static_cast<std::size_t>(lineLimit_));
-    Marks wanted;
+    UncheckedReadings wanted;
     for (const int line : composition.unchecked) {
         const auto j = static_cast<std::size_t>(line);
         if (line < lineLimit_ && j < texts.size() && j < composition.cells.size())
             wanted[first + j] = {texts[j], composition.cells[j]};
     }
-    const auto same = [](const Marks::value_type& a, const Marks::value_type& b) {
-        return a.first == b.first && a.second.text == b.second.text && a.second.cells == b.second.cells;
-    };
-    if (std::equal(begin, end, wanted.begin(), wanted.end(), same)) return false;
+    if (std::equal(begin, end, wanted.begin(), wanted.end())) return false;
     marks.erase(begin, end);
     marks.merge(wanted);
+    state.document.SetUncheckedReadings(std::move(marks));
     return true;
 }
 

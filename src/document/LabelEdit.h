@@ -47,7 +47,7 @@ public:
 
     // Writes composed lines into the label's page; the rest of the document stays as it is.
     // A document without a line gets the pages `tessra compose` makes for its format first.
-    // Returns whether anything changed; a change marks the document modified.
+    // Returns whether anything changed.
     bool Store(AppState& state, const std::vector<std::string>& cells) const;
     // After Store: the label's lines written from a proposed reading are the unchecked ones of
     // its page, with the text they came from. Returns whether that changed.

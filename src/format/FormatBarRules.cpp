@@ -67,15 +67,13 @@ std::optional<double> ValueOf(const FieldRule& rule, std::string_view text)
     return TextToFiniteDouble(text);
 }
 
-// An accepted sheet size on a single sheet is the label size too. On every kind it is a change
-// the file does not hold yet, so the document counts as modified.
-FieldChange StoreSheetSize(AppState& state, FormatField field, double value)
+// An accepted sheet size on a single sheet is the label size too.
+FieldChange StoreSheetSize(FormatChoice& choice, FormatField field, double value)
 {
-    SheetFormat& f = state.format;
+    SheetFormat& f = choice.format;
     const bool width = field == FormatField::SheetWidth;
     (width ? f.sheetWidth : f.sheetHeight) = value;
-    state.modified = true;
-    if (!Cp932Contains(state.selectedPresetKey, preset::kSingleSheet)) return {true, {}};
+    if (!Cp932Contains(choice.selectedPresetKey, preset::kSingleSheet)) return {true, {}};
     (width ? f.labelWidth : f.labelHeight) = value;
     return {true, width ? FormatField::LabelWidth : FormatField::LabelHeight};
 }
@@ -89,12 +87,12 @@ double FieldValue(const SheetFormat& f, FormatField field)
     return *LengthIn(f, field);
 }
 
-FieldRange RangeOf(const AppState& state, FormatField field)
+FieldRange RangeOf(const FormatChoice& choice, FormatField field)
 {
     const FieldRule rule = RuleOf(field);
     switch (rule.bound) {
-    case LabelBound::Width: return {rule.lowest, state.format.labelWidth - rule.highest};
-    case LabelBound::Height: return {rule.lowest, state.format.labelHeight - rule.highest};
+    case LabelBound::Width: return {rule.lowest, choice.format.labelWidth - rule.highest};
+    case LabelBound::Height: return {rule.lowest, choice.format.labelHeight - rule.highest};
     case LabelBound::None: break;
     }
     return {rule.lowest, rule.highest};
@@ -119,15 +117,15 @@ RangeEndTexts RangeEndsOf(FormatField field)
     return {lowest, FieldValueText(field, rule.highest)};
 }
 
-std::optional<FieldResync> ResyncField(const AppState& state, FormatField field,
+std::optional<FieldResync> ResyncField(const FormatChoice& choice, FormatField field,
                                        std::string_view text, std::string_view fieldName)
 {
-    const double inUse = FieldValue(state.format, field);
+    const double inUse = FieldValue(choice.format, field);
     const std::string inUseText = FieldValueText(field, inUse);
     const std::optional<double> typed = ValueOf(RuleOf(field), text);
     if (text == inUseText || (typed && *typed == inUse)) return std::nullopt;
 
-    const FieldRange range = RangeOf(state, field);
+    const FieldRange range = RangeOf(choice, field);
     const char* unit = RuleOf(field).integer ? " " : " ㎜ ";
     return FieldResync{inUseText, std::string(fieldName) + "は " +
                                       FieldValueText(field, range.lowest) + " ～ " +
@@ -135,24 +133,23 @@ std::optional<FieldResync> ResyncField(const AppState& state, FormatField field,
                                       "の範囲内にしてください"};
 }
 
-FieldChange ApplyFieldText(AppState& state, FormatField field, std::string_view text)
+FieldChange ApplyFieldText(FormatChoice& choice, FormatField field, std::string_view text)
 {
     const FieldRule rule = RuleOf(field);
-    if (rule.guarded && !Cp932Contains(state.selectedPresetKey, preset::kUserDefined)) return {};
+    if (rule.guarded && !Cp932Contains(choice.selectedPresetKey, preset::kUserDefined)) return {};
     const std::optional<double> value = ValueOf(rule, text);
-    const FieldRange range = RangeOf(state, field);
+    const FieldRange range = RangeOf(choice, field);
     if (!value || *value < range.lowest || *value > range.highest) return {};
 
     if (field == FormatField::SheetWidth || field == FormatField::SheetHeight)
-        return StoreSheetSize(state, field, *value);
+        return StoreSheetSize(choice, field, *value);
     if (field == FormatField::Rows) {
-        state.format.rows = static_cast<int>(*value);
+        choice.format.rows = static_cast<int>(*value);
     } else if (field == FormatField::Columns) {
-        state.format.columns = static_cast<int>(*value);
+        choice.format.columns = static_cast<int>(*value);
     } else {
-        *LengthIn(state.format, field) = *value;
+        *LengthIn(choice.format, field) = *value;
     }
-    state.modified = true;
     return {true, {}};
 }
 
@@ -161,26 +158,23 @@ std::string_view FixedPitchText(FixedPitch pitch)
     return LinePitchOf(pitch).rounded;
 }
 
-void ApplyFixedPitch(AppState& state, FixedPitch pitch)
+void ApplyFixedPitch(FormatChoice& choice, FixedPitch pitch)
 {
     const LinePitch& row = LinePitchOf(pitch);
-    state.format.linePitch = row.exact;
-    state.format.lineCode = row.code;
-    state.modified = true;
+    choice.format.linePitch = row.exact;
+    choice.format.lineCode = row.code;
 }
 
-void ApplyCustomPitch(AppState& state, std::string_view pitchFieldText)
+void ApplyCustomPitch(FormatChoice& choice, std::string_view pitchFieldText)
 {
-    state.format.lineCode.clear();
-    state.modified = true;
+    choice.format.lineCode.clear();
     const std::optional<double> pitch = TextToFiniteDouble(pitchFieldText);
-    if (pitch && *pitch >= kLowestCustomPitch) state.format.linePitch = *pitch;
+    if (pitch && *pitch >= kLowestCustomPitch) choice.format.linePitch = *pitch;
 }
 
-void ApplyDataMode(AppState& state, bool sameDataForAllLabels)
+void ApplyDataMode(FormatChoice& choice, bool sameDataForAllLabels)
 {
-    state.sameDataForAllLabels = sameDataForAllLabels;
-    state.modified = true;
+    choice.sameDataForAllLabels = sameDataForAllLabels;
 }
 
 }  // namespace tessra

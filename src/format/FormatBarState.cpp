@@ -5,17 +5,17 @@
 
 namespace tessra {
 
-void FormatBarShown(AppState& state)
+void FormatBarShown(FormatChoice& choice)
 {
-    const PresetPosition position = SelectPresetInBar(state.selectedPresetKey);
+    const PresetPosition position = SelectPresetInBar(choice.selectedPresetKey);
     const auto kind = static_cast<SheetKind>(position.kindIndex);
-    const SizeList sizes = FillSizeList(position.kindIndex, state);
-    ApplyPresetSelection(state, KindName(kind), sizes.rows.at(position.sizeIndex));
+    const SizeList sizes = FillSizeList(position.kindIndex, choice);
+    ApplyPresetSelection(choice, KindName(kind), sizes.rows.at(position.sizeIndex));
 }
 
-void FormatBarHidden(AppState& state)
+void FormatBarHidden(FormatChoice& choice)
 {
-    state.formatString = BuildFormatString(state.format, state.sameDataForAllLabels);
+    choice.formatString = BuildFormatString(choice.format, choice.sameDataForAllLabels);
 }
 
 }  // namespace tessra

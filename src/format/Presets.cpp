@@ -135,7 +135,7 @@ const Preset* FindPresetByKey(std::string_view key)
     return nullptr;
 }
 
-SizeList FillSizeList(int kindIndex, AppState& state)
+SizeList FillSizeList(int kindIndex, FormatChoice& choice)
 {
     SizeList list;
     if (!IsKindIndex(kindIndex)) return list;
@@ -143,7 +143,7 @@ SizeList FillSizeList(int kindIndex, AppState& state)
     for (const Preset& p : kCatalogue)
         if (p.kind == kind) list.rows.push_back(CatalogueRow(p));
     list.perLabelDataEnabled = kind == MultiLabel;
-    if (!list.perLabelDataEnabled) state.sameDataForAllLabels = true;
+    if (!list.perLabelDataEnabled) choice.sameDataForAllLabels = true;
     return list;
 }
 
@@ -155,7 +155,7 @@ PresetPosition SelectPresetInBar(std::string_view presetKey)
     return {static_cast<int>(*kind), SizeInKey(*kind, presetKey).value_or(fallback)};
 }
 
-LayoutEdits ApplyPresetSelection(AppState& state, std::string_view kindText,
+LayoutEdits ApplyPresetSelection(FormatChoice& choice, std::string_view kindText,
                                  std::string_view sizeText)
 {
     LayoutEdits edits = LayoutEdits::All;
@@ -163,39 +163,38 @@ LayoutEdits ApplyPresetSelection(AppState& state, std::string_view kindText,
     const std::optional<SheetKind> kind = KindInKey(kindText);
     if (userDefined && kind) {
         if (*kind == SingleSheet) edits = LayoutEdits::SheetSizeOnly;
-        state.selectedPresetKey = PresetKey(*kind, preset::kUserDefined);
+        choice.selectedPresetKey = PresetKey(*kind, preset::kUserDefined);
     } else {
         edits = LayoutEdits::None;
         const std::size_t hash = sizeText.find('#');
-        state.selectedPresetKey = hash == std::string_view::npos
+        choice.selectedPresetKey = hash == std::string_view::npos
                                       ? std::string()
                                       : std::string(kindText) + '@' +
                                             std::string(sizeText.substr(0, hash));
     }
 
-    const bool ownPreset = Cp932Contains(state.selectedPresetKey, state.formatPresetKey);
-    const std::string source = ownPreset ? state.formatString : std::string(sizeText);
-    ParseFormatString(source, state.format);
-    state.modified = false;
+    const bool ownPreset = Cp932Contains(choice.selectedPresetKey, choice.formatPresetKey);
+    const std::string source = ownPreset ? choice.formatString : std::string(sizeText);
+    ParseFormatString(source, choice.format);
     return edits;
 }
 
-void MatchStoredPresetKey(AppState& state)
+void MatchStoredPresetKey(FormatChoice& choice)
 {
-    const std::string& key = state.filePresetKey;
+    const std::string& key = choice.filePresetKey;
     const std::optional<SheetKind> kind = KindInKey(key);
     const std::optional<int> size = kind ? SizeInKey(*kind, key) : std::nullopt;
     if (size)
-        state.formatPresetKey = PresetKey(*kind, EntryOf(*kind, *size)->sizeName);
+        choice.formatPresetKey = PresetKey(*kind, EntryOf(*kind, *size)->sizeName);
     else
-        ClassifyStoredFormat(state);
-    state.selectedPresetKey = state.formatPresetKey;
+        ClassifyStoredFormat(choice);
+    choice.selectedPresetKey = choice.formatPresetKey;
 }
 
-void ClassifyStoredFormat(AppState& state)
+void ClassifyStoredFormat(FormatChoice& choice)
 {
     const auto field = [&](std::size_t at, std::size_t width) {
-        return FixedField(state.formatString, at, width);
+        return FixedField(choice.formatString, at, width);
     };
     const double width = TextToDouble(field(0, 4));
     const double height = TextToDouble(field(4, 4));
@@ -205,20 +204,20 @@ void ClassifyStoredFormat(AppState& state)
     const double labelHeight = TextToDouble(field(32, 4));
 
     if (width != 0 && height != 0 && width == labelWidth && height == labelHeight) {
-        state.formatPresetKey = PresetKey(SingleSheet, preset::kUserDefined);
+        choice.formatPresetKey = PresetKey(SingleSheet, preset::kUserDefined);
     } else if (rows > 0 || columns > 0) {
-        state.formatPresetKey = PresetKey(MultiLabel, preset::kUserDefined);
-        state.sameDataForAllLabels = true;
+        choice.formatPresetKey = PresetKey(MultiLabel, preset::kUserDefined);
+        choice.sameDataForAllLabels = true;
     } else {
-        state.formatPresetKey = std::string(preset::kDefaultKey);
-        state.formatString = std::string(preset::kDefaultFormat);
+        choice.formatPresetKey = std::string(preset::kDefaultKey);
+        choice.formatString = std::string(preset::kDefaultFormat);
     }
 }
 
-void LoadStoredFormat(AppState& state)
+void LoadStoredFormat(FormatChoice& choice)
 {
-    MatchStoredPresetKey(state);
-    ParseFormatString(state.formatString, state.format);
+    MatchStoredPresetKey(choice);
+    ParseFormatString(choice.formatString, choice.format);
 }
 
 }  // namespace tessra

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/AppState.h"
+#include "document/Document.h"
 
 #include <optional>
 #include <span>
@@ -55,7 +55,7 @@ struct SizeList {
     std::vector<std::string> rows;
     bool perLabelDataEnabled = false;
 };
-SizeList FillSizeList(int kindIndex, AppState& state);
+SizeList FillSizeList(int kindIndex, FormatChoice& choice);
 
 // Which list entries belong to a preset key.
 struct PresetPosition {
@@ -65,17 +65,17 @@ struct PresetPosition {
 };
 PresetPosition SelectPresetInBar(std::string_view presetKey);
 
-// Takes the chosen kind and size entry texts (the whole catalogue row) into the state: the
+// Takes the chosen kind and size entry texts (the whole catalogue row) into the format: the
 // selected key, the sheet format (from formatString while the choice is still the format's own
-// preset, else from the row), modified = 0. Returns which of the ten layout edits may be edited.
+// preset, else from the row). Returns which of the ten layout edits may be edited.
 enum class LayoutEdits { None, SheetSizeOnly, All };
-LayoutEdits ApplyPresetSelection(AppState& state, std::string_view kindText,
+LayoutEdits ApplyPresetSelection(FormatChoice& choice, std::string_view kindText,
                                  std::string_view sizeText);
 
 // After a file was read: the preset its key names, else one chosen from its stored format.
-void MatchStoredPresetKey(AppState& state);
-void ClassifyStoredFormat(AppState& state);
+void MatchStoredPresetKey(FormatChoice& choice);
+void ClassifyStoredFormat(FormatChoice& choice);
 // MatchStoredPresetKey, then the stored format parsed into the sheet format.
-void LoadStoredFormat(AppState& state);
+void LoadStoredFormat(FormatChoice& choice);
 
 }  // namespace tessra

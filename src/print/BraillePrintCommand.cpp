@@ -18,14 +18,14 @@ void ShowMessage(Dialogs& dialogs, QWidget* parent, const std::string& utf8Text)
 
 void OnBraillePrint(AppState& state, PrintDialogServices services, QWidget* parent)
 {
-    if (!state.fileOpen) {
+    if (!state.document.fileOpen()) {
         ShowMessage(services.dialogs, parent, kNoDocumentMessage);
         return;
     }
     // The printable check must cover the whole sheet, not the one label the label view shows.
     state.viewMode = mode::kSheet;
     services.repaintView();
-    if (const auto refusal = CheckLabelsFit(state.format)) {
+    if (const auto refusal = CheckLabelsFit(state.document.format())) {
         ShowWholeSheet(state);
         services.repaintView();
         ShowMessage(services.dialogs, parent, refusal->message);

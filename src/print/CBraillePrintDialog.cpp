@@ -176,14 +176,14 @@ QGroupBox* CBraillePrintDialog::BuildCopiesGroup()
 QGroupBox* CBraillePrintDialog::BuildStartGroup()
 {
     auto* startGroup = new QGroupBox(QStringLiteral("開始ラベル"), this);
-    const QString range = QStringLiteral("( 1 ～ %1 )").arg(LabelsPerSheet(state_.format));
+    const QString range = QStringLiteral("( 1 ～ %1 )").arg(LabelsPerSheet(state_.document.format()));
     startLabel_ = NamedEdit(QStringLiteral("開始ラベル"), range, startGroup);
     startLabel_->setAlignment(Qt::AlignRight);
     startLabel_->setMaximumWidth(70);
     startLabel_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), startLabel_));
     connect(startLabel_, &QLineEdit::textEdited, this, [this] {
         const auto start = ParseWholeNumber(startLabel_->text().toStdString());
-        if (CheckStartLabel(state_.format, start)) return;
+        if (CheckStartLabel(state_.document.format(), start)) return;
         state_.startLabel = *start;
         services_.repaintView();
     });
@@ -254,7 +254,7 @@ void CBraillePrintDialog::SetUpOptionBoxes()
 
 void CBraillePrintDialog::ShowNotice()
 {
-    const bool applies = PrintNoticeApplies(state_.printerModel, state_.format.lineCode);
+    const bool applies = PrintNoticeApplies(state_.printerModel, state_.document.format().lineCode);
     notice_->setText(applies ? QString::fromUtf8(kPrintNotice.data(), kPrintNotice.size()) : QString());
     notice_->setVisible(applies);
 }
@@ -315,7 +315,7 @@ std::optional<int> CBraillePrintDialog::ReadCopies()
 bool CBraillePrintDialog::ApplyStartLabel()
 {
     const auto start = ParseWholeNumber(startLabel_->text().toStdString());
-    if (const auto refusal = CheckStartLabel(state_.format, start)) {
+    if (const auto refusal = CheckStartLabel(state_.document.format(), start)) {
         ShowMessage(refusal->message);
         startLabel_->setFocus();
         return false;
@@ -355,9 +355,9 @@ void CBraillePrintDialog::Print()
 
 void CBraillePrintDialog::RunPrintJob(int copies)
 {
-    PrintJob job{DestinationOfChosenPrinter(state_), state_.filePath, state_,
+    PrintJob job{DestinationOfChosenPrinter(state_), state_.document.filePath(), state_,
                  PrintOptions{copies, state_.thickPaper, state_.frontEject}};
-    const QString caption = QStringLiteral("  印刷中  ") + ShownPath(state_.filePath);
+    const QString caption = QStringLiteral("  印刷中  ") + ShownPath(state_.document.filePath());
     // Shown while the printer is still being opened, so that a spooler that never answers can
     // be cancelled; it disables this dialog meanwhile.
     progress_ = std::make_unique<CPrintProgressDialog>(this, caption, [this] { runner_.RequestCancel(); });

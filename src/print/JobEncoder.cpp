@@ -49,13 +49,13 @@ class LabelWriter {
 public:
     LabelWriter(const AppState& state, ByteSink& sink, JobProgress& progress)
         : state_(state),
-          format_(state.format),
+          format_(state.document.format()),
           sink_(sink),
           progress_(progress),
-          cellsPerLine_(static_cast<std::size_t>(CellsPerLabelLine(state.format))),
-          linesPerLabel_(LinesPerLabel(state.format)),
-          lineFeedMode_(!state.format.lineCode.empty()),
-          pitchSelection_(PitchSelection(state.format.lineCode))
+          cellsPerLine_(static_cast<std::size_t>(CellsPerLabelLine(state.document.format()))),
+          linesPerLabel_(LinesPerLabel(state.document.format())),
+          lineFeedMode_(!state.document.format().lineCode.empty()),
+          pitchSelection_(PitchSelection(state.document.format().lineCode))
     {
     }
 
@@ -64,10 +64,10 @@ public:
     bool SendLabel(int row, int column, long long page)
     {
         const LabelText text =
-            PageLines(state_.lines.size(), state_.linesPerPage, page, linesPerLabel_);
+            PageLines(state_.document.lines().size(), state_.document.linesPerPage(), page, linesPerLabel_);
         const int usedLines = EmbossedLineCount(state_, text);
         for (int i = 0; i < usedLines; ++i) {
-            SendLine(row, column, i, state_.lines[text.firstLine + static_cast<std::size_t>(i)]);
+            SendLine(row, column, i, state_.document.lines()[text.firstLine + static_cast<std::size_t>(i)]);
             if (sink_.Failed() || progress_.TakeCancelRequest()) return false;
         }
         return true;
@@ -157,7 +157,7 @@ void EncodePrintJob(const AppState& state, const PrintOptions& options, ByteSink
     }
 
     // Progress counts every label of every sheet and copy, skipped ones too.
-    const int columns = GridColumns(state.format);
+    const int columns = GridColumns(state.document.format());
     const SheetPlan plan = PlanSheets(state);
     const long long labelsOfCopy = plan.labelsPerSheet * plan.sheets;
     const long long labelsOfJob = labelsOfCopy * std::max(options.copies, 0);

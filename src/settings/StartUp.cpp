@@ -8,9 +8,7 @@ void StartUpState(AppState& state, const std::string& settingsPath)
 {
     state.settingsPath = settingsPath;
     ReadSettings(state);
-    state.fileOpen = false;
-    state.sameDataForAllLabels = true;
-    state.modified = false;
+    state.document.Close();
     state.frontEject = false;
     state.thickPaper = false;
     state.displayMode = mode::kBraille;

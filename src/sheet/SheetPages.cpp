@@ -14,12 +14,12 @@ bool HasNonBlankCell(std::string_view cells)
 
 LabelText LinesOfPage(const AppState& state, long long page)
 {
-    return PageLines(state.lines.size(), state.linesPerPage, page, LinesPerLabel(state.format));
+    return PageLines(state.document.lines().size(), state.document.linesPerPage(), page, LinesPerLabel(state.document.format()));
 }
 
 long long PageCount(const AppState& state)
 {
-    return static_cast<long long>(state.lines.size() / state.linesPerPage) + 1;
+    return static_cast<long long>(state.document.lines().size() / state.document.linesPerPage()) + 1;
 }
 
 // The last page whose label would emboss a cell or loses one, or kNoPage: a page whose braille
@@ -27,7 +27,7 @@ long long PageCount(const AppState& state)
 // from the end, so a long document with its text at the end costs no more than one page.
 long long LastEmbossedPage(const AppState& state)
 {
-    if (state.linesPerPage <= 1) return kNoPage;
+    if (state.document.linesPerPage() <= 1) return kNoPage;
     for (long long page = PageCount(state) - 1; page >= 0; --page) {
         if (EmbossedLineCount(state, LinesOfPage(state, page)) > 0) return page;
         if (FirstLineBeyondLabel(state, page)) return page;
@@ -57,9 +57,9 @@ long long SheetPlan::PageOf(long long sheet, long long label) const
 SheetPlan PlanSheets(const AppState& state)
 {
     SheetPlan plan;
-    plan.labelsPerSheet = LabelsPerSheet(state.format);
-    plan.sameDataForAllLabels = state.sameDataForAllLabels;
-    if (StartLabelOnSheet(state.format, state.startLabel)) plan.skippedLabels = state.startLabel - 1;
+    plan.labelsPerSheet = LabelsPerSheet(state.document.format());
+    plan.sameDataForAllLabels = state.document.sameDataForAllLabels();
+    if (StartLabelOnSheet(state.document.format(), state.startLabel)) plan.skippedLabels = state.startLabel - 1;
     if (plan.sameDataForAllLabels || plan.labelsPerSheet == 0) return plan;
     const long long last = LastEmbossedPage(state);
     if (last != kNoPage) plan.sheets = (plan.skippedLabels + last) / plan.labelsPerSheet + 1;
@@ -68,9 +68,9 @@ SheetPlan PlanSheets(const AppState& state)
 
 int EmbossedLineCount(const AppState& state, const LabelText& text)
 {
-    const auto cells = static_cast<std::size_t>(CellsPerLabelLine(state.format));
+    const auto cells = static_cast<std::size_t>(CellsPerLabelLine(state.document.format()));
     for (int k = text.count; k > 0; --k) {
-        const std::string_view line = state.lines[text.firstLine + static_cast<std::size_t>(k - 1)];
+        const std::string_view line = state.document.lines()[text.firstLine + static_cast<std::size_t>(k - 1)];
         if (HasNonBlankCell(line.substr(0, cells))) return k;
     }
     return 0;
@@ -78,18 +78,18 @@ int EmbossedLineCount(const AppState& state, const LabelText& text)
 
 std::optional<LineBeyondLabel> FirstLineBeyondLabel(const AppState& state, long long page)
 {
-    const LabelText text = PageLines(state.lines.size(), state.linesPerPage, page, LLONG_MAX);
+    const LabelText text = PageLines(state.document.lines().size(), state.document.linesPerPage(), page, LLONG_MAX);
     for (int line = 1; line <= text.count; ++line) {
-        const std::string_view cells = state.lines[text.firstLine + static_cast<std::size_t>(line - 1)];
-        if (const std::size_t lost = CellsBeyondLabel(state.format, line, cells)) return LineBeyondLabel{page, line, lost};
+        const std::string_view cells = state.document.lines()[text.firstLine + static_cast<std::size_t>(line - 1)];
+        if (const std::size_t lost = CellsBeyondLabel(state.document.format(), line, cells)) return LineBeyondLabel{page, line, lost};
     }
     return std::nullopt;
 }
 
 std::optional<LineBeyondLabel> FirstLineBeyondLabel(const AppState& state)
 {
-    if (state.linesPerPage <= 1) return std::nullopt;
-    const long long pages = state.sameDataForAllLabels ? 1 : PageCount(state);
+    if (state.document.linesPerPage() <= 1) return std::nullopt;
+    const long long pages = state.document.sameDataForAllLabels() ? 1 : PageCount(state);
     for (long long page = 0; page < pages; ++page)
         if (auto line = FirstLineBeyondLabel(state, page)) return line;
     return std::nullopt;

@@ -60,7 +60,7 @@ private:
 // Reads each line the way `tessra read --plain` prints it.
 class LabelListener final : public SheetVisitor {
 public:
-    explicit LabelListener(const AppState& state) : state_(state), labelsPerSheet_(LabelsPerSheet(state.format)) {}
+    explicit LabelListener(const AppState& state) : state_(state), labelsPerSheet_(LabelsPerSheet(state.document.format())) {}
 
     void BeginLabel(const LabelPlace& label) override
     {
@@ -103,7 +103,7 @@ private:
 std::vector<SpokenLabel> SpokenLabels(const AppState& state)
 {
     LabelListener listener(state);
-    if (!state.fileOpen) return {};
+    if (!state.document.fileOpen()) return {};
     ZoomStep step;
     ApplyZoom(mode::kZoom0, step);
     WalkSheet(state, step, 0, listener);
@@ -112,7 +112,7 @@ std::vector<SpokenLabel> SpokenLabels(const AppState& state)
 
 SpokenLabel SpokenLabelView(const AppState& state)
 {
-    if (!state.fileOpen) return {};
+    if (!state.document.fileOpen()) return {};
     LabelListener listener(state);
     ZoomStep step;
     ApplyZoom(mode::kZoom0, step);
@@ -127,7 +127,7 @@ SpokenLabel SpokenLabelView(const AppState& state)
 
 void WriteSheetReading(std::ostream& out, const AppState& state, ReadingOptions options)
 {
-    ReadingPrinter printer(out, options, LabelsPerSheet(state.format));
+    ReadingPrinter printer(out, options, LabelsPerSheet(state.document.format()));
     WalkEverySheet(state, printer);
 }
 

@@ -28,8 +28,8 @@ LinePlace LineOf(const AppState& state, const LabelPlace& label, int line)
     place.label = label.index;
     place.line = line;
     place.documentLine = label.text.firstLine + static_cast<std::size_t>(line) - 1;
-    place.text = state.lines[place.documentLine];
-    place.paddedLength = PaddedLength(place.text, state.cellsPerLine);
+    place.text = state.document.lines()[place.documentLine];
+    place.paddedLength = PaddedLength(place.text, state.document.cellsPerLine());
     return place;
 }
 
@@ -54,7 +54,7 @@ class SheetWalker {
 public:
     SheetWalker(const AppState& state, const SheetPlan& plan, const ZoomStep& step,
                 int clientWidth, SheetVisitor& visitor)
-        : state_(state), format_(state.format), plan_(plan), step_(step), visitor_(visitor),
+        : state_(state), format_(state.document.format()), plan_(plan), step_(step), visitor_(visitor),
           origin_(SheetViewOrigin(format_, step, clientWidth)),
           margins_{state.leftMargin, state.topMargin, state.bottomMargin},
           cellsPerLabelLine_(CellsPerLabelLine(format_)), linesPerLabel_(LinesPerLabel(format_))
@@ -80,7 +80,7 @@ private:
         label.row = row;
         label.column = column;
         label.screen = LabelOnScreen(format_, step_, origin_, row, column);
-        label.text = PageLines(state_.lines.size(), state_.linesPerPage,
+        label.text = PageLines(state_.document.lines().size(), state_.document.linesPerPage(),
                                plan_.PageOf(sheet, label.index), linesPerLabel_);
         visitor_.BeginLabel(label);
         for (int line = 1; line <= label.text.count; ++line) WalkLine(label, line);
@@ -92,7 +92,7 @@ private:
     void WalkLinesBeyond(const LabelPlace& label)
     {
         LabelPlace page = label;
-        page.text = PageLines(state_.lines.size(), state_.linesPerPage,
+        page.text = PageLines(state_.document.lines().size(), state_.document.linesPerPage(),
                               plan_.PageOf(label.sheet, label.index), LLONG_MAX);
         for (int number = 1; number <= page.text.count; ++number) {
             LinePlace line = LineOf(state_, page, number);
@@ -161,8 +161,8 @@ struct MarginPixels {
 
 MarginPixels SingleSheetMargins(const AppState& state, const ZoomStep& step, ScreenPoint origin)
 {
-    if (!Cp932Contains(state.selectedPresetKey, preset::kSingleSheet)) return {};
-    const double bottom = state.format.sheetHeight - state.bottomMargin - kCellFitHeightMm;
+    if (!Cp932Contains(state.document.selectedPresetKey(), preset::kSingleSheet)) return {};
+    const double bottom = state.document.format().sheetHeight - state.bottomMargin - kCellFitHeightMm;
     return {true, static_cast<long long>(origin.x) + Px(state.leftMargin, step),
             static_cast<long long>(origin.y) + Px(state.topMargin, step),
             static_cast<long long>(origin.y) + Px(bottom, step)};
@@ -172,7 +172,7 @@ class LabelViewWalker {
 public:
     LabelViewWalker(const AppState& state, const ZoomStep& step, int clientWidth,
                     SheetVisitor& visitor)
-        : state_(state), format_(state.format), step_(step), visitor_(visitor),
+        : state_(state), format_(state.document.format()), step_(step), visitor_(visitor),
           origin_(LabelViewOrigin(format_, step, clientWidth)),
           margins_(SingleSheetMargins(state, step, origin_)),
           cellsPerLabelLine_(CellsPerLabelLine(format_)), linesPerLabel_(LinesPerLabel(format_))
@@ -184,7 +184,7 @@ public:
         LabelPlace label;
         label.screen = LabelViewLabel(format_, step_, origin_);
         label.index = state_.chosenLabel;
-        label.text = PageLines(state_.lines.size(), state_.linesPerPage,
+        label.text = PageLines(state_.document.lines().size(), state_.document.linesPerPage(),
                                PageOfShownLabel(state_, state_.chosenLabel), LLONG_MAX);
         visitor_.BeginLabel(label);
         for (int line = 1; line <= label.text.count; ++line) WalkLine(label, line);

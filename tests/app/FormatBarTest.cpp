@@ -3,6 +3,7 @@
 #include "document/DocumentCommands.h"
 #include "format/FormatString.h"
 #include "format/Presets.h"
+#include "support/DocumentSetUp.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -71,7 +72,7 @@ TEST_F(FormatBarTest, CatalogueSizesLockTheLayoutAndUserDefinedSizesOpenIt)
     for (const auto& row : rows) {
         ChooseSize(row.kind, row.size);
         EXPECT_EQ(EnabledLayoutFields(), row.enabled) << row.kind << '/' << row.size;
-        EXPECT_TRUE(state.modified);
+        EXPECT_TRUE(state.document.modified());
         for (F f : {F::X3, F::Y3}) EXPECT_TRUE(bar.Field(f).isEnabled());
     }
 }
@@ -96,11 +97,11 @@ TEST_F(FormatBarTest, DataModeFollowsTheKind)
     Choose(bar.KindList(), 1);
     ASSERT_TRUE(bar.DataButton(false).isEnabled());
     bar.DataButton(false).setChecked(true);  // as a screen reader toggles it
-    EXPECT_FALSE(state.sameDataForAllLabels);
+    EXPECT_FALSE(state.document.sameDataForAllLabels());
     Choose(bar.KindList(), 1);
-    EXPECT_FALSE(state.sameDataForAllLabels);  // the multi-label kind keeps it
+    EXPECT_FALSE(state.document.sameDataForAllLabels());  // the multi-label kind keeps it
     Choose(bar.KindList(), 2);
-    EXPECT_TRUE(state.sameDataForAllLabels);
+    EXPECT_TRUE(state.document.sameDataForAllLabels());
     EXPECT_TRUE(bar.DataButton(true).isChecked());
     EXPECT_FALSE(bar.DataButton(false).isEnabled());
 }
@@ -108,12 +109,12 @@ TEST_F(FormatBarTest, DataModeFollowsTheKind)
 TEST_F(FormatBarTest, TypedValuesGoThroughTheFieldRulesAndRepaint)
 {
     ChooseSize(0, 7);  // 単票紙 ユーザー指定
-    state.modified = false;
+    test::Reopen(state);
     const int before = repaints;
     bar.Field(FormatField::SheetWidth).setText("100");
     EXPECT_EQ(bar.Field(FormatField::LabelWidth).text(), "100");
-    EXPECT_EQ(state.format.labelWidth, 100);
-    EXPECT_TRUE(state.modified);
+    EXPECT_EQ(state.document.format().labelWidth, 100);
+    EXPECT_TRUE(state.document.modified());
     EXPECT_GT(repaints, before);
 
     bar.CustomPitchButton().setChecked(true);
@@ -121,7 +122,7 @@ TEST_F(FormatBarTest, TypedValuesGoThroughTheFieldRulesAndRepaint)
     bar.FixedPitchButton(FixedPitch::LP22).setChecked(true);
     EXPECT_EQ(bar.Field(FormatField::LinePitch).text(), "10.2");
     EXPECT_FALSE(bar.Field(FormatField::LinePitch).isEnabled());
-    EXPECT_EQ(state.format.linePitch, 10.24159205);  // exact, not the 10.2 the field shows
+    EXPECT_EQ(state.document.format().linePitch, 10.24159205);  // exact, not the 10.2 the field shows
 }
 
 TEST_F(FormatBarTest, FinishingAFieldShowsTheValueInUseAndSaysWhy)
@@ -129,10 +130,10 @@ TEST_F(FormatBarTest, FinishingAFieldShowsTheValueInUseAndSaysWhy)
     ChooseSize(0, 7);  // 単票紙 ユーザー指定
     bar.CustomPitchButton().setChecked(true);
     Type(FormatField::LinePitch, "400");  // 40 was taken on the way
-    EXPECT_EQ(state.format.linePitch, 40);
+    EXPECT_EQ(state.document.format().linePitch, 40);
     EXPECT_EQ(bar.Field(FormatField::LinePitch).text(), "40.0");
     Type(FormatField::SheetWidth, "235.01");
-    EXPECT_EQ(state.format.sheetWidth, 235);
+    EXPECT_EQ(state.document.format().sheetWidth, 235);
     EXPECT_EQ(bar.Field(FormatField::SheetWidth).text(), "235.0");
     EXPECT_EQ(told, QStringList({"改行幅 Y4は 6.0 ～ 330.0 ㎜ の範囲内にしてください",
                                  "シートサイズ 幅は 20.0 ～ 235.0 ㎜ の範囲内にしてください"}));
@@ -152,20 +153,22 @@ TEST_F(FormatBarTest, ALoadedFileIsShownWithItsOwnValues)
 {
     // A file of 名刺(3) whose stored format moved the first column to 12 mm.
     const std::string key = PresetKey(SheetKind::MultiLabel, Catalogue()[11].sizeName);
-    state.filePresetKey = key + "      ";
     SheetFormat own;
     ParseFormatString(Catalogue()[11].layout, own);
     own.x1 = 12;
-    state.formatString = BuildFormatString(own, 1);
-    LoadStoredFormat(state);
-    state.modified = true;
+    {
+        test::DocumentSetUp file(state);
+        file.filePresetKey = key + "      ";
+        file.formatString = BuildFormatString(own, 1);
+        LoadStoredFormat(file.choice);
+    }
 
     bar.ShowSelection();
     EXPECT_EQ(bar.KindList().currentIndex(), 1);
     EXPECT_EQ(bar.SizeList().currentIndex(), 3);
     EXPECT_EQ(bar.Field(FormatField::X1).text(), "12.0");
-    EXPECT_EQ(state.format.x1, 12);
-    EXPECT_FALSE(state.modified);
+    EXPECT_EQ(state.document.format().x1, 12);
+    EXPECT_FALSE(state.document.modified());
 
     Choose(bar.SizeList(), 2);  // another entry takes the catalogue's values
     Choose(bar.SizeList(), 3);

@@ -71,7 +71,7 @@ std::vector<std::string> CellLines(std::string_view bytes)
 // Every line of every page of `image`, one page a label.
 std::vector<std::vector<std::string>> Pages(std::string_view image)
 {
-    AppState state;
+    DocumentContent state;
     ParseBseImage(image, state);
     const std::size_t perPage = state.linesPerPage > 1 ? static_cast<std::size_t>(state.linesPerPage) : 1;
     std::vector<std::vector<std::string>> pages;

@@ -401,8 +401,8 @@ TEST(ComposeDocument, LaysOutOnePagePerLabelAndRefusesWhatDoesNotFit)
     const Preset& cards = Catalogue()[9];  // 5 x 2 labels of 16 cells and 5 lines
     AppState state;
     EXPECT_TRUE(ComposeDocument("\xEF\xBB\xBFあ\r\n---\nい\n---\n", cards, state).empty());
-    EXPECT_EQ(state.lines, (std::vector<std::string>{"", "A", "", "", "", "", "", "B"}));
-    EXPECT_EQ(std::tuple(state.sameDataForAllLabels, state.cellsPerLine, state.linesPerPage),
+    EXPECT_EQ(state.document.lines(), (std::vector<std::string>{"", "A", "", "", "", "", "", "B"}));
+    EXPECT_EQ(std::tuple(state.document.sameDataForAllLabels(), state.document.cellsPerLine(), state.document.linesPerPage()),
               std::tuple(false, 16, 6));
 
     const struct { const char* name; std::string text; std::vector<std::string> messages; } rows[] = {
@@ -417,7 +417,7 @@ TEST(ComposeDocument, LaysOutOnePagePerLabelAndRefusesWhatDoesNotFit)
     for (const auto& row : rows) {
         AppState untouched;
         EXPECT_EQ(ComposeDocument(row.text, cards, untouched), row.messages) << row.name;
-        EXPECT_TRUE(untouched.lines.empty()) << row.name;
+        EXPECT_TRUE(untouched.document.lines().empty()) << row.name;
     }
 }
 

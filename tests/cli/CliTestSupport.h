@@ -6,6 +6,7 @@
 #include "format/FormatString.h"
 #include "format/Presets.h"
 #include "support/TempDir.h"
+#include "support/DocumentSetUp.h"
 
 #include <gtest/gtest.h>
 
@@ -22,13 +23,13 @@ struct CliRun { int exitCode; std::string out, err; };
 inline AppState A4Document()
 {
     AppState state;
-    state.selectedPresetKey = std::string(preset::kDefaultKey);
-    ParseFormatString(preset::kDefaultFormat, state.format);
-    state.sameDataForAllLabels = true;
-    state.cellsPerLine = 38;
-    state.linesPerPage = 28;
-    state.headerCount = 1;
-    state.lines = {"", "ABC", "DE"};
+    Set(state).selectedPresetKey = std::string(preset::kDefaultKey);
+    ParseFormatString(preset::kDefaultFormat, Set(state).format);
+    Set(state).sameDataForAllLabels = true;
+    Set(state).cellsPerLine = 38;
+    Set(state).linesPerPage = 28;
+    Set(state).headerCount = 1;
+    Set(state).lines = {"", "ABC", "DE"};
     return state;
 }
 
@@ -36,10 +37,10 @@ inline AppState A4Document()
 inline AppState PerLabelDocument(const Preset& preset, int linesPerPage, std::vector<std::string> lines)
 {
     AppState state = A4Document();
-    ParseFormatString(preset.layout, state.format);
-    state.sameDataForAllLabels = false;
-    state.linesPerPage = linesPerPage;
-    state.lines = std::move(lines);
+    ParseFormatString(preset.layout, Set(state).format);
+    Set(state).sameDataForAllLabels = false;
+    Set(state).linesPerPage = linesPerPage;
+    Set(state).lines = std::move(lines);
     return state;
 }
 
@@ -65,9 +66,9 @@ class CliTest : public testing::Test {
 protected:
     QString Save(AppState state, std::string_view name = "doc.BSE")
     {
-        state.filePath = dir.File(name);
-        EXPECT_EQ(WriteBseFile(state), std::nullopt);
-        return QString::fromStdString(state.filePath);
+        state.document.Rename(dir.File(name), state.document.fileExtension());
+        EXPECT_EQ(WriteBseFile(state.document), std::nullopt);
+        return QString::fromStdString(state.document.filePath());
     }
 
     CliRun Tessra(QStringList arguments, bool errIsTerminal = false)

@@ -3,6 +3,7 @@
 #include "cli/CliContext.h"
 
 #include "platform/PathText.h"
+#include "support/DocumentSetUp.h"
 
 #include <filesystem>
 #include <fstream>
@@ -28,11 +29,11 @@ TEST_F(CommandLineTest, EmbossWritesTheWorkedExampleAndPaperOptionsActOnlyForThe
 TEST_F(CommandLineTest, EmbossChecksInTheDialogsOrder)
 {
     AppState wide = A4Document(), low = A4Document(), none = A4Document(), beyond = A4Document(), control = A4Document();
-    wide.format.labelWidth = 210.1;
-    low.lines.assign(28, "A");
-    none.format.columns = 0;
-    beyond.lines[1] = std::string(40, 'A');
-    control.lines[1] = "A\x0C";
+    Set(wide).format.labelWidth = 210.1;
+    Set(low).lines.assign(28, "A");
+    Set(none).format.columns = 0;
+    Set(beyond).lines[1] = std::string(40, 'A');
+    Set(control).lines[1] = "A\x0C";
     const QString a4 = Save(A4Document()), tooWide = Save(wide, "wide.BSE"), tooLow = Save(low, "low.BSE");
     const std::string red = "印字出来ない部分があります\n赤い点字表示が無いように修正してください\n";
     const struct { const char* name; QStringList arguments; std::string err; } rows[] = {
@@ -62,7 +63,7 @@ TEST_F(CommandLineTest, EmbossChecksInTheDialogsOrder)
 TEST_F(CommandLineTest, ReadPrintsEveryLabelsReadingAndTheBundledSampleAsJapanese)
 {
     AppState cards = test::PerLabelDocument(Catalogue()[9], 3, {"", "\"*W", "#AB", "", "@*", ""});  // 5 x 2
-    cards.cellsPerLine = 16;
+    Set(cards).cellsPerLine = 16;
     const QString doc = Save(cards);
     const auto all = Tessra({"read", doc});
     EXPECT_EQ(all.out.substr(0, all.out.find("[3]")), "[1]\nか゛そ\n⠼１２\n[2]\nきゃ\n\n");
@@ -79,9 +80,9 @@ TEST_F(CommandLineTest, ReadPrintsEveryLabelsReadingAndTheBundledSampleAsJapanes
 TEST_F(CommandLineTest, CheckListsTheRedCellsAndPutsTheSheetMessageOnOneLine)
 {
     AppState low = A4Document(), high = A4Document();
-    low.lines.assign(28, " ");
-    low.lines[27] = "AB";
-    high.format.sheetHeight = 200;
+    Set(low).lines.assign(28, " ");
+    Set(low).lines[27] = "AB";
+    Set(high).format.sheetHeight = 200;
     const auto red = Tessra({"check", Save(low)});
     EXPECT_EQ(std::tie(red.exitCode, red.out), std::tuple(1, "fits\nunprintable: 2\n"
                                                              "label 1 line 27 cell 1 x 10.00 y 280.20\n"
@@ -96,13 +97,13 @@ TEST_F(CommandLineTest, CheckListsTheRedCellsAndPutsTheSheetMessageOnOneLine)
 TEST_F(CommandLineTest, CheckCountsWhatTheLabelsCannotHoldOrTheEmbosserTakeAndAGridWithoutLabels)
 {
     AppState beyond = A4Document(), control = A4Document(), noRows = A4Document(), noColumns = A4Document();
-    beyond.lines.assign(31, " ");
-    beyond.linesPerPage = 31;
-    beyond.lines[1] = std::string(39, 'A') + "BC D";
-    beyond.lines[30] = "E";  // label line 30 of a label of 28
-    control.lines[1] = std::string("AB\x1B\x1B") + "F00\x0C" + "CD";
-    noRows.format.rows = 0;
-    noColumns.format.columns = -3;
+    Set(beyond).lines.assign(31, " ");
+    Set(beyond).linesPerPage = 31;
+    Set(beyond).lines[1] = std::string(39, 'A') + "BC D";
+    Set(beyond).lines[30] = "E";  // label line 30 of a label of 28
+    Set(control).lines[1] = std::string("AB\x1B\x1B") + "F00\x0C" + "CD";
+    Set(noRows).format.rows = 0;
+    Set(noColumns).format.columns = -3;
     const std::string noLabels = "シートにラベルがありません  ラベルの行数と列数を 1 以上にしてください　　\n";
     const struct { QString doc; std::string out; } rows[] = {
         {Save(beyond, "beyond.BSE"), "fits\nunprintable: 0\nbeyond label: 4\nlabel 1 line 1 cells 3\nlabel 1 line 30 cells 1\n"},
@@ -166,9 +167,9 @@ TEST_F(CommandLineTest, StartLabelAndFurtherSheetsInEverySubcommand)
 
     // The second page of a single A4 label holds two cells below the bottom limit, on sheet 2.
     AppState twoSheets = test::PerLabelDocument(Catalogue()[0], 28, std::vector<std::string>(56, " "));
-    ParseFormatString(preset::kDefaultFormat, twoSheets.format);
-    twoSheets.lines[29] = "A";
-    twoSheets.lines[28 + 27] = "AB";
+    ParseFormatString(preset::kDefaultFormat, Set(twoSheets).format);
+    Set(twoSheets).lines[29] = "A";
+    Set(twoSheets).lines[28 + 27] = "AB";
     const QString a4 = Save(twoSheets, "a4.BSE");
     const auto check = Tessra({"check", a4, "--start", "1"});
     EXPECT_EQ(std::tie(check.exitCode, check.out), std::tuple(1, "fits\nunprintable: 2\n"
@@ -301,16 +302,16 @@ TEST_F(CommandLineTest, SubcommandsAgreeOnEveryCatalogueFormat)
             SCOPED_TRACE(std::string(preset.layout) + (freePitch ? " free" : ""));
             AppState doc = test::PerLabelDocument(preset, 4, {"", "A  B", std::string(6, 'C'), "", "title", "#ABC", "", "D"});
             if (freePitch) {
-                doc.lines[2] = std::string(60, 'C');
-                doc.format.lineCode.clear();
-                doc.format.linePitch = 7.5;
-                doc.format.y3 = 1.0;  // above the top margin wherever the labels start high
+                Set(doc).lines[2] = std::string(60, 'C');
+                Set(doc).format.lineCode.clear();
+                Set(doc).format.linePitch = 7.5;
+                Set(doc).format.y3 = 1.0;  // above the top margin wherever the labels start high
             }
-            doc.sameDataForAllLabels = freePitch;
+            Set(doc).sameDataForAllLabels = freePitch;
             const QString file = Save(doc);
             const auto check = Tessra({"check", file}), read = Tessra({"read", file});
             const auto output = Tessra({"emboss", file, "--output", "-", "--model", "ZEN10R", "--copies", "2"});
-            const std::string lastLabel = "[" + std::to_string(doc.format.rows * doc.format.columns) + "]\n";
+            const std::string lastLabel = "[" + std::to_string(doc.document.format().rows * doc.document.format().columns) + "]\n";
             EXPECT_TRUE(read.exitCode == 0 && read.out.find(lastLabel) != std::string::npos);
             EXPECT_EQ(check.exitCode == 0, output.exitCode == 0) << check.out << output.err;
             ++(output.exitCode == 0 ? embossed : refused);

@@ -3,6 +3,7 @@
 #include "document/BraillePages.h"
 #include "document/DocumentCommands.h"
 #include "platform/TextCodec.h"
+#include "support/DocumentSetUp.h"
 
 #include <filesystem>
 
@@ -37,8 +38,8 @@ TEST_F(ConvertTest, FormatLaysOutTheBrailleAndOtherCommandsReadTheFilesToo)
     ASSERT_EQ(OpenDocument(state, dir.File("cards.BSE")), std::nullopt);
     const Preset* cards = FindPresetByKey(Utf8ToCp932(key));
     ASSERT_NE(cards, nullptr);
-    EXPECT_EQ(state.filePresetKey, PadPresetKey(PresetKey(cards->kind, cards->sizeName)));
-    EXPECT_FALSE(state.sameDataForAllLabels);
+    EXPECT_EQ(state.document.filePresetKey(), PadPresetKey(PresetKey(cards->kind, cards->sizeName)));
+    EXPECT_FALSE(state.document.sameDataForAllLabels());
     // The A4 sheet has one label: the second page goes on a second sheet.
     EXPECT_EQ(Tessra({"read", brf, "--braille"}).out, "[1]\n⠁\n[2]\n⠃\n");
 }
@@ -50,7 +51,7 @@ TEST_F(ConvertTest, RefusalsNameTheirPlaceAndWriteNothing)
     WriteBytes(dir.File("bad.brf"), "AB\r\nC\tD\r\n");
     WriteBytes(dir.File("feeds.brf"), std::string(300'000, '\f'));  // a page of 4 bytes each in BSE
     AppState foreign = A4Document();
-    foreign.lines.push_back("\x7F");
+    Set(foreign).lines.push_back("\x7F");
     const std::pair<QString, std::string> rows[] = {
         {QString::fromStdString(dir.File("bad.brf")), dir.File("bad.brf") + "\n\n2 行 2 文字目: 点字のコードにないバイト 0x09 です\n"},
         {Save(foreign), "ページ 1 の 3 行 1 マス目: 点字のコードにないバイト 0x7F は書き出せません\n"},

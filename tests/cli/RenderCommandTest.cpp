@@ -84,9 +84,12 @@ TEST_F(RenderCommandTest, TooLargeAPictureIsRefusedNamingTheZoomOrWidthThatFits)
     const QString pdf = QString::fromStdString(dir.File("big.pdf"));
     for (const auto& row : rows) {
         AppState state = test::A4Document();
-        state.format.rows = row.rows;
-        state.format.columns = row.columns;
-        state.format.labelWidth = state.format.labelHeight = 137;
+        Set(state).format.rows = row.rows;
+        Set(state).format.columns = row.columns;
+        {
+            test::DocumentSetUp set(state);
+            set.format.labelWidth = set.format.labelHeight = 137;
+        }
         const auto run = Tessra(QStringList{"render", Save(state), "--output", pdf} + row.options);
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_TRUE(run.err.starts_with("画像が大きすぎるため描画できません（")) << run.err;

@@ -1,6 +1,7 @@
 #include "display/SheetPainter.h"
 #include "display/ViewPicture.h"
 #include "support/A4Sheet.h"
+#include "support/DocumentSetUp.h"
 
 #include <QImage>
 #include <QPainter>
@@ -69,8 +70,11 @@ int Ink(const QImage& image, QRect box)
 TEST(SheetPainter, SkippedLabelsAreHatchedInGrey)
 {
     AppState state = A4State({"", "A", "", "B"});
-    state.format.columns = 2;
-    std::tie(state.linesPerPage, state.sameDataForAllLabels, state.startLabel) = std::tuple(2, false, 2);
+    {
+        test::DocumentSetUp pages(state);
+        std::tie(pages.format.columns, pages.linesPerPage, pages.sameDataForAllLabels) = std::tuple(2, 2, false);
+    }
+    state.startLabel = 2;
     for (const long long sheet : {0, 1}) {
         state.shownSheet = sheet;
         EXPECT_EQ(Count(Paint(state, 600, {1000, 700}).image, {20, 20, 200, 200}, qRgb(160, 160, 160)) > 100, sheet == 0);
@@ -80,7 +84,7 @@ TEST(SheetPainter, SkippedLabelsAreHatchedInGrey)
 TEST(SheetPainter, WithoutADocumentOnlyTheBackgroundRemains)
 {
     AppState state = A4State({"ABC"});
-    state.fileOpen = false;
+    state.document.Close();
     state.allCellsPrintable = false;
     const Painted p = Paint(state);
     EXPECT_EQ(Count(p.image, p.image.rect(), kGrey), 700 * 700);
@@ -110,10 +114,10 @@ TEST(SheetPainter, A4SheetAtTheSmallestStepLiesWhereTheLayoutPutsIt)
 TEST(SheetPainter, GridStickingOutWidensAndLengthensTheScrollArea)
 {
     AppState state = A4State();
-    state.format.columns = 2;
-    state.format.rows = 2;
-    state.format.labelWidth = 120;
-    state.format.labelHeight = 160;
+    Set(state).format.columns = 2;
+    Set(state).format.rows = 2;
+    Set(state).format.labelWidth = 120;
+    Set(state).format.labelHeight = 160;
     const Painted p = Paint(state, 600, {800, 800});
     // 240 mm wide: 472 pixels from the origin 93, plus 70; 320 mm high: 629 from 30, plus 50.
     EXPECT_EQ(*p.drawing.scrollSize, (ScrollSize{93 + 472 + 70, 30 + 629 + 50}));
@@ -151,9 +155,9 @@ TEST(SheetPainter, BrailleTheLabelCannotHoldIsMarkedOnTheSheetAndRedInTheLabelVi
     EXPECT_FALSE(state.allCellsPrintable);
 
     AppState below = A4State(std::vector<std::string>(30, " "));
-    below.linesPerPage = 30;
+    Set(below).linesPerPage = 30;
     AppState blank = below;
-    below.lines[29] = "=";  // label line 29 of a label of 28
+    Set(below).lines[29] = "=";  // label line 29 of a label of 28
     DifferOnlyIn(Paint(below).image, Paint(blank).image, QRect(94, 30 + 584 - 3, 412, 3), kRed);
 
     state.viewMode = mode::kLabel;
@@ -227,8 +231,8 @@ struct TopRuler {
 TopRuler LabelViewRuler(double labelWidth)
 {
     AppState state = A4State();
-    state.format.labelWidth = labelWidth;
-    state.format.labelHeight = 40;
+    Set(state).format.labelWidth = labelWidth;
+    Set(state).format.labelHeight = 40;
     state.viewMode = mode::kLabel;
     state.zoom = mode::kZoom3;
     const Painted p = Paint(state, 100, {600, 300});
@@ -251,8 +255,8 @@ TEST(SheetPainter, LabelViewNumbersTheTopRulerUpToTheLastTenBelowTheWidth)
 TEST(SheetPainter, LabelViewGridLinesNeverLieOnTheLabelsEdges)
 {
     AppState state = A4State();
-    state.format.labelWidth = 20;
-    state.format.labelHeight = 10;
+    Set(state).format.labelWidth = 20;
+    Set(state).format.labelHeight = 10;
     state.viewMode = mode::kLabel;
     const Painted p = Paint(state, 100, {300, 200});
     const QRgb grid = qRgb(200, 200, 200);
@@ -269,7 +273,7 @@ TEST(SheetPainter, LabelViewGridLinesNeverLieOnTheLabelsEdges)
 TEST(ViewPicture, ADamagedFormatsHugePictureIsRefusedNotAllocated)
 {
     AppState state = A4State();
-    state.format.labelWidth = 1e12;
+    Set(state).format.labelWidth = 1e12;
     state.viewMode = mode::kLabel;
     EXPECT_TRUE(ViewPictureSize(state, 800).isEmpty());
     EXPECT_TRUE(ViewImage(state, 800).isNull());

@@ -9,6 +9,7 @@
 #include "document/PefFile.h"
 #include "text/Utf8Text.h"
 #include "support/TempDir.h"
+#include "support/DocumentSetUp.h"
 
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
@@ -38,13 +39,13 @@ AppState RandomDocument(std::mt19937& random)
 {
     AppState state;
     NewDocument(state);
-    state.linesPerPage = std::uniform_int_distribution(1, 99)(random);
+    Set(state).linesPerPage = std::uniform_int_distribution(1, 99)(random);
     const int lines = std::uniform_int_distribution(0, 300)(random);
     std::uniform_int_distribution<int> length(0, 45), cell(0x20, 0x7E), blanks(0, 3);
     for (int i = 0; i < lines; ++i) {
         std::string line(static_cast<std::size_t>(length(random)), ' ');
         for (char& c : line) c = static_cast<char>(cell(random));
-        state.lines.push_back(line + std::string(static_cast<std::size_t>(blanks(random)), ' '));
+        Set(state).lines.push_back(line + std::string(static_cast<std::size_t>(blanks(random)), ' '));
     }
     return state;
 }
@@ -75,15 +76,15 @@ TEST(BrailleFiles, RandomDocumentsKeepEveryCellOfEveryPage)
 TEST(LoadPages, MakesAnUnnamedDocumentWhosePagesStartWhereThePageSizeSays)
 {
     AppState state;
-    state.filePath = "old.BSE";
+    state.document.Rename("old.BSE", state.document.fileExtension());
     LoadPages({{"AB"}, {"C", "D", "E"}, {}}, DefaultImportPreset(), state);
-    EXPECT_EQ(state.lines, (std::vector<std::string>{"", "AB", "", "", "", "C", "D", "E", ""}));
-    EXPECT_EQ(state.linesPerPage, 4);
-    EXPECT_EQ(state.cellsPerLine, 39);  // the A4 label's capacity
-    EXPECT_FALSE(state.sameDataForAllLabels);
-    EXPECT_EQ(state.filePath, "");
+    EXPECT_EQ(state.document.lines(), (std::vector<std::string>{"", "AB", "", "", "", "C", "D", "E", ""}));
+    EXPECT_EQ(state.document.linesPerPage(), 4);
+    EXPECT_EQ(state.document.cellsPerLine(), 39);  // the A4 label's capacity
+    EXPECT_FALSE(state.document.sameDataForAllLabels());
+    EXPECT_EQ(state.document.filePath(), "");
     LoadPages({{"AB", "CD"}}, DefaultImportPreset(), state);
-    EXPECT_TRUE(state.sameDataForAllLabels);
+    EXPECT_TRUE(state.document.sameDataForAllLabels());
 }
 
 struct ReadRow {
@@ -224,12 +225,12 @@ TEST(BrailleFiles, ExportRefusesCellsNoFileHoldsAndKindsGoByExtension)
     test::TempDir dir;
     AppState state;
     NewDocument(state);
-    state.lines = {"hidden \x1A", "AB", "CD\x1A"};
+    Set(state).lines = {"hidden \x1A", "AB", "CD\x1A"};
     EXPECT_EQ(ExportDocument(state, dir.File("a.pef")),
               "ページ 1 の 2 行 3 マス目: 点字のコードにないバイト 0x1A は書き出せません");
     EXPECT_EQ(ExportDocument(state, dir.File("a.bse")), kExportExtensionMessage);
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
-    state.lines.pop_back();
+    Set(state).lines.pop_back();
     WriteBytes(dir.File("a.BRF"), "old");
     EXPECT_EQ(ExportDocument(state, dir.File("a.BRF")), std::nullopt);
     EXPECT_EQ(ReadBytes(dir.File("a.BRF")), "AB\r\n\f");
@@ -244,14 +245,14 @@ AppState DocumentOfSize(std::size_t size)
     NewDocument(state);
     std::size_t left = size - kBseHeaderSize - 1;
     for (;;) {
-        if (state.lines.size() % 28 == 0) {
-            state.lines.emplace_back();
+        if (state.document.lines().size() % 28 == 0) {
+            Set(state).lines.emplace_back();
             left -= 4;
         } else if (left > 200) {
-            state.lines.emplace_back(98, 'A');
+            Set(state).lines.emplace_back(98, 'A');
             left -= 100;
         } else {
-            state.lines.emplace_back(left - 2, 'B');
+            Set(state).lines.emplace_back(left - 2, 'B');
             return state;
         }
     }
@@ -285,11 +286,11 @@ TEST(OpenDocument, ReadsOtherBrailleFilesUnnamedAndKeepsTheDocumentWhenOneIsRefu
     WriteBytes(dir.File("bad.txt"), "⠁x");
     AppState state;
     ASSERT_EQ(OpenDocument(state, dir.File("a.brf")), std::nullopt);
-    EXPECT_EQ(state.lines, (std::vector<std::string>{"", "AB", "", "CD"}));
+    EXPECT_EQ(state.document.lines(), (std::vector<std::string>{"", "AB", "", "CD"}));
     EXPECT_EQ(OpenDocument(state, dir.File("bad.txt")),
               dir.File("bad.txt") + "\n\n1 行 2 文字目「x」: U+0078 は 6 点の点字パターン（U+2800 … U+283F）でも空白でもありません");
-    EXPECT_EQ(state.lines.size(), 4u);
-    EXPECT_EQ(state.filePath, "");
+    EXPECT_EQ(state.document.lines().size(), 4u);
+    EXPECT_EQ(state.document.filePath(), "");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "format/FormatString.h"
 #include "format/Presets.h"
 #include "support/TempDir.h"
+#include "support/DocumentSetUp.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -26,9 +27,9 @@ std::string Header(std::string_view numbers = "00013828", std::string_view key =
 
 Lines LinesOf(std::string_view body)
 {
-    AppState state;
-    ParseBseImage(Header() + std::string(body), state);
-    return state.lines;
+    DocumentContent content;
+    ParseBseImage(Header() + std::string(body), content);
+    return content.lines;
 }
 
 TEST(ParseBseImage, SplitsTheBodyIntoLines)
@@ -50,39 +51,36 @@ TEST(ParseBseImage, SplitsTheBodyIntoLines)
 
 TEST(ParseBseImage, ReadsTheHeaderFields)
 {
-    AppState state;
-    ParseBseImage(Header("0042-7x ", "key"), state);
-    EXPECT_EQ(state.headerCount, 42);
-    EXPECT_EQ(state.cellsPerLine, -7);  // digits up to the first other byte
-    EXPECT_EQ(state.linesPerPage, 0);   // blanks
-    EXPECT_EQ(state.filePresetKey, PadPresetKey("key"));
-    ParseBseImage("tiny\nfile\n", state);  // shorter than a header: blank fields, no lines
-    EXPECT_EQ(state.filePresetKey, std::string(50, ' '));
-    EXPECT_TRUE(state.lines.empty());
+    DocumentContent content;
+    ParseBseImage(Header("0042-7x ", "key"), content);
+    EXPECT_EQ(content.headerCount, 42);
+    EXPECT_EQ(content.cellsPerLine, -7);  // digits up to the first other byte
+    EXPECT_EQ(content.linesPerPage, 0);   // blanks
+    EXPECT_EQ(content.choice.filePresetKey, PadPresetKey("key"));
+    ParseBseImage("tiny\nfile\n", content);  // shorter than a header: blank fields, no lines
+    EXPECT_EQ(content.choice.filePresetKey, std::string(50, ' '));
+    EXPECT_TRUE(content.lines.empty());
 }
 
 TEST(ReadBseFile, RefusesLargeAndUnopenableFilesWithoutChangingAnything)
 {
     test::TempDir dir;
-    AppState state;
-    state.filePath = dir.File("big.BSE");
-    WriteBytes(state.filePath, Header() + std::string(kBseSizeLimit - 1 - kBseHeaderSize, 'A'));
-    EXPECT_EQ(ReadBseFile(state), std::nullopt);
+    DocumentContent content;
+    const std::string big = dir.File("big.BSE");
+    WriteBytes(big, Header() + std::string(kBseSizeLimit - 1 - kBseHeaderSize, 'A'));
+    EXPECT_EQ(ReadBseFile(big, content), std::nullopt);
 
-    AppState refused;
-    refused.filePath = state.filePath;
+    DocumentContent refused;
     refused.cellsPerLine = 5;
-    WriteBytes(refused.filePath, Header() + std::string(kBseSizeLimit - kBseHeaderSize, 'A'));
-    EXPECT_EQ(ReadBseFile(refused), std::string(kTooLargeMessage));
+    WriteBytes(big, Header() + std::string(kBseSizeLimit - kBseHeaderSize, 'A'));
+    EXPECT_EQ(ReadBseFile(big, refused), std::string(kTooLargeMessage));
     EXPECT_TRUE(refused.lines.empty());
     EXPECT_EQ(refused.cellsPerLine, 5);
 
     const std::string pipe = dir.File("pipe.BSE");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    for (const std::string& path : {dir.File("missing.BSE"), dir.Path().string(), pipe}) {
-        refused.filePath = path;
-        EXPECT_EQ(ReadBseFile(refused), path + "\n\nファイルのオープンに失敗しました。");
-    }
+    for (const std::string& path : {dir.File("missing.BSE"), dir.Path().string(), pipe})
+        EXPECT_EQ(ReadBseFile(path, refused), path + "\n\nファイルのオープンに失敗しました。");
 }
 
 TEST(WriteBseFile, WritesTheLayoutAndReadsBackToTheSameBytes)
@@ -91,20 +89,20 @@ TEST(WriteBseFile, WritesTheLayoutAndReadsBackToTheSameBytes)
     for (const Preset& p : Catalogue()) {
         AppState first;
         NewDocument(first);
-        first.filePath = dir.File("doc.BSE");
-        first.selectedPresetKey = PresetKey(p.kind, p.sizeName);
-        ParseFormatString(p.layout, first.format);
-        first.lines = {"", "ABC", "  X"};
-        ASSERT_EQ(WriteBseFile(first), std::nullopt);
-        const std::string written = ReadBytes(first.filePath);
+        first.document.Rename(dir.File("doc.BSE"), first.document.fileExtension());
+        Set(first).selectedPresetKey = PresetKey(p.kind, p.sizeName);
+        ParseFormatString(p.layout, Set(first).format);
+        Set(first).lines = {"", "ABC", "  X"};
+        ASSERT_EQ(WriteBseFile(first.document), std::nullopt);
+        const std::string written = ReadBytes(first.document.filePath());
         EXPECT_EQ(written.substr(504, 10), "00013828\r\n");
-        EXPECT_EQ(written.substr(358, 50), PadPresetKey(first.selectedPresetKey));
+        EXPECT_EQ(written.substr(358, 50), PadPresetKey(first.document.selectedPresetKey()));
         EXPECT_EQ(written.substr(kBseHeaderSize), "  \r\nABC\r\n  X\r\n\x1A");
 
         AppState second;
-        ASSERT_EQ(OpenDocument(second, first.filePath), std::nullopt);
-        ASSERT_EQ(WriteBseFile(second), std::nullopt);
-        EXPECT_EQ(ReadBytes(first.filePath), written) << p.layout;
+        ASSERT_EQ(OpenDocument(second, first.document.filePath()), std::nullopt);
+        ASSERT_EQ(WriteBseFile(second.document), std::nullopt);
+        EXPECT_EQ(ReadBytes(first.document.filePath()), written) << p.layout;
     }
 }
 
@@ -113,20 +111,20 @@ TEST(WriteBseFile, AFailedSaveLeavesTheOldFileAndTheModifiedFlag)
     test::TempDir dir;
     AppState state;
     NewDocument(state);
-    state.filePath = dir.File("keep.BSE");
-    WriteBytes(state.filePath, "old contents");
-    state.lines.assign(100, std::string(30, 'A'));
-    state.modified = true;
+    state.document.Rename(dir.File("keep.BSE"), state.document.fileExtension());
+    WriteBytes(state.document.filePath(), "old contents");
+    Set(state).lines.assign(100, std::string(30, 'A'));
+    test::Touch(state);
     {
         test::FileSizeLimit fullDisk(1000);
-        EXPECT_EQ(WriteBseFile(state), std::string(kSaveFailedMessage));
+        EXPECT_EQ(WriteBseFile(state.document), std::string(kSaveFailedMessage));
     }
-    EXPECT_EQ(ReadBytes(state.filePath), "old contents");
+    EXPECT_EQ(ReadBytes(state.document.filePath()), "old contents");
     for (const std::string& path : {dir.File("no-such-dir/x.BSE"), dir.Path().string()}) {
-        state.filePath = path;
-        EXPECT_EQ(WriteBseFile(state), std::string(kSaveFailedMessage));
+        state.document.Rename(path, state.document.fileExtension());
+        EXPECT_EQ(WriteBseFile(state.document), std::string(kSaveFailedMessage));
     }
-    EXPECT_TRUE(state.modified);
+    EXPECT_TRUE(state.document.modified());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
 

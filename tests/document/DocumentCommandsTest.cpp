@@ -4,6 +4,7 @@
 #include "format/Presets.h"
 #include "platform/TextCodec.h"
 #include "support/TempDir.h"
+#include "support/DocumentSetUp.h"
 
 #include <gtest/gtest.h>
 
@@ -13,18 +14,18 @@ namespace {
 TEST(DocumentCommands, NewGivesAnEmptyA4Document)
 {
     AppState state;
-    state.lines = {"x"};
-    state.modified = true;
-    state.sameDataForAllLabels = false;
+    Set(state).lines = {"x"};
+    test::Touch(state);
+    Set(state).sameDataForAllLabels = false;
     NewDocument(state);
-    EXPECT_TRUE(state.lines.empty());
+    EXPECT_TRUE(state.document.lines().empty());
     // The list entry's padding stays in the selected key.
-    EXPECT_EQ(state.selectedPresetKey, std::string(preset::kDefaultKey) + std::string(32, ' '));
-    EXPECT_EQ(state.formatString, preset::kDefaultFormat);
-    EXPECT_EQ(state.cellsPerLine * 100 + state.linesPerPage, 3828);
+    EXPECT_EQ(state.document.selectedPresetKey(), std::string(preset::kDefaultKey) + std::string(32, ' '));
+    EXPECT_EQ(state.document.formatString(), preset::kDefaultFormat);
+    EXPECT_EQ(state.document.cellsPerLine() * 100 + state.document.linesPerPage(), 3828);
     EXPECT_EQ(state.zoom, "Zoom_0");
-    EXPECT_TRUE(state.fileOpen && state.sameDataForAllLabels && !state.modified);
-    EXPECT_EQ(state.filePath, "NoName.BSE");
+    EXPECT_TRUE(state.document.fileOpen() && state.document.sameDataForAllLabels() && !state.document.modified());
+    EXPECT_EQ(state.document.filePath(), "NoName.BSE");
 }
 
 TEST(DocumentCommands, OpenTakesTheDocumentItsFormatAndDataMode)
@@ -40,24 +41,24 @@ TEST(DocumentCommands, OpenTakesTheDocumentItsFormatAndDataMode)
         test::WriteBytes(dir.File("cards.bse"), image + "\r\nABC\r\n\x1A");
 
         AppState state;
-        state.modified = true;
+        test::Touch(state);
         ASSERT_EQ(OpenDocument(state, dir.File("cards.bse")), std::nullopt);
-        EXPECT_EQ(state.lines, (std::vector<std::string>{"", "ABC"}));
-        EXPECT_EQ(state.selectedPresetKey, key);
-        EXPECT_DOUBLE_EQ(state.format.x1, 14.0);
-        EXPECT_EQ(state.cellsPerLine, 16);
-        EXPECT_EQ(state.sameDataForAllLabels, mode == '0');
-        EXPECT_TRUE(state.fileOpen && !state.modified);
-        EXPECT_EQ(state.fileExtension, "bse");
+        EXPECT_EQ(state.document.lines(), (std::vector<std::string>{"", "ABC"}));
+        EXPECT_EQ(state.document.selectedPresetKey(), key);
+        EXPECT_DOUBLE_EQ(state.document.format().x1, 14.0);
+        EXPECT_EQ(state.document.cellsPerLine(), 16);
+        EXPECT_EQ(state.document.sameDataForAllLabels(), mode == '0');
+        EXPECT_TRUE(state.document.fileOpen() && !state.document.modified());
+        EXPECT_EQ(state.document.fileExtension(), "bse");
     }
 
     AppState state;
     NewDocument(state);
     const std::string gone = dir.File("gone.BSE");
     EXPECT_EQ(OpenDocument(state, gone), gone + "\n\n" + std::string(kOpenFailedMessage));
-    EXPECT_EQ(state.filePath, gone);  // an empty default document under the chosen name
-    EXPECT_EQ(state.formatPresetKey, preset::kDefaultKey);
-    EXPECT_TRUE(state.fileOpen);
+    EXPECT_EQ(state.document.filePath(), gone);  // an empty default document under the chosen name
+    EXPECT_EQ(state.document.formatPresetKey(), preset::kDefaultKey);
+    EXPECT_TRUE(state.document.fileOpen());
 }
 
 TEST(DocumentCommands, SaveNeedsADocumentAndSaveAsTheBseExtension)
@@ -74,16 +75,16 @@ TEST(DocumentCommands, SaveNeedsADocumentAndSaveAsTheBseExtension)
     std::filesystem::current_path(previous);
     EXPECT_EQ(test::ReadBytes(dir.File("NoName.BSE")).size(), 515u);
 
-    state.filePath = dir.File("first.BSE");
+    state.document.Rename(dir.File("first.BSE"), state.document.fileExtension());
     for (const char* name : {"label.txt", "label.Bse", "label"}) {
         EXPECT_EQ(SaveDocumentAs(state, dir.File(name)), std::string(kBadExtensionMessage)) << name;
         EXPECT_FALSE(std::filesystem::exists(dir.File(name)));
-        EXPECT_EQ(state.filePath, dir.File("first.BSE"));
+        EXPECT_EQ(state.document.filePath(), dir.File("first.BSE"));
     }
-    state.modified = true;
+    test::Touch(state);
     EXPECT_EQ(SaveDocumentAs(state, dir.File("label.bse")), std::nullopt);
-    EXPECT_EQ(state.filePath, dir.File("label.bse"));
-    EXPECT_FALSE(state.modified);
+    EXPECT_EQ(state.document.filePath(), dir.File("label.bse"));
+    EXPECT_FALSE(state.document.modified());
     EXPECT_EQ(DocumentTitle(state), "テッスラ　　　　　　[　" + dir.File("label.bse") + "  ] ");
 }
 

@@ -4,6 +4,7 @@
 #include "format/FormatString.h"
 #include "format/Presets.h"
 #include "platform/TextCodec.h"
+#include "support/DocumentSetUp.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +16,9 @@ AppState PerLabelDocument(std::vector<std::string> lines)
 {
     AppState state;
     NewDocument(state);
-    state.lines = std::move(lines);
-    state.linesPerPage = 4;
-    state.sameDataForAllLabels = false;
+    Set(state).lines = std::move(lines);
+    Set(state).linesPerPage = 4;
+    Set(state).sameDataForAllLabels = false;
     return state;
 }
 
@@ -33,7 +34,7 @@ TEST(LabelEdit, MarksRefusalsByLineAndStoresNothingItCannotHold)
     EXPECT_EQ(composed.refusals[1].refusal.column, 2);
     EXPECT_EQ(composed.refusals[2].line, 3) << "beyond the page's last line";
     EXPECT_FALSE(edit.Store(state, composed.cells));
-    EXPECT_EQ(state.lines, (std::vector<std::string>{"", "A"}));
+    EXPECT_EQ(state.document.lines(), (std::vector<std::string>{"", "A"}));
 }
 
 TEST(LabelEdit, AFreshDocumentGetsTheComposedPagesOfItsFormat)
@@ -42,25 +43,25 @@ TEST(LabelEdit, AFreshDocumentGetsTheComposedPagesOfItsFormat)
     NewDocument(state);
     const Preset* cards = FindPresetByKey(Utf8ToCp932("マルチラベル@名刺(1) 10面 ｾﾝﾀｰ 0㎜"));
     ASSERT_NE(cards, nullptr);
-    ParseFormatString(cards->layout, state.format);
-    state.sameDataForAllLabels = false;
+    ParseFormatString(cards->layout, Set(state).format);
+    Set(state).sameDataForAllLabels = false;
     const LabelEdit third(state, 2);
     const std::vector<std::string> texts{"さとう"};
     ASSERT_TRUE(third.Store(state, third.Compose(texts).cells));
-    EXPECT_TRUE(state.modified);
-    state.modified = false;
+    EXPECT_TRUE(state.document.modified());
+    test::Reopen(state);
     EXPECT_FALSE(third.Store(state, third.Compose(texts).cells)) << "the same cells again change nothing";
-    EXPECT_FALSE(state.modified);
-    const PageShape shape = ComposedPageShape(state.format);
-    EXPECT_EQ(state.linesPerPage, shape.linesPerPage);
-    EXPECT_EQ(state.cellsPerLine, shape.cellsPerLine);
+    EXPECT_FALSE(state.document.modified());
+    const PageShape shape = ComposedPageShape(state.document.format());
+    EXPECT_EQ(state.document.linesPerPage(), shape.linesPerPage);
+    EXPECT_EQ(state.document.cellsPerLine(), shape.cellsPerLine);
     const std::size_t line = 2 * static_cast<std::size_t>(shape.linesPerPage) + 1;
-    ASSERT_EQ(state.lines.size(), line + 1);
-    EXPECT_EQ(state.lines[line], ":TC");
+    ASSERT_EQ(state.document.lines().size(), line + 1);
+    EXPECT_EQ(state.document.lines()[line], ":TC");
     EXPECT_EQ(LabelPageLines(state, 2), std::vector<std::string>{":TC"});
     EXPECT_TRUE(LabelPageLines(state, 1).empty());
 
-    state.sameDataForAllLabels = true;
+    Set(state).sameDataForAllLabels = true;
     EXPECT_TRUE(LabelPageLines(state, 2).empty()) << "every label shows page 0 then";
 }
 

@@ -13,13 +13,11 @@ namespace {
 const std::string kSingleUser = PresetKey(SheetKind::SingleSheet, preset::kUserDefined);
 const std::string kMultiUser = PresetKey(SheetKind::MultiLabel, preset::kUserDefined);
 
-AppState Selected(const std::string& key)
+FormatChoice Selected(const std::string& key)
 {
-    AppState state;
-    NewDocument(state);
-    state.selectedPresetKey = key;
-    state.modified = false;
-    return state;
+    FormatChoice choice = NewDocumentContent().choice;
+    choice.selectedPresetKey = key;
+    return choice;
 }
 
 double ValueIn(const SheetFormat& f, FormatField field)
@@ -67,13 +65,12 @@ TEST(FormatBarRules, FieldsTakeValuesWithinTheirRangesEndsIncludedAndIgnoreTheRe
         {FormatField::LinePitch, "6", true, 6},
     };
     for (const auto& row : rows) {
-        AppState state = Selected(kMultiUser);
+        FormatChoice state = Selected(kMultiUser);
         ApplyPresetSelection(state, preset::kMultiLabel, CatalogueRow(Catalogue()[8]));
         state.format.labelWidth = row.field == FormatField::X3 ? 50 : state.format.labelWidth;
         const SheetFormat before = state.format;
         const FieldChange change = ApplyFieldText(state, row.field, row.text);
         EXPECT_EQ(change.stored, row.stored) << row.text;
-        EXPECT_EQ(state.modified, row.stored) << row.text;
         if (!row.stored) {
             EXPECT_EQ(state.format, before) << row.text;
             continue;
@@ -84,30 +81,28 @@ TEST(FormatBarRules, FieldsTakeValuesWithinTheirRangesEndsIncludedAndIgnoreTheRe
 
 TEST(FormatBarRules, LayoutFieldsActOnlyUnderAUserDefinedSize)
 {
-    AppState state = Selected(std::string(preset::kDefaultKey));
+    FormatChoice state = Selected(std::string(preset::kDefaultKey));
     for (FormatField field : {FormatField::SheetWidth, FormatField::LabelWidth, FormatField::Rows,
                               FormatField::Columns, FormatField::X1, FormatField::Y2}) {
         EXPECT_FALSE(ApplyFieldText(state, field, "3").stored);
     }
-    EXPECT_FALSE(state.modified);
     EXPECT_TRUE(ApplyFieldText(state, FormatField::X3, "3").stored);  // never guarded
     EXPECT_TRUE(ApplyFieldText(state, FormatField::LinePitch, "7").stored);
 }
 
 TEST(FormatBarRules, SheetSizeOfASingleSheetIsAlsoTheLabelSize)
 {
-    AppState single = Selected(kSingleUser);  // the width: FormatBarTest types it
+    FormatChoice single = Selected(kSingleUser);  // the width: FormatBarTest types it
     EXPECT_EQ(ApplyFieldText(single, FormatField::SheetHeight, "120").mirrorInto,
               FormatField::LabelHeight);
     EXPECT_EQ(single.format.labelHeight, 120);
 
-    AppState multi = Selected(kMultiUser);
+    FormatChoice multi = Selected(kMultiUser);
     const double labelWidth = multi.format.labelWidth;
     const FieldChange other = ApplyFieldText(multi, FormatField::SheetWidth, "100");
     EXPECT_TRUE(other.stored);
     EXPECT_FALSE(other.mirrorInto);
     EXPECT_EQ(multi.format.labelWidth, labelWidth);
-    EXPECT_TRUE(multi.modified);  // a new sheet size is a change to save on every kind
 }
 
 // The format string, the bar, the print dialog's notice and the button all name one pitch.
@@ -120,13 +115,12 @@ TEST(FormatBarRules, FixedPitchesAreExactAndAgreeWhereverTheyAreUsed)
         {FixedPitch::LP18, "12.8", 12.81769803, "LP18"},
     };
     for (const auto& row : rows) {
-        AppState state = Selected(kMultiUser);
+        FormatChoice state = Selected(kMultiUser);
         EXPECT_EQ(FixedPitchText(row.pitch), row.text);
         ApplyFieldText(state, FormatField::LinePitch, FixedPitchText(row.pitch));
         ApplyFixedPitch(state, row.pitch);
         EXPECT_EQ(state.format.linePitch, row.exact);
         EXPECT_EQ(state.format.lineCode, row.code);
-        EXPECT_TRUE(state.modified);
 
         SheetFormat saved;
         ParseFormatString(BuildFormatString(state.format, true), saved);
@@ -141,7 +135,7 @@ TEST(FormatBarRules, FixedPitchesAreExactAndAgreeWhereverTheyAreUsed)
 
 TEST(FormatBarRules, TheCustomPitchNeedsSixMillimetres)
 {
-    AppState state = Selected(kMultiUser);
+    FormatChoice state = Selected(kMultiUser);
     ApplyFixedPitch(state, FixedPitch::LP22);
     ApplyCustomPitch(state, "10.2");
     EXPECT_EQ(state.format.linePitch, 10.2);

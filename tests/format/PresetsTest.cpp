@@ -42,7 +42,7 @@ TEST(Catalogue, ListsEveryKindsRowsByteForByte)
         {2, "名刺３号( 85mm x 45mm )", "130.0_180.0_ 1_ 1_ 15.0_  0.0_ 18.5_  0.0__ 85.0_ 49.0_  5.0_  6.0_LP22_00"},
         {2, "ユーザー指定", "130.0_180.0_ 1_ 1_ 11.5_  0.0_ 20.0_  0.0__ 91.0_ 55.0_  8.5_  4.5_LP22_00"},
     };
-    AppState state;
+    FormatChoice state;
     std::size_t i = 0;
     for (int kind = 0; kind < kSheetKindCount; ++kind) {
         for (const std::string& listed : FillSizeList(kind, state).rows) {
@@ -78,7 +78,7 @@ TEST(SelectPresetInBar, FindsTheEntriesOfAKey)
 
 TEST(ApplyPresetSelection, TakesTheRowsLayoutUnlessItIsTheFormatsOwnPreset)
 {
-    AppState state;
+    FormatChoice state;
     state.formatPresetKey = Key("マルチラベル@名刺(3) 10面 ｾﾝﾀｰ10㎜");
     state.formatString = "21002970050200900100110000000910055000600040007510";
     const std::string_view multi = KindName(SheetKind::MultiLabel);
@@ -86,13 +86,11 @@ TEST(ApplyPresetSelection, TakesTheRowsLayoutUnlessItIsTheFormatsOwnPreset)
     EXPECT_EQ(ApplyPresetSelection(state, multi, Row(11)), LayoutEdits::None);
     EXPECT_DOUBLE_EQ(state.format.linePitch, 7.5);  // the document's own values
 
-    state.modified = true;
     ApplyPresetSelection(state, multi, Row(12));  // 名刺(4): the catalogue's
     EXPECT_EQ(state.selectedPresetKey.substr(0, state.selectedPresetKey.find_last_not_of(' ') + 1),
               Key("マルチラベル@名刺(4) 10面ドブ裁断"));
     EXPECT_EQ(state.selectedPresetKey.size(), 13 + preset::kSizeNameWidth);
     EXPECT_EQ(state.format.lineCode, "LP24");
-    EXPECT_FALSE(state.modified);
 
     EXPECT_EQ(ApplyPresetSelection(state, KindName(SheetKind::SingleSheet), Row(7)), LayoutEdits::SheetSizeOnly);
     EXPECT_EQ(state.selectedPresetKey, Key("単票紙@ユーザー指定"));
@@ -113,7 +111,7 @@ TEST(LoadStoredFormat, ClassifiesTheLayoutWhenTheKeyNamesNoEntry)
         {"", "", "単票紙@Ａ４（縦）"},  // and the default format with it
     };
     for (const auto& row : rows) {
-        AppState state;
+        FormatChoice state;
         state.filePresetKey = PadPresetKey(Key(row.fileKey));
         state.formatString = row.format;
         LoadStoredFormat(state);

@@ -1,6 +1,7 @@
 #include "print/JobEncoder.h"
 
 #include "print/MemorySink.h"
+#include "support/DocumentSetUp.h"
 
 #include <gtest/gtest.h>
 
@@ -36,10 +37,10 @@ AppState Job(std::vector<std::string> lines, SheetFormat format = kA4,
     state.printerModel = model;
     state.leftMargin = 10;
     state.topMargin = 15;
-    state.lines = std::move(lines);
-    state.linesPerPage = ownPages ? 2 : 40;
-    state.format = std::move(format);
-    state.sameDataForAllLabels = !ownPages;
+    Set(state).lines = std::move(lines);
+    Set(state).linesPerPage = ownPages ? 2 : 40;
+    Set(state).format = std::move(format);
+    Set(state).sameDataForAllLabels = !ownPages;
     return state;
 }
 
@@ -65,8 +66,8 @@ using Row = std::tuple<const char*, AppState, PrintOptions, int, std::string, st
 Row LineFeeds(const char* lineCode, const std::string& selection)
 {
     AppState state = Job(std::vector<std::string>(40, "A"));
-    state.format.lineCode = lineCode;
-    state.format.labelHeight = 400;
+    Set(state).format.lineCode = lineCode;
+    Set(state).format.labelHeight = 400;
     std::string hex = kStart + kAtOrigin + "41 0D ";
     for (int i = 1; i < 38; ++i) hex += (i == 1 || i == 15 || i == 30 ? selection : "") + "0A 41 0D ";
     return {lineCode, state, {}, 0, hex + "0C " + kEnd, {0}};
@@ -127,7 +128,7 @@ TEST(JobEncoder, StartAtLabelOneKeepsTodaysStreams)
         for (Row& row : rows) {
             AppState& state = std::get<AppState>(row);
             state.startLabel = startLabel;
-            state.lines.resize(state.lines.size() + 2 * blankPages, "   ");
+            Set(state).lines.resize(state.document.lines().size() + 2 * blankPages, "   ");
         }
         ExpectStreams(rows);
     }

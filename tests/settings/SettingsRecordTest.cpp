@@ -37,7 +37,7 @@ TEST(SettingsRecord, StartUpUsesDefaultsAndCreatesAnEmptyRecord)
     EXPECT_DOUBLE_EQ(state.topMargin, 15.0);
     EXPECT_EQ(state.printerName, "kept");
     EXPECT_EQ(state.displayMode + state.viewMode + state.zoom, "BrailleSheetZoom_1");
-    EXPECT_TRUE(state.sameDataForAllLabels && !state.fileOpen && !state.thickPaper);
+    EXPECT_TRUE(state.document.sameDataForAllLabels() && !state.document.fileOpen() && !state.thickPaper);
 }
 
 TEST(SettingsRecord, DecodesSlots)

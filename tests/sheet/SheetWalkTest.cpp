@@ -2,6 +2,7 @@
 
 #include "document/DocumentCommands.h"
 #include "support/A4Sheet.h"
+#include "support/DocumentSetUp.h"
 
 #include <gtest/gtest.h>
 
@@ -39,8 +40,8 @@ struct Walk final : SheetVisitor {
 TEST(SheetWalk, A4PageShowsTwentySevenPaddedLinesAndOnlyLowDotsAreUnprintable)
 {
     AppState state = A4State(std::vector<std::string>(28, "ABC"));
-    state.lines[1] = std::string(45, 'X');  // never cut, but placed only up to the 39 cells
-    state.lines[2] = "";
+    Set(state).lines[1] = std::string(45, 'X');  // never cut, but placed only up to the 39 cells
+    Set(state).lines[2] = "";
     const Walk walk(state);
     ASSERT_EQ(walk.lines.size(), 27u);
     ASSERT_EQ(walk.cells.size(), 39u + 26u * 38u);
@@ -50,16 +51,19 @@ TEST(SheetWalk, A4PageShowsTwentySevenPaddedLinesAndOnlyLowDotsAreUnprintable)
     EXPECT_EQ(CountUnprintable(state), 3);
     state.leftMargin = 12;  // right of every line's first cell, the blank one of line 2 included
     EXPECT_EQ(CountUnprintable(state), 27 + 2);
-    state.format.x1 = 3;  // past the margin; cell 38 of the long line now at 206.04, past 206
+    Set(state).format.x1 = 3;  // past the margin; cell 38 of the long line now at 206.04, past 206
     EXPECT_EQ(CountUnprintable(state), 3 + 1);
 }
 
 TEST(SheetWalk, PerLabelDataGivesEachLabelItsOwnPage)
 {
     AppState state = A4State({"h0", "a1", "a2", "h1", "b1", "b2", "h2", "c1"});
-    state.format.rows = state.format.columns = 2;
-    state.linesPerPage = 3;
-    state.sameDataForAllLabels = false;
+    {
+        test::DocumentSetUp set(state);
+        set.format.rows = set.format.columns = 2;
+    }
+    Set(state).linesPerPage = 3;
+    Set(state).sameDataForAllLabels = false;
     const Walk walk(state);
     EXPECT_EQ(walk.labels, 4);
     std::vector<std::string> shown;
@@ -71,12 +75,15 @@ TEST(SheetWalk, PerLabelDataGivesEachLabelItsOwnPage)
 TEST(SheetWalk, HugeLayoutsStayBounded)
 {
     AppState state = A4State({"", std::string(1000, 'A')});
-    state.format.labelWidth = state.format.labelHeight = state.format.x1 = 1e98;
+    {
+        test::DocumentSetUp set(state);
+        set.format.labelWidth = set.format.labelHeight = set.format.x1 = 1e98;
+    }
     EXPECT_EQ(CountUnprintable(state), 1000);  // room for INT_MAX cells; the line's 1000 placed
 
     state = A4State({"", std::string(1'000'000, 'A')});
-    state.format.rows = INT_MAX;  // the walk stops at 99, as no file holds more
-    state.format.columns = 99;
+    Set(state).format.rows = INT_MAX;  // the walk stops at 99, as no file holds more
+    Set(state).format.columns = 99;
     EXPECT_EQ(CountUnprintable(state), 99 * 99 * 39 - 39);  // all but label 0 lie off the sheet
 }
 
@@ -99,9 +106,12 @@ TEST(SheetWalk, CountsTheCellsWithDotsThatTheLabelCannotHold)
     };
     for (const auto& row : rows) {
         AppState state = A4State(row.lines);
-        state.format.labelWidth = state.format.labelHeight = 60;
-        state.linesPerPage = 8;
-        state.sameDataForAllLabels = false;
+        {
+            test::DocumentSetUp set(state);
+            set.format.labelWidth = set.format.labelHeight = 60;
+        }
+        Set(state).linesPerPage = 8;
+        Set(state).sameDataForAllLabels = false;
         const Walk walk(state);
         std::vector<std::pair<int, bool>> marked;
         long long counted = 0;
@@ -123,7 +133,7 @@ TEST(SheetWalk, BytesThatAreNoCellAreUnprintable)
     const AppState state = A4State({"", std::string("AB\x1b\x1b") + "F00\x0c" + "CD"});
     for (int byte = 0; byte < 256; ++byte) {
         const bool cell = byte >= 0x20 && byte <= 0x7E;
-        EXPECT_EQ(CellPrintable(state.format, {10, 15, 15}, {20, 20}, static_cast<char>(byte)), cell) << byte;
+        EXPECT_EQ(CellPrintable(state.document.format(), {10, 15, 15}, {20, 20}, static_cast<char>(byte)), cell) << byte;
     }
     EXPECT_EQ(Walk(state, ZoomStep{0.508, 10, 90, 2}).unprintable, 3);  // red in the label view too
 }
@@ -132,8 +142,8 @@ TEST(SheetWalk, BytesThatAreNoCellAreUnprintable)
 TEST(LabelViewWalk, ShowsPageZeroInFullAndMarksMarginsByPixelsOnSingleSheets)
 {
     AppState state = A4State(std::vector<std::string>(31, "A"));
-    state.lines[1] = std::string(45, 'B');
-    state.linesPerPage = 30;
+    Set(state).lines[1] = std::string(45, 'B');
+    Set(state).linesPerPage = 30;
     state.leftMargin = 12;  // 23 px, right of the first cell at 19 px
     ZoomStep step;
     ApplyZoom("Zoom_0", step);
@@ -147,7 +157,7 @@ TEST(LabelViewWalk, ShowsPageZeroInFullAndMarksMarginsByPixelsOnSingleSheets)
     // The first cell of every line, and lines 27 on below 50 + 543 px, blanks too.
     EXPECT_EQ(walk.unprintable, 29 + 3 * 37);
     EXPECT_EQ(CountUnprintable(state), 28);  // on paper: the first cell of each line
-    state.selectedPresetKey = "\x83}\x83\x8B\x83`\x83\x89\x83x\x83\x8B@";  // マルチラベル@
+    Set(state).selectedPresetKey = "\x83}\x83\x8B\x83`\x83\x89\x83x\x83\x8B@";  // マルチラベル@
     EXPECT_EQ(Walk(state, step).unprintable, 0);
 }
 

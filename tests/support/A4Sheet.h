@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/DocumentCommands.h"
+#include "support/DocumentSetUp.h"
 
 #include <string>
 #include <vector>
@@ -15,7 +16,7 @@ inline AppState A4State(std::vector<std::string> lines = {""})
     NewDocument(state);
     state.leftMargin = 10;
     state.topMargin = state.bottomMargin = 15;
-    state.lines = std::move(lines);
+    Set(state).lines = std::move(lines);
     return state;
 }
 

@@ -1,6 +1,7 @@
 #include "document/BrailleFiles.h"
 #include "document/DocumentCommands.h"
 #include "ui/MainWindowFixture.h"
+#include "support/DocumentSetUp.h"
 
 #include <QAction>
 #include <QMenu>
@@ -25,7 +26,7 @@ TEST_F(BrailleFilesUiTest, OpenReadsABrfUnnamedAndSaveAsksForABseName)
     Trigger(kOpen);
     for (const char* pattern : {"*.BSE", "*.brf", "*.pef", "*.txt"})
         EXPECT_TRUE(dialogs.fileRequests.front().filter.contains(QLatin1String(pattern))) << pattern;
-    EXPECT_EQ(state.filePath, "");
+    EXPECT_EQ(state.document.filePath(), "");
     Trigger(kSave);
     EXPECT_EQ(dialogs.fileRequests.back().defaultSuffix, QStringLiteral("BSE"));
     EXPECT_EQ(test::ReadBytes(dir.File("kept.BSE")).substr(kBseHeaderSize), "  \r\nAB\r\n\x1A");
@@ -38,8 +39,8 @@ TEST_F(BrailleFilesUiTest, ExportWritesTheChosenKindAndLeavesTheDocumentAsItWas)
     EXPECT_EQ(dialogs.messages, QStringList(Text(kNoDocumentMessage)));
     EXPECT_TRUE(frame.menuBar()->actions().first()->menu()->actions().contains(frame.Actions().Action(kExport)));
     Trigger(kNew);
-    state.lines = {"", "AB"};
-    state.modified = true;
+    Set(state).lines = {"", "AB"};
+    test::Touch(state);
     dialogs.messages.clear();
     dialogs.files = {InDir("out.pef"), InDir("out.doc")};
     Trigger(kExport);
@@ -47,8 +48,8 @@ TEST_F(BrailleFilesUiTest, ExportWritesTheChosenKindAndLeavesTheDocumentAsItWas)
     EXPECT_EQ(dialogs.fileRequests.front().initialName, QStringLiteral("NoName.brf"));
     EXPECT_NE(test::ReadBytes(dir.File("out.pef")).find("<row>⠁⠃</row>"), std::string::npos);
     EXPECT_EQ(dialogs.messages, QStringList(Text(kExportExtensionMessage)));
-    EXPECT_EQ(state.filePath, std::string(kNewDocumentPath));
-    EXPECT_TRUE(state.modified);
+    EXPECT_EQ(state.document.filePath(), std::string(kNewDocumentPath));
+    EXPECT_TRUE(state.document.modified());
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ TEST_F(ChosenLabelTest, ClicksAndKeysChooseALabelThatTheLabelViewShows)
 {
     ComposeCards("あ\n---\nい\n---\nう\n");
     CTessraView& view = frame.View();
-    const int columns = GridColumns(state.format);
+    const int columns = GridColumns(state.document.format());
     ASSERT_EQ(columns, 2);  // the card sheet: two columns of five
     view.setFocus();
     const struct { int key; long long chosen; } keys[] = {
@@ -40,12 +40,12 @@ TEST_F(ChosenLabelTest, ClicksAndKeysChooseALabelThatTheLabelViewShows)
     state.zoom = mode::kZoom3;
     view.RepaintNow();
     QTest::keyClick(&view, Qt::Key_End);
-    const ScreenRect last = LabelOnScreen(state.format, view.Step(), view.Origin(), 4, 1);
+    const ScreenRect last = LabelOnScreen(state.document.format(), view.Step(), view.Origin(), 4, 1);
     EXPECT_GT(view.verticalScrollBar()->value(), 0);
     EXPECT_LE(last.bottom - view.verticalScrollBar()->value(), view.viewport()->height())
         << "the view follows the chosen label";
     QTest::keyClick(&view, Qt::Key_Home);
-    EXPECT_GE(LabelOnScreen(state.format, view.Step(), view.Origin(), 0, 0).top - view.verticalScrollBar()->value(), 0);
+    EXPECT_GE(LabelOnScreen(state.document.format(), view.Step(), view.Origin(), 0, 0).top - view.verticalScrollBar()->value(), 0);
     state.zoom = mode::kZoom0;
     view.RepaintNow();
 
@@ -85,7 +85,7 @@ TEST_F(ChosenLabelTest, TheFrameIsDrawnInTheHighlightColourAroundTheChosenLabelO
     ASSERT_NE(highlight, QColor(Qt::red));
     const QImage shown = view.viewport()->grab().toImage();
     const auto frameAt = [&](int row, int column) {
-        const ScreenRect r = LabelOnScreen(state.format, view.Step(), view.Origin(), row, column);
+        const ScreenRect r = LabelOnScreen(state.document.format(), view.Step(), view.Origin(), row, column);
         return QColor(shown.pixel(r.left - 2, (r.top + r.bottom) / 2)) == highlight &&
                QColor(shown.pixel((r.left + r.right) / 2, r.bottom + 2)) == highlight;
     };

@@ -8,6 +8,7 @@
 #include "app/FormatBar.h"
 #include "ui/MainWindowFixture.h"
 #include "ui/PrintTestSupport.h"
+#include "support/DocumentSetUp.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -69,26 +70,26 @@ protected:
 TEST_F(LabelEditorTest, PerLabelDataEditsTheChosenLabelsPageAndNothingElse)
 {
     ComposeCards("あ\n---\nい\n");
-    const std::vector<std::string> before = state.lines;
+    const std::vector<std::string> before = state.document.lines();
     EXPECT_EQ(Text().toPlainText(), "あ");
     frame.View().ChooseLabel(1);
     EXPECT_EQ(Text().toPlainText(), "い");
     EXPECT_EQ(frame.LabelEditorContents().Heading().text(), "ラベル 2 のテキスト(&T)");
-    state.modified = false;
+    test::Reopen(state);
 
     Text().moveCursor(QTextCursor::End);
     Type("ぬ");
     Text().insertPlainText("\nab");
     EXPECT_EQ(Reading(1), "[2]\nいぬ\n⠰ａｂ\n");
-    EXPECT_TRUE(state.modified);
+    EXPECT_TRUE(state.document.modified());
     EXPECT_EQ(Text().CellCounts(), (std::vector<int>{2, 3}));
-    EXPECT_EQ(Text().Capacity(), CellsPerLabelLine(state.format));
+    EXPECT_EQ(Text().Capacity(), CellsPerLabelLine(state.document.format()));
     std::vector<std::string> expected = before;
-    const auto page = static_cast<std::size_t>(state.linesPerPage);
+    const auto page = static_cast<std::size_t>(state.document.linesPerPage());
     expected.resize(page + 3);
     expected[page + 1] = "BM";
     expected[page + 2] = ";AB";
-    EXPECT_EQ(state.lines, expected) << "only label 2's page changes";
+    EXPECT_EQ(state.document.lines(), expected) << "only label 2's page changes";
     EXPECT_TRUE(frame.View().SpokenItems()[1].text.contains("いぬ")) << "the view showed it at once";
 }
 
@@ -119,7 +120,7 @@ TEST_F(LabelEditorTest, RefusedCharactersAreMarkedAndTheLastComposedTextKept)
     EXPECT_TRUE(dialogs.messages.isEmpty()) << "never a box while typing";
     EXPECT_EQ(Reading(0), "[1]\nあ\n");
 
-    const int pageLines = state.linesPerPage - 1;
+    const int pageLines = state.document.linesPerPage() - 1;
     Text().setPlainText(QStringLiteral("あ\n").repeated(pageLines) + QStringLiteral("い"));
     EXPECT_EQ(Message(), QStringLiteral("%1 行: このラベルのページに入るのは %2 行までです").arg(pageLines + 1).arg(pageLines));
     Text().setPlainText("あい");
@@ -145,7 +146,7 @@ TEST_F(LabelEditorTest, SixKeysHeldTogetherEnterOneCell)
     chord({Qt::Key_L});                              // dot 6 alone
     QTest::keyClick(&Text(), Qt::Key_Backspace);
     EXPECT_EQ(Text().toPlainText(), "⠁⠃ ⠿");
-    EXPECT_EQ(state.lines[1], "AB =");
+    EXPECT_EQ(state.document.lines()[1], "AB =");
 
     Trigger(kSixKeyInput);
     QTest::keyClicks(&Text(), "s");
@@ -189,10 +190,10 @@ TEST_F(LabelEditorTest, FormatBarChangesAreStepsBetweenTheTextSteps)
 {
     Trigger(kNew);
     FormatBar& bar = frame.FormatBarContents();
-    const SheetFormat a4 = state.format;
+    const SheetFormat a4 = state.document.format();
     EXPECT_EQ(frame.History().count(), 0) << "showing the bar for New is no change of the user's";
     ChooseFormat(1, QStringLiteral("名刺(1) 10面 ｾﾝﾀｰ"));
-    const SheetFormat cards = state.format;
+    const SheetFormat cards = state.document.format();
     Type("あ");
     bar.DataButton(false).click();
     QCoreApplication::processEvents();  // the user's next action comes from the event loop
@@ -202,20 +203,20 @@ TEST_F(LabelEditorTest, FormatBarChangesAreStepsBetweenTheTextSteps)
     x3.setText("12");
     QCoreApplication::processEvents();
     Trigger(kUndo);
-    EXPECT_EQ(state.format.x3, cards.x3) << "both keys typed into X3 are one step";
+    EXPECT_EQ(state.document.format().x3, cards.x3) << "both keys typed into X3 are one step";
     EXPECT_EQ(x3.text(), QString::number(cards.x3, 'f', 1));
-    EXPECT_FALSE(state.sameDataForAllLabels);
+    EXPECT_FALSE(state.document.sameDataForAllLabels());
     Trigger(kUndo);
-    EXPECT_TRUE(state.sameDataForAllLabels);
+    EXPECT_TRUE(state.document.sameDataForAllLabels());
     EXPECT_TRUE(bar.DataButton(true).isChecked());
     Trigger(kUndo);
     EXPECT_EQ(Reading(0), "[1]\n");
     Trigger(kUndo);
-    EXPECT_EQ(state.format, a4);
+    EXPECT_EQ(state.document.format(), a4);
     EXPECT_EQ(bar.KindList().currentIndex(), 0);
-    EXPECT_TRUE(state.modified);
+    EXPECT_TRUE(state.document.modified());
     for (int i = 0; i < 4; ++i) Trigger(kRedo);
-    EXPECT_EQ(state.format.x3, 12.0);
+    EXPECT_EQ(state.document.format().x3, 12.0);
     EXPECT_EQ(bar.SizeList().currentText().startsWith(QStringLiteral("名刺(1)")), true);
     EXPECT_EQ(Reading(0), "[1]\nあ\n");
 }
@@ -248,7 +249,7 @@ TEST_F(LabelEditorTest, ANewDocumentTypedAndSavedIsWhatComposeWrites)
     EXPECT_FALSE(frame.LabelEditorDock().isHidden()) << "New opens the editor";
     ChooseFormat(1, QStringLiteral("名刺(1) 10面 ｾﾝﾀｰ"));
     frame.FormatBarContents().DataButton(false).click();
-    ASSERT_FALSE(state.sameDataForAllLabels);
+    ASSERT_FALSE(state.document.sameDataForAllLabels());
     const QString texts[] = {QStringLiteral("さとう"), QStringLiteral("しお"), QStringLiteral("こしょう")};
     for (int label = 0; label < 3; ++label) {
         frame.View().ChooseLabel(label);
@@ -257,11 +258,11 @@ TEST_F(LabelEditorTest, ANewDocumentTypedAndSavedIsWhatComposeWrites)
     Trigger(kUndo);
     EXPECT_EQ(Reading(2), "[3]\n");
     Trigger(kRedo);
-    EXPECT_TRUE(state.modified);
+    EXPECT_TRUE(state.document.modified());
     const QString saved = QString::fromStdString(dir.File("typed.BSE"));
     dialogs.files.push_back(saved);
     Trigger(kSaveAs);
-    ASSERT_FALSE(state.modified);
+    ASSERT_FALSE(state.document.modified());
 
     const auto run = [](const QStringList& arguments) {
         const test::CliRun run = test::RunTessra(arguments);
@@ -293,11 +294,11 @@ TEST_F(LabelEditorTest, ANewDocumentTypedAndSavedIsWhatComposeWrites)
 TEST_F(LabelEditorTest, EditingOneLineOfALoadedFileKeepsEveryOtherByte)
 {
     ComposeCards("あ\n---\nい\n");
-    state.lines[1] = "#A-,\x01q";  // a lower-case cell and a byte outside the cell code
-    state.lines[2] = "AAA";
+    Set(state).lines[1] = "#A-,\x01q";  // a lower-case cell and a byte outside the cell code
+    Set(state).lines[2] = "AAA";
     const QString path = QString::fromStdString(dir.File("odd.BSE"));
-    state.filePath = path.toStdString();
-    ASSERT_EQ(WriteBseFile(state), std::nullopt);
+    state.document.Rename(path.toStdString(), state.document.fileExtension());
+    ASSERT_EQ(WriteBseFile(state.document), std::nullopt);
     QFile original(path);
     ASSERT_TRUE(original.open(QIODevice::ReadOnly));
     const QByteArray before = original.readAll();
@@ -419,7 +420,7 @@ TEST_F(LabelEditorTest, AKanjiLineIsWrittenAtOnceAndMarkedUntilItsReadingIsConfi
 TEST_F(LabelEditorTest, PrintAndSaveAskOnceWhileReadingsAreUnchecked)
 {
     ComposeCards("あ\n---\nい\n");
-    state.filePath.clear();
+    state.document.Rename({}, {});
     Text().selectAll();
     Type(QStringLiteral("山田太郎"));
     frame.View().ChooseLabel(1);
@@ -449,7 +450,7 @@ TEST_F(LabelEditorTest, PrintAndSaveAskOnceWhileReadingsAreUnchecked)
     dialogs.files = {path};
     Trigger(kSave);
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("読みを確かめていない行が 2 行あります。このまま保存しますか？")});
-    EXPECT_FALSE(state.modified);
+    EXPECT_FALSE(state.document.modified());
     EXPECT_TRUE(std::filesystem::exists(path.toStdString()));
 
     frame.Files().OpenPath(path);

@@ -10,6 +10,7 @@
 #include "cli/CliTestSupport.h"
 #include "platform/PathText.h"
 #include "ui/MainWindowFixture.h"
+#include "support/DocumentSetUp.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -47,7 +48,7 @@ protected:
     void NewModifiedDocument(bool modified)
     {
         Trigger(kNew);
-        state.modified = modified;
+        if (modified) test::Touch(state);
         dialogs.messages.clear();
         dialogs.fileRequests.clear();
     }
@@ -88,12 +89,12 @@ TEST_F(MainFrameTest, FormatBarFollowsNewOpenAndItsCommands)
     Trigger(kNew);
     EXPECT_FALSE(frame.FormatBarDock().isHidden());
     EXPECT_TRUE(frame.Actions().Action(kFormatBarMenu)->isChecked());
-    state.modified = true;
+    test::Touch(state);
     Trigger(kFormatBarButton);
     EXPECT_TRUE(frame.FormatBarDock().isHidden());
     Trigger(kFormatBarMenu);  // showing it applies the preset again but keeps unsaved changes
     EXPECT_FALSE(frame.FormatBarDock().isHidden());
-    EXPECT_TRUE(state.modified);
+    EXPECT_TRUE(state.document.modified());
     frame.Files().OpenPath(kSample);
     EXPECT_TRUE(frame.FormatBarDock().isHidden());
 }
@@ -141,8 +142,8 @@ TEST_F(MainFrameTest, OpenExitAndWindowCloseAskAboutUnsavedChangesFirst)
                 continue;
             }
             EXPECT_EQ(dialogs.messages.size() >= 1, row.modified) << row.name;
-            EXPECT_EQ(state.filePath == kSample.toStdString(), row.goesOn) << row.name;
-            EXPECT_EQ(state.modified, row.modified && !row.goesOn) << row.name;
+            EXPECT_EQ(state.document.filePath() == kSample.toStdString(), row.goesOn) << row.name;
+            EXPECT_EQ(state.document.modified(), row.modified && !row.goesOn) << row.name;
             EXPECT_EQ(frame.windowTitle() == TitleFor(kSample), row.goesOn) << row.name;
             EXPECT_TRUE(dialogs.files.empty()) << row.name;
         }
@@ -155,11 +156,11 @@ TEST_F(MainFrameTest, SaveAndSaveAsKeepTheTitleRules)
 {
     Trigger(kNew);
     EXPECT_EQ(frame.windowTitle(), kNoNameTitle);
-    state.modified = true;
+    test::Touch(state);
     Trigger(kSave);  // a new document goes to NoName.BSE in the current directory, no dialog
     EXPECT_TRUE(QFile::exists(InDir("NoName.BSE")));
     EXPECT_TRUE(dialogs.fileRequests.isEmpty());
-    EXPECT_FALSE(state.modified);
+    EXPECT_FALSE(state.document.modified());
     EXPECT_EQ(frame.windowTitle(), kNoNameTitle);
 
     const struct {
@@ -190,14 +191,14 @@ TEST_F(MainFrameTest, ANameThatIsNotUtf8IsOpenedAndSavedAsItsOwnBytes)
     std::filesystem::copy_file(kSample.toStdString(), name);
     dialogs.files = {PathFromBytes(name), ""};
     Trigger(kOpen);
-    EXPECT_EQ(state.filePath, name);
+    EXPECT_EQ(state.document.filePath(), name);
     EXPECT_EQ(frame.windowTitle(), TitleFor(ShownPath(name)));
-    state.lines.at(1) = "ABC";
+    Set(state).lines.at(1) = "ABC";
     Trigger(kSave);
     Trigger(kSaveAs);  // offers the file's own name; cancelled
     EXPECT_EQ(PathBytes(dialogs.fileRequests.back().initialName), name);
     frame.Files().OpenPath(PathFromBytes(name));
-    EXPECT_EQ(state.lines.at(1), "ABC");
+    EXPECT_EQ(state.document.lines().at(1), "ABC");
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('|').toStdString();
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2);  // with Tessra.ini
     // The toolkit's dialog returns the name as shown: found again, unless another looks the same.
@@ -227,7 +228,7 @@ TEST_F(MainFrameTest, ViewCommandsRepaintBeforeTheyReturn)
     }
 
     state.zoom = "Zoom_0";
-    state.lines = {"", "ABC"};
+    Set(state).lines = {"", "ABC"};
     state.leftMargin = 100;  // every cell left of the printable area
     Trigger(kSheetView);
     EXPECT_FALSE(state.allCellsPrintable);
@@ -244,7 +245,10 @@ TEST_F(MainFrameTest, ViewCommandsRepaintBeforeTheyReturn)
 TEST_F(MainFrameTest, SheetCommandsTurnTheSheetShownAndTheStatusBarNamesIt)
 {
     Trigger(kNew);
-    std::tie(state.lines, state.linesPerPage, state.sameDataForAllLabels) = std::tuple(test::LetterPages(3), 2, false);
+    {
+        test::DocumentSetUp pages(state);
+        std::tie(pages.lines, pages.linesPerPage, pages.sameDataForAllLabels) = std::tuple(test::LetterPages(3), 2, false);
+    }
     frame.View().RepaintNow();
     const auto shown = [&] {
         return frame.findChild<QLabel*>(QStringLiteral("sheetPane"))->text().toStdString() +
@@ -295,15 +299,15 @@ TEST_F(MainFrameTest, AFormatEditedInTheBarIsSavedReopenedAndCheckedAsTheViewDra
     bar.Field(FormatField::X1).setText("1");  // the first column's cells move left of the margin
     bar.Field(FormatField::LabelWidth).setText("80");
     bar.FixedPitchButton(FixedPitch::LP18).setChecked(true);
-    state.lines = {"", "ABC", "DEF"};
-    EXPECT_TRUE(state.modified);
+    state.document.SetLines({"", "ABC", "DEF"}, state.document.cellsPerLine(), state.document.linesPerPage());
+    EXPECT_TRUE(state.document.modified());
 
     const QString path = InDir("edited.BSE");
     dialogs.files = {path};
     Trigger(kSaveAs);
     Trigger(kNew);
     frame.Files().OpenPath(path);
-    const SheetFormat& f = state.format;  // the file keeps the pitch as its code
+    const SheetFormat& f = state.document.format();  // the file keeps the pitch as its code
     EXPECT_EQ(std::tie(f.rows, f.x1, f.labelWidth, f.lineCode, f.linePitch),
               std::tuple(3, 1.0, 80.0, "LP18", 12.8));
     frame.View().RepaintNow();

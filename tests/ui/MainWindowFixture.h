@@ -51,15 +51,12 @@ protected:
     void ComposeCards(const char* text)
     {
         ASSERT_TRUE(ComposeDocument(text, *FindPresetByKey(Utf8ToCp932(kCardsKey)), state).empty());
-        frame.View().RepaintNow();
-        frame.LabelEditorContents().Reload();
-        frame.UpdateCommandStates();
     }
 
     QPoint LabelCentre(int row, int column)
     {
         const CTessraView& view = frame.View();
-        const ScreenRect r = LabelOnScreen(state.format, view.Step(), view.Origin(), row, column);
+        const ScreenRect r = LabelOnScreen(state.document.format(), view.Step(), view.Origin(), row, column);
         return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     }
 

@@ -6,6 +6,7 @@
 #include "print/BraillePrintCommand.h"
 #include "print/CPrintProgressDialog.h"
 #include "print/MemorySink.h"
+#include "support/DocumentSetUp.h"
 
 #include <QLabel>
 
@@ -24,8 +25,7 @@ protected:
     PrintDialogTest()
     {
         state = test::A4Document();
-        state.fileOpen = true;
-        state.filePath = dir.File("doc.BSE");
+        state.document.Rename(dir.File("doc.BSE"), state.document.fileExtension());
         state.settingsPath = dir.File("Tessra.ini");
         ApplyDefaultPrintPosition(state);
         state.printerName = device;
@@ -54,7 +54,7 @@ protected:
 
 TEST_F(PrintDialogTest, PrinterChoiceSetsModelOptionsNoticeAndSettings)
 {
-    state.format.lineCode = "LP22";
+    Set(state).format.lineCode = "LP22";
     const struct { const char* name; std::optional<PrinterEntry> entry; bool optionsOn, notice; } rows[] = {
         {"R model keeps its options", PrinterEntry{"ZEN-10R", "ZEN-10R", "usb//x", "ZEN10R"}, true, false},
         {"plain model clears them", PrinterEntry{"ZEN-10", "ZEN-10", "LPT1", "ZEN10"}, false, true},
@@ -129,8 +129,11 @@ TEST_F(PrintDialogTest, EveryRefusalShowsItsMessageAndSendsNothing)
 // Typing the start label moves the hatching at once; the job begins at that label.
 TEST_F(PrintDialogTest, StartLabelIsTypedShownAndEmbossedFrom)
 {
-    state.format = test::PerLabelDocument(Catalogue()[9], 2, {}).format;  // 5 x 2
-    std::tie(state.lines, state.linesPerPage, state.sameDataForAllLabels) = std::tuple(test::LetterPages(2), 2, false);
+    Set(state).format = test::PerLabelDocument(Catalogue()[9], 2, {}).document.format();  // 5 x 2
+    {
+        test::DocumentSetUp pages(state);
+        std::tie(pages.lines, pages.linesPerPage, pages.sameDataForAllLabels) = std::tuple(test::LetterPages(2), 2, false);
+    }
     int repaints = 0;
     auto dialog = std::make_unique<CBraillePrintDialog>(state, PrintDialogServices{dialogs, [&] { ++repaints; }});
     Edit(*dialog, "開始ラベル")->selectAll();
@@ -237,10 +240,10 @@ TEST(PrintProgressDialog, CancelEscapeAndCloseRequestCancelEnterDoesNothing)
 TEST_F(PrintDialogTest, PrintCommandChecksBeforeTheDialog)
 {
     const struct { const char* name; std::function<void(AppState&)> change; const char* message; bool dialogOpens; } rows[] = {
-        {"no document", [](AppState& s) { s.fileOpen = false; }, "ファイルが開かれておりません", false},
-        {"sticks out right", [](AppState& s) { s.format.sheetWidth -= 0.1; },
+        {"no document", [](AppState& s) { s.document.Close(); }, "ファイルが開かれておりません", false},
+        {"sticks out right", [](AppState& s) { Set(s).format.sheetWidth -= 0.1; },
          "シート右側からラベルがはみ出しています\n\n全てのラベルがシート内に入るようにしてください　　", false},
-        {"sticks out at the bottom", [](AppState& s) { s.format.sheetHeight -= 0.1; },
+        {"sticks out at the bottom", [](AppState& s) { Set(s).format.sheetHeight -= 0.1; },
          "シート下側からラベルがはみ出しています\n\n全てのラベルがシート内に入るようにしてください　　", false},
         {"red cells warn, then the dialog", [](AppState& s) { s.leftMargin = 12; },
          "印字出来ない部分があります\n赤い点字表示が無いように修正してください", true},
@@ -260,8 +263,8 @@ TEST_F(PrintDialogTest, PrintCommandChecksBeforeTheDialog)
         }
         OnBraillePrint(state, {dialogs, [] {}}, nullptr);
         EXPECT_EQ(dialogs.messages, row.message ? QStringList{QString::fromUtf8(row.message)} : QStringList()) << row.name;
-        EXPECT_EQ(state.viewMode, row.message && !row.dialogOpens && !state.fileOpen ? mode::kLabel : mode::kSheet) << row.name;
-        EXPECT_EQ(state.zoom == mode::kZoom0, row.message && state.fileOpen) << row.name;
+        EXPECT_EQ(state.viewMode, row.message && !row.dialogOpens && !state.document.fileOpen() ? mode::kLabel : mode::kSheet) << row.name;
+        EXPECT_EQ(state.zoom == mode::kZoom0, row.message && state.document.fileOpen()) << row.name;
         EXPECT_EQ(opened, row.dialogOpens ? QStringLiteral("テッスラ　点字印刷") : QString()) << row.name;
         state = base;
     }

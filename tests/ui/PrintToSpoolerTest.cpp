@@ -31,7 +31,7 @@ protected:
         InitInstance(frame, state, settings);
         frame.show();
         frame.Files().OpenPath(kSample);
-        ASSERT_TRUE(state.fileOpen);
+        ASSERT_TRUE(state.document.fileOpen());
     }
 
     // Ctrl+P, then `inside` on the print dialog, which is closed afterwards.

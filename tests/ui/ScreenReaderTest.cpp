@@ -81,7 +81,7 @@ TEST_F(ScreenReaderTest, TheLabelViewIsALineCursorAndSaysDotNumbersAndWhatCannot
     EXPECT_EQ(frame.statusBar()->accessibleName(), QStringLiteral("1, 1 2"));
 
     // Lines below the sheet's lower margin cannot be embossed.
-    state.bottomMargin = state.format.sheetHeight;
+    state.bottomMargin = state.document.format().sheetHeight;
     frame.View().RepaintNow();
     EXPECT_TRUE(view->text(QAccessible::Description).startsWith(QStringLiteral("印字できないマス ")));
     Trigger(command::kSheetView);
