@@ -121,6 +121,27 @@ void FindColumns(LabelTemplate& labelTemplate, const ListResult& list)
     }
 }
 
+// A line's spans are gathered in bytes and then counted in characters: a character belongs to the
+// span of its first byte, as bytes that are not UTF-8 may run on from one piece into the next.
+void CountInCharacters(ExpandedLine& line)
+{
+    std::vector<ExpandedSpan> spans;
+    std::size_t span = 0, current = line.spans.size();
+    int index = 0;
+    for (std::size_t at = 0; at < line.text.size(); ++index) {
+        while (at >= static_cast<std::size_t>(line.spans[span].start + line.spans[span].length)) ++span;
+        if (span != current) {
+            current = span;
+            const ExpandedSpan& bytes = line.spans[span];
+            const std::string_view skipped = std::string_view(line.text).substr(static_cast<std::size_t>(bytes.start), at - static_cast<std::size_t>(bytes.start));
+            spans.push_back({index, 0, bytes.line, bytes.piece, bytes.offset + CharacterCount(skipped)});
+        }
+        ++spans.back().length;
+        at += DecodeUtf8At(line.text, at).length;
+    }
+    line.spans = std::move(spans);
+}
+
 }  // namespace
 
 LabelTemplate ParseTemplate(std::string_view text, const ListResult& list)
@@ -155,7 +176,6 @@ Expansion ExpandTemplate(const LabelTemplate& labelTemplate, const ListResult& l
     Expansion expansion;
     for (std::size_t l = 0; l < labelTemplate.lines.size(); ++l) {
         expansion.lines.emplace_back();
-        int length = 0;
         const std::vector<TemplatePiece>& pieces = labelTemplate.lines[l];
         for (std::size_t p = 0; p < pieces.size(); ++p) {
             const TemplatePiece& piece = pieces[p];
@@ -174,20 +194,20 @@ Expansion ExpandTemplate(const LabelTemplate& labelTemplate, const ListResult& l
             for (int offset = 0;;) {
                 const std::size_t lineBreak = value.find('\n');
                 const std::string_view part = value.substr(0, lineBreak);
-                const int characters = CharacterCount(part);
-                if (characters > 0) {
-                    expansion.lines.back().text += part;
-                    expansion.lines.back().spans.push_back(
-                        {length, characters, static_cast<int>(l), static_cast<int>(p), offset});
-                    length += characters;
+                ExpandedLine& line = expansion.lines.back();
+                if (!part.empty()) {
+                    line.spans.push_back({static_cast<int>(line.text.size()), static_cast<int>(part.size()),
+                                          static_cast<int>(l), static_cast<int>(p), offset});
+                    line.text += part;
                 }
                 if (lineBreak == std::string_view::npos) break;
-                offset += characters + 1;
+                offset += CharacterCount(part) + 1;
                 value.remove_prefix(lineBreak + 1);
+                CountInCharacters(line);
                 expansion.lines.emplace_back();
-                length = 0;
             }
         }
+        CountInCharacters(expansion.lines.back());
     }
     return expansion;
 }

@@ -99,5 +99,18 @@ TEST(RowRefusalMessage, TracesACharacterToItsFieldOrTheTemplate)
     }
 }
 
+// Bytes that are not UTF-8 may make one character across a piece and the value after it: the
+// character is counted once, for the piece where it begins.
+TEST(RowRefusalMessage, CountsACharacterMadeAcrossPiecesOnce)
+{
+    ListResult list;
+    list.rows = {{1, {"\x81\x82い"}}};
+    const LabelTemplate labelTemplate = ParseTemplate("\xE3${1}", list);
+    const Expansion expansion = ExpandTemplate(labelTemplate, list, 0);
+    ASSERT_EQ(expansion.Text(), "あい\n");
+    EXPECT_EQ(RowRefusalMessage(labelTemplate, expansion.lines[0], 1, {1, "c", "r"}), "1 行目 テンプレート 1 行 1 文字目「c」: r");
+    EXPECT_EQ(RowRefusalMessage(labelTemplate, expansion.lines[0], 1, {2, "c", "r"}), "1 行目 ${1} 3 文字目「c」: r");
+}
+
 }  // namespace
 }  // namespace tessra
