@@ -8,6 +8,8 @@
 namespace tessra {
 namespace {
 
+constexpr std::string_view kNoRows = "リストにラベルにする行がありません";
+
 // A list's labels are named by the rows and fields they come from.
 class ListPlaces : public LabelPlaces {
 public:
@@ -54,7 +56,7 @@ std::vector<std::string> ComposeListDocument(const LabelTemplate& labelTemplate,
                                              const LineTranscriber* transcriber)
 {
     if (!labelTemplate.problems.empty()) return labelTemplate.problems;
-    if (list.rows.empty()) return {"リストにラベルにする行がありません"};
+    if (list.rows.empty()) return {std::string(kNoRows)};
     SheetFormat format;
     ParseFormatString(preset.layout, format);
     if (auto refused = TooManyRows(format, list.rows.size())) return {std::move(*refused)};
@@ -84,8 +86,9 @@ ListReadings ReadingsOfList(const LabelTemplate& labelTemplate, const ListResult
                             const LineTranscriber& transcriber)
 {
     ListReadings readings;
-    if (!labelTemplate.problems.empty()) {
-        readings.problems = labelTemplate.problems;
+    if (!labelTemplate.problems.empty() || list.rows.empty()) {
+        readings.problems = labelTemplate.problems.empty() ? std::vector<std::string>{std::string(kNoRows)}
+                                                           : labelTemplate.problems;
         return readings;
     }
     KanaComposer composer;

@@ -149,20 +149,6 @@ TEST_F(MergeCommandTest, ARowPerLabelComposesReadsBackAndEmbossesOverSheets)
     EXPECT_EQ(stream, Stream(together, "4"));
 }
 
-// Ten rows make a sheet that compose makes too: the same file and the same stream.
-TEST_F(MergeCommandTest, TheFileAndStreamOfASheetAreThoseOfTheSeparatedText)
-{
-    const std::vector<Person> people = People();
-    const QString merged = Path("merged.BSE"), separated = Path("separated.BSE");
-    const std::vector<Person> first(people.begin(), people.begin() + 10);
-    ASSERT_EQ(Tessra({"compose", Template(), "--merge", List("ten.csv", first), "--output", merged, "--format", kCards})
-                  .exitCode, 0);
-    ASSERT_EQ(Tessra({"compose", SeparatedText("ten.txt", first.begin(), first.end()), "--output", separated, "--format",
-                      kCards}).exitCode, 0);
-    EXPECT_EQ(Bytes(merged), Bytes(separated));
-    for (const char* start : {"1", "4"}) EXPECT_EQ(Stream(merged, start), Stream(separated, start)) << start;
-}
-
 // A TSV list without a header, a value with a line break.
 TEST_F(MergeCommandTest, ATsvListWithoutAHeader)
 {
@@ -195,6 +181,8 @@ TEST_F(MergeCommandTest, RefusesWithTheRowAndColumnAndWritesNothing)
          "2 行目 ${電話} 2 文字目「☎」: 絵文字や絵記号、罫線は点字にできません\n意味をかなで書いてください（例: でんわ）\n"},
         {"a separator line", {Write("t5.txt", "${名前}\n---\n${電話}"), "--merge", good}, 1,
          "テンプレート 2 行目: 「---」の行は使えません。リストの 1 行が 1 枚のラベルになります\n"},
+        {"a header and no row", {Write("t6.txt", "${1}"), "--merge", Write("empty.csv", "名前\r\n,\r\n")}, 1,
+         "リストにラベルにする行がありません\n"},
         {"no list", {Write("t6.txt", "${1}"), "--merge", "/nonexistent/list.csv"}, 1,
          "/nonexistent/list.csv\n\nファイルのオープンに失敗しました。\n"},
     };
