@@ -72,7 +72,8 @@ void AddRenderOptions(QCommandLineParser& parser)
 
 void AddComposeOptions(QCommandLineParser& parser)
 {
-    parser.addPositionalArgument("TEXT", "Text (UTF-8); - or none: standard input.", "[TEXT]");
+    parser.addPositionalArgument("TEXT", "Text (UTF-8), or with --merge the template of every row's label; "
+                                         "- or none: standard input.", "[TEXT]");
     parser.addOptions({
         {"output", "The BSE document to write.", "FILE.BSE"},
         {"format", "Preset key as tessra compose --list-formats prints it (default: the A4 sheet).",
@@ -80,12 +81,15 @@ void AddComposeOptions(QCommandLineParser& parser)
         {"list-formats", "Print every preset key, one a line."},
     });
     AddDictionaryOption(parser);
+    AddMergeOptions(parser);
 }
 
 void AddReadingOptions(QCommandLineParser& parser)
 {
-    parser.addPositionalArgument("TEXT", "Text (UTF-8); - or none: standard input.", "[TEXT]");
+    parser.addPositionalArgument("TEXT", "Text (UTF-8), or with --merge the template of every row's label; "
+                                         "- or none: standard input.", "[TEXT]");
     AddDictionaryOption(parser);
+    AddMergeOptions(parser);
 }
 
 void AddConvertOptions(QCommandLineParser& parser)
@@ -113,7 +117,7 @@ const Subcommand kSubcommands[] = {
      "The BSE document to check.", RunCheck, AddCheckOptions},
     {"render", "Draw the sheet or one label as the view shows it, into a PNG or PDF.",
      "The BSE document to draw.", RunRender, AddRenderOptions},
-    {"compose", "Write a new document from text in kana or with kanji.", nullptr, RunCompose,
+    {"compose", "Write a new document from text in kana or with kanji, or a label per row of a list.", nullptr, RunCompose,
      AddComposeOptions},
     {"reading", "Print the braille reading, in kana with word spaces, of each line of a text.",
      nullptr, RunReading, AddReadingOptions},

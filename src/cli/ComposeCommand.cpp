@@ -3,6 +3,7 @@
 
 #include "document/BseFile.h"
 #include "document/ComposeDocument.h"
+#include "document/ComposeList.h"
 #include "document/DocumentCommands.h"
 #include "document/FileIo.h"
 #include "format/Presets.h"
@@ -32,6 +33,8 @@ int RunCompose(CliContext& context)
     const QStringList texts = parser.positionalArguments();
     if (texts.size() > 1) return UsageError(context, QStringLiteral("Only one TEXT can be given."));
     if (!parser.isSet("output")) return UsageError(context, QStringLiteral("--output is missing."));
+    bool merge = false;
+    if (int exitCode = kExitOk; !MergeOptions(context, merge, exitCode)) return exitCode;
     const std::string key = parser.isSet("format")
                                 ? Utf8ToCp932(parser.value("format").toStdString())
                                 : std::string(preset::kDefaultKey);
@@ -45,14 +48,21 @@ int RunCompose(CliContext& context)
     const QString textName = texts.value(0, QStringLiteral("-"));
     if (OutputIsAnInput(context, output,
                         {textName == QLatin1String("-") ? std::string() : PathBytes(textName),
-                         PathBytes(parser.value("dictionary"))}))
+                         PathBytes(parser.value("dictionary")), PathBytes(parser.value("merge"))}))
         return kExitRefused;
 
     std::string text;
     const std::unique_ptr<Transcriber> transcriber = ReadTextToTranscribe(context, texts, text);
     if (!transcriber) return kExitRefused;
-    const std::vector<std::string> problems =
-        ComposeDocument(text, *preset, context.state, transcriber.get());
+    std::vector<std::string> problems;
+    if (merge) {
+        const std::optional<ListResult> list = ReadMergeList(context);
+        if (!list) return kExitRefused;
+        problems = ComposeListDocument(ParseTemplate(text, *list), *list, *preset, context.state,
+                                       transcriber.get());
+    } else {
+        problems = ComposeDocument(text, *preset, context.state, transcriber.get());
+    }
     if (!problems.empty()) {
         PrintProblems(context.streams, problems);
         return kExitRefused;

@@ -6,6 +6,7 @@
 #include "document/FileIo.h"
 #include "document/TextReadings.h"
 #include "platform/SettingsLocation.h"
+#include "platform/TextCodec.h"
 
 #include <QFile>
 
@@ -56,6 +57,41 @@ void AddDictionaryOption(QCommandLineParser& parser)
                       "User dictionary of readings (written form, tab, reading in kana); default: "
                       "readings.tsv in the configuration folder when it exists.",
                       "FILE"});
+}
+
+void AddMergeOptions(QCommandLineParser& parser)
+{
+    parser.addOptions({
+        {"merge",
+         "One label per row of LIST (CSV or TSV, UTF-8 or CP932); TEXT is then the template: ${NAME} or "
+         "${1} is the row's value in that column, $${ a literal ${.",
+         "LIST"},
+        {"no-header", "LIST has no header row: every row is a label, columns are named by number."},
+    });
+}
+
+bool MergeOptions(const CliContext& context, bool& merge, int& exitCode)
+{
+    merge = context.parser.isSet("merge");
+    if (merge || !context.parser.isSet("no-header")) return true;
+    exitCode = UsageError(context, QStringLiteral("--no-header goes with --merge."));
+    return false;
+}
+
+std::optional<ListResult> ReadMergeList(const CliContext& context)
+{
+    const std::string path = PathBytes(context.parser.value("merge"));
+    const std::optional<std::string> bytes = ReadFileHead(path, kListSizeLimit);
+    if (!bytes) {
+        PrintMessage(context.streams, path + "\n\n" + std::string(kOpenFailedMessage));
+        return std::nullopt;
+    }
+    ListResult list = ReadList(*bytes, !context.parser.isSet("no-header"), Cp932ToUtf8);
+    if (!list.error.empty()) {
+        PrintMessage(context.streams, path + "\n\n" + list.error);
+        return std::nullopt;
+    }
+    return list;
 }
 
 std::unique_ptr<Transcriber> TranscriberForOptions(const CliContext& context)

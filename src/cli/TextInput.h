@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CliContext.h"
+#include "merge/ListReader.h"
 #include "reading/Transcriber.h"
 
 #include <memory>
@@ -29,5 +30,13 @@ void PrintProblems(CliStreams& streams, const std::vector<std::string>& problems
 
 // The option that both `reading` and `compose` take.
 void AddDictionaryOption(QCommandLineParser& parser);
+
+// --merge LIST and --no-header, which both `reading` and `compose` take.
+void AddMergeOptions(QCommandLineParser& parser);
+// Whether the command line asks for a merge, or a usage error (returned in `exitCode`) when it
+// gives --no-header without --merge.
+bool MergeOptions(const CliContext& context, bool& merge, int& exitCode);
+// The rows of the list that --merge names; nullopt after printing why it cannot be read.
+std::optional<ListResult> ReadMergeList(const CliContext& context);
 
 }  // namespace tessra

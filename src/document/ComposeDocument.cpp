@@ -44,8 +44,9 @@ std::string TooManyLines(int capacity, std::size_t lines)
 // Writes the texts into pages and collects what does not fit or cannot be written.
 class PageWriter {
 public:
-    PageWriter(const SheetFormat& format, const LineTranscriber* transcriber)
-        : transcriber_(transcriber),
+    PageWriter(const SheetFormat& format, const LabelPlaces& places, const LineTranscriber* transcriber)
+        : places_(places),
+          transcriber_(transcriber),
           cells_(ComposedPageShape(format).cellsPerLine),
           lines_(ComposedPageShape(format).linesPerPage - 1),
           labels_(static_cast<long long>(GridRows(format)) * GridColumns(format))
@@ -57,8 +58,10 @@ public:
         const auto texts = static_cast<long long>(split.labels.size());
         for (std::size_t k = 0; k < split.labels.size(); ++k) {
             if (static_cast<long long>(k) == labels_) {
-                problems_.push_back(TooManyLabels(labels_, texts, split.labels[k].firstLine));
-                return;
+                if (auto refused = places_.PastTheSheet(k, labels_, texts)) {
+                    problems_.push_back(std::move(*refused));
+                    return;
+                }
             }
             WriteLabel(k, split.labels[k]);
         }
@@ -76,11 +79,10 @@ private:
         pageLines_.resize(k * static_cast<std::size_t>(LinesPerPage()));
         pageLines_.emplace_back();
         for (std::size_t j = 0; j < label.lines.size(); ++j) {
-            const int textLine = label.firstLine + static_cast<int>(j);
             ComposedLine composed = ComposeTextLine(composer_, label.lines[j], transcriber_);
             for (const ComposeRefusal& refusal : composed.refusals)
-                problems_.push_back(RefusalMessage(textLine, refusal));
-            const std::string place = LinePlace(k, j, textLine);
+                problems_.push_back(places_.Refusal(k, j, refusal));
+            const std::string place = places_.Line(k, j);
             if (composed.cells.size() > static_cast<std::size_t>(cells_))
                 problems_.push_back(place + TooLong(composed.cells.size(), cells_));
             if (j == static_cast<std::size_t>(lines_))
@@ -89,6 +91,7 @@ private:
         }
     }
 
+    const LabelPlaces& places_;
     const LineTranscriber* transcriber_;
     int cells_;
     int lines_;
@@ -96,6 +99,33 @@ private:
     KanaComposer composer_;
     std::vector<std::string> pageLines_;
     std::vector<std::string> problems_;
+};
+
+// A text's labels are named by the lines they come from.
+class TextPlaces : public LabelPlaces {
+public:
+    explicit TextPlaces(const LabelSources& split) : split_(split) {}
+
+    std::string Refusal(std::size_t label, std::size_t line, const ComposeRefusal& refusal) const override
+    {
+        return RefusalMessage(TextLine(label, line), refusal);
+    }
+    std::string Line(std::size_t label, std::size_t line) const override
+    {
+        return LinePlace(label, line, TextLine(label, line));
+    }
+    std::optional<std::string> PastTheSheet(std::size_t label, long long labels, long long texts) const override
+    {
+        return TooManyLabels(labels, texts, split_.labels[label].firstLine);
+    }
+
+private:
+    int TextLine(std::size_t label, std::size_t line) const
+    {
+        return split_.labels[label].firstLine + static_cast<int>(line);
+    }
+
+    const LabelSources& split_;
 };
 
 }  // namespace
@@ -143,10 +173,17 @@ LabelSources SplitLabels(std::string_view text)
 std::vector<std::string> ComposeDocument(std::string_view text, const Preset& preset,
                                          AppState& state, const LineTranscriber* transcriber)
 {
+    const LabelSources split = SplitLabels(text);
+    return ComposeLabels(split, TextPlaces(split), preset, state, transcriber);
+}
+
+std::vector<std::string> ComposeLabels(const LabelSources& split, const LabelPlaces& places,
+                                       const Preset& preset, AppState& state,
+                                       const LineTranscriber* transcriber)
+{
     SheetFormat format;
     ParseFormatString(preset.layout, format);
-    const LabelSources split = SplitLabels(text);
-    PageWriter pages(format, transcriber);
+    PageWriter pages(format, places, transcriber);
     pages.Write(split);
     if (!pages.Problems().empty()) return pages.Problems();
 

@@ -5,6 +5,8 @@
 #include "format/Presets.h"
 #include "reading/LineReading.h"
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,5 +52,24 @@ PageShape ComposedPageShape(const SheetFormat& format);
 std::vector<std::string> ComposeDocument(std::string_view text, const Preset& preset,
                                          AppState& state,
                                          const LineTranscriber* transcriber = nullptr);
+
+// How the messages about label texts name where a label's line came from: compose names the
+// lines of its text, a merge the rows and fields of its list.
+class LabelPlaces {
+public:
+    virtual ~LabelPlaces() = default;
+    // A character of label k's line j that cannot be written, with the refusal's reason.
+    virtual std::string Refusal(std::size_t label, std::size_t line, const ComposeRefusal& refusal) const = 0;
+    // Label k's line j, to begin a message about the line as a whole.
+    virtual std::string Line(std::size_t label, std::size_t line) const = 0;
+    // Why label k, the first past the sheet's `labels` of `texts`, is refused; nullopt when the
+    // labels run on over further sheets.
+    virtual std::optional<std::string> PastTheSheet(std::size_t label, long long labels, long long texts) const = 0;
+};
+
+// What ComposeDocument does with the texts of `split`, messages named by `places`.
+std::vector<std::string> ComposeLabels(const LabelSources& split, const LabelPlaces& places,
+                                       const Preset& preset, AppState& state,
+                                       const LineTranscriber* transcriber);
 
 }  // namespace tessra

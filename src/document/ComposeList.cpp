@@ -1,0 +1,113 @@
+#include "document/ComposeList.h"
+
+#include "braille/TextLine.h"
+#include "document/BseFile.h"
+#include "document/ComposeDocument.h"
+#include "format/FormatString.h"
+
+namespace tessra {
+namespace {
+
+constexpr std::string_view kNoRows = "リストにラベルにする行がありません";
+
+// A list's labels are named by the rows and fields they come from.
+class ListPlaces : public LabelPlaces {
+public:
+    ListPlaces(const LabelTemplate& labelTemplate, const ListResult& list, const std::vector<Expansion>& texts)
+        : template_(labelTemplate), list_(list), texts_(texts)
+    {
+    }
+
+    std::string Refusal(std::size_t label, std::size_t line, const ComposeRefusal& refusal) const override
+    {
+        return RowRefusalMessage(template_, texts_[label].lines[line], list_.rows[label].number, refusal);
+    }
+    std::string Line(std::size_t label, std::size_t line) const override
+    {
+        return RowPlace(list_.rows[label].number) + " ラベルの " + std::to_string(line + 1) + " 行目: ";
+    }
+    std::optional<std::string> PastTheSheet(std::size_t, long long, long long) const override
+    {
+        return std::nullopt;
+    }
+
+private:
+    const LabelTemplate& template_;
+    const ListResult& list_;
+    const std::vector<Expansion>& texts_;
+};
+
+// A document too large to be saved is refused before its pages are made: each label but the last
+// takes a whole page of lines, each of them four bytes at the least.
+std::optional<std::string> TooManyRows(const SheetFormat& format, std::size_t rows)
+{
+    const std::size_t pageBytes = static_cast<std::size_t>(ComposedPageShape(format).linesPerPage) * 4;
+    const std::size_t room = kBseSizeLimit - 1 - (kBseHeaderSize + 1) - 4;
+    const std::size_t most = room / pageBytes + 1;
+    if (rows <= most) return std::nullopt;
+    return "リストの行が多すぎます。この用紙で作れるのは " + std::to_string(most) + " 行までです（点字文書が" +
+           SizeLimitWords(kBseSizeLimit) + " 以上の大きさになります）";
+}
+
+}  // namespace
+
+std::vector<std::string> ComposeListDocument(const LabelTemplate& labelTemplate, const ListResult& list,
+                                             const Preset& preset, AppState& state,
+                                             const LineTranscriber* transcriber)
+{
+    if (!labelTemplate.problems.empty()) return labelTemplate.problems;
+    if (list.rows.empty()) return {std::string(kNoRows)};
+    SheetFormat format;
+    ParseFormatString(preset.layout, format);
+    if (auto refused = TooManyRows(format, list.rows.size())) return {std::move(*refused)};
+
+    std::vector<Expansion> texts;
+    texts.reserve(list.rows.size());
+    std::vector<std::string> problems;
+    LabelSources split{{}, true};
+    split.labels.reserve(list.rows.size());
+    for (std::size_t k = 0; k < list.rows.size(); ++k) {
+        Expansion& text = texts.emplace_back(ExpandTemplate(labelTemplate, list, k));
+        problems.insert(problems.end(), text.problems.begin(), text.problems.end());
+        LabelSource& label = split.labels.emplace_back();
+        for (const ExpandedLine& line : text.lines) label.lines.push_back(line.text);
+    }
+    // With problems in the fields the pages are still written, for what they have to say, but
+    // into a document of their own.
+    AppState scratch;
+    const std::vector<std::string> unwritten =
+        ComposeLabels(split, ListPlaces(labelTemplate, list, texts), preset, problems.empty() ? state : scratch,
+                      transcriber);
+    problems.insert(problems.end(), unwritten.begin(), unwritten.end());
+    return problems;
+}
+
+ListReadings ReadingsOfList(const LabelTemplate& labelTemplate, const ListResult& list,
+                            const LineTranscriber& transcriber)
+{
+    ListReadings readings;
+    if (!labelTemplate.problems.empty() || list.rows.empty()) {
+        readings.problems = labelTemplate.problems.empty() ? std::vector<std::string>{std::string(kNoRows)}
+                                                           : labelTemplate.problems;
+        return readings;
+    }
+    KanaComposer composer;
+    for (std::size_t k = 0; k < list.rows.size(); ++k) {
+        const int number = list.rows[k].number;
+        const Expansion text = ExpandTemplate(labelTemplate, list, k);
+        readings.problems.insert(readings.problems.end(), text.problems.begin(), text.problems.end());
+        ListReadings::Row& row = readings.rows.emplace_back();
+        row.number = number;
+        composer.ResetForLabel();
+        for (const ExpandedLine& line : text.lines) {
+            std::string reading;
+            const ComposedLine composed = ComposeTextLine(composer, line.text, &transcriber, &reading);
+            for (const ComposeRefusal& refusal : composed.refusals)
+                readings.problems.push_back(RowRefusalMessage(labelTemplate, line, number, refusal));
+            row.lines.push_back(std::move(reading));
+        }
+    }
+    return readings;
+}
+
+}  // namespace tessra
