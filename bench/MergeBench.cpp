@@ -35,8 +35,8 @@ void Merge(benchmark::State& state, const std::string& bytes)
         const tessra::ListResult list = tessra::ReadList(bytes, true, tessra::Cp932ToUtf8);
         tessra::AppState document;
         const auto problems = tessra::ComposeListDocument(tessra::ParseTemplate(kTemplate, list), list, cards, document);
-        if (!problems.empty() || document.lines.size() < 10'000 * 6) state.SkipWithError(problems.empty() ? "pages" : problems[0].c_str());
-        benchmark::DoNotOptimize(document.lines.data());
+        if (!problems.empty() || document.document.lines().size() < 10'000 * 6) state.SkipWithError(problems.empty() ? "pages" : problems[0].c_str());
+        benchmark::DoNotOptimize(document.document.lines().data());
     }
     state.SetItemsProcessed(state.iterations() * 10'000);
 }

@@ -108,6 +108,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto mergeProblems = tessra::ComposeListDocument(labelTemplate, list, cards, merged);
     const auto composeProblems = tessra::ComposeDocument(separated + "---\n", cards, composed);
     Require(mergeProblems.size() == composeProblems.size());
-    Require(merged.lines == composed.lines);
+    Require(merged.document.lines() == composed.document.lines());
     return 0;
 }

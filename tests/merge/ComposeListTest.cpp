@@ -29,10 +29,9 @@ std::vector<std::string> Merge(std::string_view text, const ListResult& list, Ap
     return ComposeListDocument(ParseTemplate(text, list), list, Cards(), state);
 }
 
-std::string SaveImage(AppState state)
+std::string SaveImage(const AppState& state)
 {
-    BuildSaveImage(state);
-    return state.saveImage;
+    return BuildSaveImage(state.document.content());
 }
 
 // The file a merge writes is the file compose writes for the rows' texts between `---` lines,
@@ -56,12 +55,12 @@ TEST(ComposeListDocument, WritesTheDocumentOfTheTextsBetweenSeparators)
         AppState merged, composed;
         ASSERT_EQ(Merge(c.text, c.list, merged), std::vector<std::string>{}) << c.name;
         ASSERT_EQ(ComposeDocument(c.separated, Cards(), composed), std::vector<std::string>{}) << c.name;
-        EXPECT_FALSE(merged.sameDataForAllLabels) << c.name;
+        EXPECT_FALSE(merged.document.sameDataForAllLabels()) << c.name;
         EXPECT_EQ(SaveImage(merged), SaveImage(composed)) << c.name;
     }
     AppState one;
     Merge("${1}\n", List({{"あ"}}), one);
-    EXPECT_EQ(one.lines, (std::vector<std::string>{"", "A"}));  // あ: dot 1
+    EXPECT_EQ(one.document.lines(), (std::vector<std::string>{"", "A"}));  // あ: dot 1
 }
 
 // Where compose refuses more texts than labels, the rows of a list run on over further sheets.
@@ -71,8 +70,8 @@ TEST(ComposeListDocument, RowsPastTheSheetRunOnOverMoreSheets)
     rows.back() = {"う"};
     AppState state;
     ASSERT_EQ(Merge("${1}", List(rows), state), std::vector<std::string>{});
-    ASSERT_EQ(state.lines.size(), 22u * 6 + 2);
-    EXPECT_EQ(state.lines[22 * 6 + 1], "C");  // う: dots 1 4
+    ASSERT_EQ(state.document.lines().size(), 22u * 6 + 2);
+    EXPECT_EQ(state.document.lines()[22 * 6 + 1], "C");  // う: dots 1 4
     EXPECT_EQ(PlanSheets(state).sheets, 3);
     state.startLabel = 9;
     EXPECT_EQ(PlanSheets(state).sheets, 4);  // labels 9 to 31
@@ -102,7 +101,7 @@ TEST(ComposeListDocument, NamesTheRowAndFieldOfWhatCannotBeWrittenAndChangesNoth
     for (const auto& c : cases) {
         AppState untouched;
         EXPECT_EQ(Merge(c.text, c.list, untouched), c.messages) << c.name;
-        EXPECT_TRUE(untouched.lines.empty()) << c.name;
+        EXPECT_TRUE(untouched.document.lines().empty()) << c.name;
     }
 }
 
@@ -113,7 +112,7 @@ TEST(ComposeListDocument, RefusesMoreRowsThanADocumentHolds)
     const std::vector<std::string> messages = Merge("${1}", List(std::vector<std::vector<std::string>>(50'000, {"あ"})), state);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].starts_with("リストの行が多すぎます。この用紙で作れるのは ")) << messages[0];
-    EXPECT_TRUE(state.lines.empty());
+    EXPECT_TRUE(state.document.lines().empty());
 }
 
 // Reads 山田 as やまだ and nothing else with a kanji.
