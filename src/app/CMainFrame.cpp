@@ -8,6 +8,10 @@
 #include "sheet/SheetPages.h"
 #include "document/DocumentCommands.h"
 #include "app/ExportCommand.h"
+#include "app/MergeDialog.h"
+#include "app/MergeReadings.h"
+#include "display/ReadingProposal.h"
+#include "reading/Transcriber.h"
 #include "document/LabelEdit.h"
 #include "app/FormatBar.h"
 #include "format/FormatBarState.h"
@@ -178,6 +182,12 @@ void CMainFrame::BindCommands()
         if (MayGoOnUnchecked(QStringLiteral("保存"))) files_.SaveAs();
     });
     BindCommand(kExport, [this] { OnExport(state_, dialogs_, this); });
+    BindCommand(kMerge, [this] {
+        Merge().Prefill();
+        merge_->show();
+        merge_->raise();
+        merge_->activateWindow();
+    });
     BindCommand(kBraillePrint, [this] {
         if (MayGoOnUnchecked(QStringLiteral("印刷")))
             OnBraillePrint(state_, {dialogs_, [this] { view_->RepaintNow(); }}, this);
@@ -325,6 +335,43 @@ void CMainFrame::DocumentChanged(unsigned changes)
         ForgetFormatChanges();
     }
     UpdateCommandStates();
+}
+
+MergeDialog& CMainFrame::Merge()
+{
+    if (!merge_) {
+        merge_ = new MergeDialog(state_,
+                                 {dialogs_, [this] { return labelEditor_->Reading().Loaded(); },
+                                  [this] { return files_.MayDiscardChanges(); },
+                                  [this] {
+                                      // Readings to check are walked at once, beside the editor.
+                                      if (state_.document.uncheckedReadings().empty()) return;
+                                      MergeReadingsList().show();
+                                      mergeReadings_->raise();
+                                      mergeReadings_->ShowCurrent();
+                                  }},
+                                 this);
+    }
+    return *merge_;
+}
+
+MergeReadings& CMainFrame::MergeReadingsList()
+{
+    if (!mergeReadings_) {
+        mergeReadings_ = new MergeReadings(state_,
+                                           {[this](long long page) {
+                                                const SheetPlan plan = PlanSheets(state_);
+                                                const SheetPlan::Place place = plan.PlaceOf(page);
+                                                state_.shownSheet = place.sheet;
+                                                view_->ChooseLabel(place.label);
+                                                view_->RepaintNow();  // the sheet may have turned
+                                                labelEditorDock_->show();
+                                                UpdateCommandStates();
+                                            },
+                                            [this] { labelEditor_->ConfirmAllReadings(); }},
+                                           this);
+    }
+    return *mergeReadings_;
 }
 
 DimensionHelpWindow& CMainFrame::DimensionHelp()

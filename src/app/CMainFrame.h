@@ -20,6 +20,8 @@ namespace tessra {
 class CTessraView;
 class Dialogs;
 class DimensionHelpWindow;
+class MergeDialog;
+class MergeReadings;
 class FormatBar;
 class LabelEditor;
 class StatusBar;
@@ -44,6 +46,9 @@ public:
     StatusBar& Status() { return *statusBar_; }
     // Made at its first showing: its figure is the slowest part of the window to build.
     DimensionHelpWindow& DimensionHelp();
+    // 差し込み and 差し込みの読み, made at their first use.
+    MergeDialog& Merge();
+    MergeReadings& MergeReadingsList();
 
     void ToggleFormatBar();
     void ToggleLabelEditor();
@@ -95,6 +100,8 @@ private:
     bool formatPending_ = false;
     bool formatApplying_ = false;
     DimensionHelpWindow* dimensionHelp_ = nullptr;
+    MergeDialog* merge_ = nullptr;
+    MergeReadings* mergeReadings_ = nullptr;
     FileCommands files_;
 };
 

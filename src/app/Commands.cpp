@@ -21,6 +21,7 @@ const CommandSpec kCommands[] = {
     {kSaveAs, "名前を付けて保存(&A)", "Ctrl+A", "作業中のﾌｧｲﾙを新しい名前を付けて保存", nullptr, nullptr},
     {kExport, "書き出し(&E)...", nullptr, "点字を BRF、PEF または Unicode 点字テキストとして書き出す",
      nullptr, nullptr},
+    {kMerge, "差し込み(&M)...", nullptr, "リストの行ごとにラベルを作る", nullptr, nullptr},
     {kBraillePrint, "点字印刷(&P)", "Ctrl+P", "点字印刷をする", "点字印刷", ":/toolbar/print.svg"},
     {kExit, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)", nullptr, "ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示", nullptr, nullptr},
     {kUndo, "元に戻す(&U)", "Ctrl+Z; Alt+Backspace", "直前の編集を元に戻す", nullptr, nullptr},
@@ -58,7 +59,7 @@ const CommandSpec kCommands[] = {
      ":/toolbar/dimension-help.svg"},
 };
 
-const int kFileMenu[] = {kNew, kOpen, kSave, kSaveAs, kExport, kSeparator, kBraillePrint, kSeparator, kExit};
+const int kFileMenu[] = {kNew, kOpen, kSave, kSaveAs, kExport, kSeparator, kMerge, kSeparator, kBraillePrint, kSeparator, kExit};
 const int kEditMenu[] = {kUndo, kRedo, kSeparator, kCut, kCopy, kPaste, kSelectAll, kSeparator, kSixKeyInput, kSeparator, kConfirmReadings};
 const int kViewMenu[] = {kToolBar, kStatusBar, kFormatBarMenu, kLabelEditor, kSeparator, kPreviousSheet, kNextSheet, kSeparator, kDotNumbers};
 const int kHelpMenu[] = {kDimensionHelpMenu, kSeparator, kAbout};

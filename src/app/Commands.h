@@ -46,6 +46,7 @@ inline constexpr int kPreviousSheet = 32792;
 inline constexpr int kNextSheet = 32793;
 inline constexpr int kDotNumbers = 32797;
 inline constexpr int kConfirmReadings = 32798;
+inline constexpr int kMerge = 32799;
 inline constexpr int kSeparator = 0;
 }  // namespace command
 

@@ -4,6 +4,7 @@
 #include "document/BseFile.h"
 #include "document/ComposeDocument.h"
 #include "format/FormatString.h"
+#include "reading/KanaText.h"
 
 namespace tessra {
 namespace {
@@ -49,6 +50,22 @@ std::optional<std::string> TooManyRows(const SheetFormat& format, std::size_t ro
            SizeLimitWords(kBseSizeLimit) + " 以上の大きさになります）";
 }
 
+// The lines written from the proposed reading of a row's kanji, marked as the label editor marks
+// them until the user has checked them.
+UncheckedReadings ProposedReadings(const std::vector<Expansion>& texts, const Document& document)
+{
+    UncheckedReadings marks;
+    const auto perPage = static_cast<std::size_t>(std::max(1, document.linesPerPage()));
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        for (std::size_t j = 0; j < texts[k].lines.size(); ++j) {
+            const std::string& text = texts[k].lines[j].text;
+            const std::size_t line = k * perPage + 1 + j;
+            if (HasKanji(text) && line < document.lines().size()) marks[line] = {text, document.lines()[line]};
+        }
+    }
+    return marks;
+}
+
 }  // namespace
 
 std::vector<std::string> ComposeListDocument(const LabelTemplate& labelTemplate, const ListResult& list,
@@ -79,7 +96,26 @@ std::vector<std::string> ComposeListDocument(const LabelTemplate& labelTemplate,
         ComposeLabels(split, ListPlaces(labelTemplate, list, texts), preset, problems.empty() ? state : scratch,
                       transcriber);
     problems.insert(problems.end(), unwritten.begin(), unwritten.end());
+    if (problems.empty() && transcriber) state.document.SetUncheckedReadings(ProposedReadings(texts, state.document));
     return problems;
+}
+
+std::vector<std::string> ComposeListOnFormat(const LabelTemplate& labelTemplate, const ListResult& list,
+                                             const FormatChoice& choice, AppState& state,
+                                             const LineTranscriber* transcriber)
+{
+    // The format as the file will store it, so that the pages fit what is opened again.
+    const std::string layout = BuildFormatString(choice.format, false);
+    const Preset own{SheetKind::MultiLabel, preset::kUserDefined, layout};
+    std::vector<std::string> problems = ComposeListDocument(labelTemplate, list, own, state, transcriber);
+    if (!problems.empty()) return problems;
+    DocumentContent content = state.document.content();
+    content.choice.selectedPresetKey = choice.selectedPresetKey;
+    content.choice.formatPresetKey = choice.formatPresetKey;
+    UncheckedReadings marks = state.document.uncheckedReadings();
+    state.document.Replace(std::move(content), state.document.filePath(), {}, Document::Start::Modified);
+    state.document.SetUncheckedReadings(std::move(marks));
+    return {};
 }
 
 ListReadings ReadingsOfList(const LabelTemplate& labelTemplate, const ListResult& list,

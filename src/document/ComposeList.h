@@ -19,10 +19,16 @@ namespace tessra {
 // Returns the template's problems when it has any; a list without rows, or with more than a
 // document can hold, is refused; else the rows' field problems, then one message for each place
 // that cannot be written, each naming the row and, where there is one, the field. The state
-// changes only when there is none. Lines with kanji go through `transcriber`; without one, kanji
-// are refused.
+// changes only when there is none. Lines with kanji go through `transcriber` and are marked as
+// proposed readings not yet checked; without one, kanji are refused.
 std::vector<std::string> ComposeListDocument(const LabelTemplate& labelTemplate, const ListResult& list,
                                              const Preset& preset, AppState& state,
+                                             const LineTranscriber* transcriber = nullptr);
+
+// The same on a document's own format, as the window's 差し込み makes it: the sheet format and
+// the keys that name it are the document's; the data mode is one page per label.
+std::vector<std::string> ComposeListOnFormat(const LabelTemplate& labelTemplate, const ListResult& list,
+                                             const FormatChoice& choice, AppState& state,
                                              const LineTranscriber* transcriber = nullptr);
 
 // What `tessra reading --merge` prints: for each row of the list, the braille readings of its

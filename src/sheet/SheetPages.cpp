@@ -54,6 +54,13 @@ long long SheetPlan::PageOf(long long sheet, long long label) const
     return sheet * labelsPerSheet + label - skippedLabels;
 }
 
+SheetPlan::Place SheetPlan::PlaceOf(long long page) const
+{
+    if (sameDataForAllLabels || labelsPerSheet <= 0 || page < 0) return {0, skippedLabels};
+    const long long index = page + skippedLabels;
+    return {index / labelsPerSheet, index % labelsPerSheet};
+}
+
 SheetPlan PlanSheets(const AppState& state)
 {
     SheetPlan plan;

@@ -35,6 +35,12 @@ struct SheetPlan {
     }
     // The page that label `label` of sheet `sheet` (both from 0) carries, or kNoPage.
     long long PageOf(long long sheet, long long label) const;
+    // Where page `page` is embossed: the inverse of PageOf; the first label for shared data.
+    struct Place {
+        long long sheet = 0;
+        long long label = 0;
+    };
+    Place PlaceOf(long long page) const;
 };
 
 // The plan for the state's document, format and start label; a start label that is no label of
