@@ -144,6 +144,14 @@ MergeDialog::MergeDialog(AppState& state, MergeServices services, QWidget* paren
     Tell(QStringLiteral("リストのファイルを選んでください。"));
 }
 
+// The fields lose the focus as the window goes; by then there is no list to read again.
+MergeDialog::~MergeDialog()
+{
+    path_->disconnect(this);
+    header_->disconnect(this);
+    template_->disconnect(this);
+}
+
 void MergeDialog::Prefill()
 {
     QStringList lines;

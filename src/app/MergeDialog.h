@@ -38,6 +38,7 @@ struct MergeServices {
 class MergeDialog final : public QDialog {
 public:
     MergeDialog(AppState& state, MergeServices services, QWidget* parent = nullptr);
+    ~MergeDialog() override;
 
     // The current label's text as the template, and the list read again; when the dialog opens.
     void Prefill();
