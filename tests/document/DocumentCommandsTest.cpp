@@ -14,6 +14,7 @@ namespace {
 TEST(DocumentCommands, NewGivesAnEmptyA4Document)
 {
     AppState state;
+    EXPECT_EQ(SaveDocumentAs(state, "a.BSE"), std::string(kNoDocumentMessage));  // the rest of saving: the window's tests
     Set(state).lines = {"x"};
     test::Touch(state);
     Set(state).sameDataForAllLabels = false;
@@ -59,33 +60,6 @@ TEST(DocumentCommands, OpenTakesTheDocumentItsFormatAndDataMode)
     EXPECT_EQ(state.document.filePath(), gone);  // an empty default document under the chosen name
     EXPECT_EQ(state.document.formatPresetKey(), preset::kDefaultKey);
     EXPECT_TRUE(state.document.fileOpen());
-}
-
-TEST(DocumentCommands, SaveNeedsADocumentAndSaveAsTheBseExtension)
-{
-    test::TempDir dir;
-    AppState state;
-    EXPECT_EQ(SaveDocument(state), std::string(kNoDocumentMessage));
-    EXPECT_EQ(SaveDocumentAs(state, dir.File("a.BSE")), std::string(kNoDocumentMessage));
-
-    NewDocument(state);
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir.Path());
-    EXPECT_EQ(SaveDocument(state), std::nullopt);  // NoName.BSE in the current directory
-    std::filesystem::current_path(previous);
-    EXPECT_EQ(test::ReadBytes(dir.File("NoName.BSE")).size(), 515u);
-
-    state.document.Rename(dir.File("first.BSE"), state.document.fileExtension());
-    for (const char* name : {"label.txt", "label.Bse", "label"}) {
-        EXPECT_EQ(SaveDocumentAs(state, dir.File(name)), std::string(kBadExtensionMessage)) << name;
-        EXPECT_FALSE(std::filesystem::exists(dir.File(name)));
-        EXPECT_EQ(state.document.filePath(), dir.File("first.BSE"));
-    }
-    test::Touch(state);
-    EXPECT_EQ(SaveDocumentAs(state, dir.File("label.bse")), std::nullopt);
-    EXPECT_EQ(state.document.filePath(), dir.File("label.bse"));
-    EXPECT_FALSE(state.document.modified());
-    EXPECT_EQ(DocumentTitle(state), "テッスラ　　　　　　[　" + dir.File("label.bse") + "  ] ");
 }
 
 }  // namespace

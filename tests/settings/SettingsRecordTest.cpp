@@ -1,9 +1,12 @@
 #include "settings/SettingsRecord.h"
 
+#include "platform/SettingsLocation.h"
 #include "settings/StartUp.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace tessra {
 namespace {
@@ -102,6 +105,24 @@ TEST(SettingsRecord, ARewriteNeedsARecordAndNeverLeavesAPartialOne)
         test::FileSizeLimit fullDisk(100);
         EXPECT_FALSE(SavePrinterSelection(state));  // the old record stays: see WriteBseFile's test
     }
+}
+
+TEST(SettingsLocation, BesideAWritableCopyElsePerUserAndNeverInAnInstalledBinDirectory)
+{
+    test::TempDir dir;
+    const std::string copy = dir.Path().string();
+    const std::string perUser = dir.File("config/tessra/Tessra.ini");
+    ::setenv("XDG_CONFIG_HOME", dir.File("config").c_str(), 1);
+    EXPECT_EQ(SettingsPathFor(copy, {"/usr/bin"}), dir.File("Tessra.ini"));
+    EXPECT_EQ(SettingsPathFor(copy, {"/usr/bin", copy.c_str()}), perUser);
+    EXPECT_EQ(SettingsPathFor(copy + "/missing", {}), perUser);
+    EXPECT_EQ(SettingsPathFor("", {}), perUser);
+
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::unsetenv("XDG_CONFIG_HOME");
+    ::setenv("HOME", copy.c_str(), 1);
+    EXPECT_EQ(SettingsPathFor("", {}), dir.File(".config/tessra/Tessra.ini"));
+    ::setenv("HOME", home.c_str(), 1);
 }
 
 }  // namespace
