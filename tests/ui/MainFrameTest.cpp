@@ -316,25 +316,6 @@ TEST_F(MainFrameTest, SheetCommandsTurnTheSheetShownAndTheStatusBarNamesIt)
     EXPECT_EQ(std::tuple(state.shownSheet, shown()), std::tuple(0, "シート 1 / 1"));
 }
 
-TEST_F(MainFrameTest, DoubleClickSwitchesToTheLabelOnlyInsideALabel)
-{
-    Trigger(kNew);
-    CTessraView& view = frame.View();
-    const ScreenPoint origin = view.Origin();
-    const struct {
-        QPoint point;
-        const char* viewMode;
-    } rows[] = {
-        {{origin.x, origin.y + 10}, "Sheet"},      // the label's first pixel column
-        {{origin.x + 413, origin.y + 10}, "Sheet"},  // just past its width
-        {{origin.x + 1, origin.y + 1}, "Label"},
-    };
-    for (const auto& row : rows) {
-        QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, row.point);
-        EXPECT_EQ(state.viewMode, row.viewMode) << row.point.x();
-    }
-}
-
 TEST_F(MainFrameTest, AFormatEditedInTheBarIsSavedReopenedAndCheckedAsTheViewDrawsIt)
 {
     Trigger(kNew);
