@@ -1,8 +1,6 @@
 #include "app/CMainFrame.h"
 #include "app/CTessraApp.h"
-#include "cli/CommandLine.h"
 #include "display/CTessraView.h"
-#include "sheet/SheetReading.h"
 #include "document/BrailleFiles.h"
 #include "document/BseFile.h"
 #include "document/DocumentCommands.h"
@@ -15,7 +13,6 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -31,7 +28,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 namespace tessra {
 namespace {
