@@ -158,11 +158,9 @@ TEST_F(FormatBarTest, ALoadedFileIsShownWithItsOwnValues)
     }
 
     bar.ShowSelection();
-    EXPECT_EQ(bar.KindList().currentIndex(), 1);
-    EXPECT_EQ(bar.SizeList().currentIndex(), 3);
-    EXPECT_EQ(bar.Field(FormatField::X1).text(), "12.0");
-    EXPECT_EQ(state.document.format().x1, 12);
-    EXPECT_FALSE(state.document.modified());
+    EXPECT_EQ(std::tuple(bar.KindList().currentIndex(), bar.SizeList().currentIndex(), bar.Field(FormatField::X1).text()),
+              std::tuple(1, 3, "12.0"));
+    EXPECT_TRUE(state.document.format().x1 == 12 && !state.document.modified());
 
     test::Choose(bar.SizeList(), 2);  // another entry takes the catalogue's values
     test::Choose(bar.SizeList(), 3);

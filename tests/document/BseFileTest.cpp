@@ -139,12 +139,10 @@ TEST(DocumentCommands, NewGivesAnEmptyA4Document)
     NewDocument(state);
     EXPECT_TRUE(state.document.lines().empty());
     // The list entry's padding stays in the selected key.
-    EXPECT_EQ(state.document.selectedPresetKey(), std::string(preset::kDefaultKey) + std::string(32, ' '));
-    EXPECT_EQ(state.document.formatString(), preset::kDefaultFormat);
+    EXPECT_EQ(std::tuple(state.document.selectedPresetKey(), state.document.formatString(), state.zoom, state.document.filePath()),
+              std::tuple(std::string(preset::kDefaultKey) + std::string(32, ' '), preset::kDefaultFormat, "Zoom_0", "NoName.BSE"));
     EXPECT_EQ(state.document.cellsPerLine() * 100 + state.document.linesPerPage(), 3828);
-    EXPECT_EQ(state.zoom, "Zoom_0");
     EXPECT_TRUE(state.document.fileOpen() && state.document.sameDataForAllLabels() && !state.document.modified());
-    EXPECT_EQ(state.document.filePath(), "NoName.BSE");
 }
 
 TEST(DocumentCommands, OpenTakesTheDocumentItsFormatAndDataMode)
@@ -160,12 +158,10 @@ TEST(DocumentCommands, OpenTakesTheDocumentItsFormatAndDataMode)
         test::Touch(state);
         ASSERT_EQ(OpenDocument(state, dir.File("cards.bse")), std::nullopt);
         EXPECT_EQ(state.document.lines(), (std::vector<std::string>{"", "ABC"}));
-        EXPECT_EQ(state.document.selectedPresetKey(), key);
-        EXPECT_DOUBLE_EQ(state.document.format().x1, 14.0);
-        EXPECT_EQ(state.document.cellsPerLine(), 16);
-        EXPECT_EQ(state.document.sameDataForAllLabels(), mode == '0');
+        EXPECT_EQ(std::tuple(state.document.selectedPresetKey(), state.document.format().x1, state.document.cellsPerLine(),
+                             state.document.sameDataForAllLabels(), state.document.fileExtension()),
+                  std::tuple(key, 14.0, 16, mode == '0', "bse"));
         EXPECT_TRUE(state.document.fileOpen() && !state.document.modified());
-        EXPECT_EQ(state.document.fileExtension(), "bse");
     }
 
     AppState state;
