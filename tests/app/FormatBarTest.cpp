@@ -4,6 +4,7 @@
 #include "format/FormatString.h"
 #include "format/Presets.h"
 #include "support/DocumentSetUp.h"
+#include "ui/MainWindowFixture.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -23,17 +24,10 @@ protected:
         bar.ShowSelection();
     }
 
-    // The user picks an entry, as with the mouse or the keyboard.
-    void Choose(QComboBox& list, int index)
-    {
-        list.setCurrentIndex(index);
-        emit list.activated(index);
-    }
-
     void ChooseSize(int kind, int size)
     {
-        Choose(bar.KindList(), kind);
-        Choose(bar.SizeList(), size);
+        test::Choose(bar.KindList(), kind);
+        test::Choose(bar.SizeList(), size);
     }
 
     std::vector<FormatField> EnabledLayoutFields() const
@@ -94,13 +88,13 @@ TEST_F(FormatBarTest, ACatalogueEntryShowsItsLayoutAndItsFixedPitch)
 
 TEST_F(FormatBarTest, DataModeFollowsTheKind)
 {
-    Choose(bar.KindList(), 1);
+    test::Choose(bar.KindList(), 1);
     ASSERT_TRUE(bar.DataButton(false).isEnabled());
     bar.DataButton(false).setChecked(true);  // as a screen reader toggles it
     EXPECT_FALSE(state.document.sameDataForAllLabels());
-    Choose(bar.KindList(), 1);
+    test::Choose(bar.KindList(), 1);
     EXPECT_FALSE(state.document.sameDataForAllLabels());  // the multi-label kind keeps it
-    Choose(bar.KindList(), 2);
+    test::Choose(bar.KindList(), 2);
     EXPECT_TRUE(state.document.sameDataForAllLabels());
     EXPECT_TRUE(bar.DataButton(true).isChecked());
     EXPECT_FALSE(bar.DataButton(false).isEnabled());
@@ -164,14 +158,12 @@ TEST_F(FormatBarTest, ALoadedFileIsShownWithItsOwnValues)
     }
 
     bar.ShowSelection();
-    EXPECT_EQ(bar.KindList().currentIndex(), 1);
-    EXPECT_EQ(bar.SizeList().currentIndex(), 3);
-    EXPECT_EQ(bar.Field(FormatField::X1).text(), "12.0");
-    EXPECT_EQ(state.document.format().x1, 12);
-    EXPECT_FALSE(state.document.modified());
+    EXPECT_EQ(std::tuple(bar.KindList().currentIndex(), bar.SizeList().currentIndex(), bar.Field(FormatField::X1).text()),
+              std::tuple(1, 3, "12.0"));
+    EXPECT_TRUE(state.document.format().x1 == 12 && !state.document.modified());
 
-    Choose(bar.SizeList(), 2);  // another entry takes the catalogue's values
-    Choose(bar.SizeList(), 3);
+    test::Choose(bar.SizeList(), 2);  // another entry takes the catalogue's values
+    test::Choose(bar.SizeList(), 3);
     EXPECT_EQ(bar.Field(FormatField::X1).text(), "12.0");  // its own entry takes the file's again
 }
 

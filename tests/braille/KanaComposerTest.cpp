@@ -288,18 +288,6 @@ TEST(KanaComposer, RefusalsSayWhatToWriteInstead)
     }
 }
 
-TEST(KanaComposer, ComposesANameCard)
-{
-    ExpectComposed({
-        {"name card",
-         {"やまだ たろー", "090-1234-5678", "taro.yamada@example.co.jp", "〒231-0023", "よこはまし 1-7-3",
-          "「だんしゃく」 30%オフ", "※よやく → ☆"},
-         {"⠌⠵⠐⠕ ⠕⠚⠒", "⠼⠚⠊⠚⠤⠼⠁⠃⠉⠙⠤⠼⠑⠋⠛⠓",
-          "⠠⠦⠞⠁⠗⠕⠲⠽⠁⠍⠁⠙⠁⠪⠑⠭⠁⠍⠏⠇⠑⠲⠉⠕⠲⠚⠏⠠⠴", "⠬⠒⠐⠧⠴ ⠼⠃⠉⠁⠤⠼⠚⠚⠃⠉",
-          "⠜⠪⠥⠵⠳ ⠼⠁⠤⠼⠛⠤⠼⠉", "⠤⠐⠕⠴⠈⠱⠩⠤ ⠼⠉⠚⠰⠏⠊⠭", "⠔⠔ ⠜⠌⠩ ⠒⠒⠕ ⠰⠮⠂"}},
-    });
-}
-
 // Texts drawn from the kana alphabet: every kana sound of the reader's tables, hiragana or
 // katakana, precomposed or with its mark; numbers; punctuation; parentheses and blanks, in any
 // order. Letters and the other signs are the tables' above.

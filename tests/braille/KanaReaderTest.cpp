@@ -1,6 +1,8 @@
 #include "braille/BrailleUnicode.h"
 #include "braille/KanaReader.h"
 #include "braille/LineReading.h"
+#include "braille/PlainReading.h"
+#include "text/Utf8Text.h"
 
 #include <gtest/gtest.h>
 
@@ -40,22 +42,13 @@ std::vector<std::string> ReadLabel(const std::vector<std::string>& lines, bool l
 
 TEST(KanaReader, ReadsEverySingleCellAsItsKana)
 {
-    // The single-cell kana in the order of the syllabary, cell and reading.
-    const std::pair<char, std::string_view> kSingleCellKana[] = {
-        {'A', "あ"}, {'B', "い"}, {'C', "う"}, {'F', "え"}, {'I', "お"},
-        {'*', "か"}, {'<', "き"}, {'%', "く"}, {'$', "け"}, {'[', "こ"},
-        {':', "さ"}, {'\\', "し"}, {'?', "す"}, {']', "せ"}, {'W', "そ"},
-        {'O', "た"}, {'R', "ち"}, {'N', "つ"}, {'Q', "て"}, {'T', "と"},
-        {'K', "な"}, {'L', "に"}, {'M', "ぬ"}, {'P', "ね"}, {'S', "の"},
-        {'U', "は"}, {'V', "ひ"}, {'X', "ふ"}, {'&', "へ"}, {'!', "ほ"},
-        {'Z', "ま"}, {'(', "み"}, {'Y', "む"}, {'=', "め"}, {')', "も"},
-        {'/', "や"}, {'+', "ゆ"}, {'>', "よ"},
-        {'E', "ら"}, {'H', "り"}, {'D', "る"}, {'G', "れ"}, {'J', "ろ"},
-        {'\'', "わ"}, {'2', "ゐ"}, {'9', "を"}, {'0', "ん"}, {'1', "っ"}, {'3', "ー"}, {'-', "「"},
-    };
-    for (const auto& [cell, kana] : kSingleCellKana) {
-        const KanaReading read = KanaReader().ReadCell(cell, false);
-        EXPECT_TRUE(read.cellOut == kana && !read.cellOutBraille && read.prevCellOut.empty()) << cell;
+    // The single-cell kana in the order of the syllabary, and their cells.
+    const std::u32string_view kana = U"あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよらりるれろわゐをんっー「";
+    const std::string_view cells = "ABCFI*<%$[:\\?]WORNQTKLMPSUVX&!Z(Y=)/+>EHDGJ'29013-";
+    ASSERT_EQ(kana.size(), cells.size());
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const KanaReading read = KanaReader().ReadCell(cells[i], false);
+        EXPECT_TRUE(read.cellOut == EncodeUtf8(kana.substr(i, 1)) && !read.cellOutBraille && read.prevCellOut.empty()) << cells[i];
     }
 }
 
@@ -122,51 +115,39 @@ TEST(LineReading, ReadsTheTextLastDrawnOnEachPlacedCell)
     EXPECT_EQ(BrailleLabelLine("AB ; ", 16), "⠁⠃ ⠰");
 }
 
-// Cells written as Unicode patterns, a blank as an ASCII space.
-std::string Cells(std::string_view patterns)
-{
-    std::string cells;
-    for (std::size_t at = 0; at < patterns.size();) {
-        const std::size_t blank = std::min(patterns.find(' ', at), patterns.size());
-        cells += CellsOfPatterns(patterns.substr(at, blank - at));
-        if (blank < patterns.size()) cells += ' ';
-        at = blank + 1;
-    }
-    return cells;
-}
-
-// One line, as `tessra read` reads it.
+// One line written as Unicode patterns (a blank as an ASCII space), as `tessra read` reads it.
 std::string ReadPatterns(std::string_view patterns)
 {
     KanaReader reader;
     reader.ResetForLabel();
-    const std::string cells = Cells(patterns);
+    const std::string cells = CellsOfPatterns(patterns);
     return ReadLabelLine(reader, cells, static_cast<int>(cells.size()));
 }
 
 TEST(KanaReader, ReadsBackTheSignsTheComposerWrites)
 {
-    const struct { const char* name; const char* cells; const char* reading; } rows[] = {
+    // The plain form as well where one is given.
+    const struct { const char* name; const char* cells; const char* reading; const char* plain = nullptr; } rows[] = {
         // Numbers.
         {"digit comma before three digits", "⠼⠁⠃⠄⠓⠚⠚", "⠼１２，８００"},
         {"decimal point before a digit", "⠼⠚⠂⠛⠑", "⠼０．７５"},
         {"numbers joined without a sign", "⠼⠃⠚⠃⠛⠼⠉⠼⠁⠑", "⠼２０２７⠼３⠼１５"},
         {"shortened year", "⠼⠄⠊⠓", "⠼’９８"},
-        {"hyphen between numbers", "⠼⠚⠙⠑⠤⠼⠋⠛⠁⠤⠼⠃⠃⠚⠚", "⠼０４５-⠼６７１-⠼２２００"},
+        {"hyphen between numbers", "⠼⠚⠙⠑⠤⠼⠋⠛⠁⠤⠼⠃⠃⠚⠚", "⠼０４５-⠼６７１-⠼２２００", "045-671-2200"},
         {"colon between numbers", "⠼⠊⠐⠂⠼⠙⠑", "⠼９:⠼４５"},
         {"slash between numbers", "⠼⠉⠸⠌⠼⠃⠁", "⠼３/⠼２１"},
         {"wave dash between numbers", "⠼⠊⠐⠂⠼⠚⠚⠤⠤⠼⠁⠛⠐⠂⠼⠉⠚", "⠼９:⠼００～⠼１７:⠼３０"},
         {"plus, times and divided by", "⠼⠁⠢⠼⠃ ⠼⠉⠚⠡⠼⠙⠑ ⠼⠋⠌⠼⠃", "⠼１+⠼２ ⠼３０×⠼４５ ⠼６÷⠼２"},
         {"minus and equals in a formula", "⠼⠋⠔⠼⠃ ⠒⠒ ⠼⠙", "⠼６−⠼２ = ⠼４"},
         {"minus before a number", "⠔⠼⠙⠐⠞", "−⠼４と゛"},
-        {"つなぎ符 before a kana that reads as a digit", "⠼⠃⠤⠋⠴ ⠼⠊⠤⠓⠴", "⠼２_えん ⠼９_りん"},
+        {"つなぎ符 before a kana that reads as a digit", "⠼⠃⠤⠋⠴ ⠼⠊⠤⠓⠴", "⠼２_えん ⠼９_りん", "2えん 9りん"},
         {"no つなぎ符 before other kana", "⠼⠋⠡⠃ ⠼⠃⠈⠞⠉⠿", "⠼６かい ⠼２ちょうめ"},
         {"つなぎ符 before わ and three digit kana", "⠼⠛⠤⠄⠓⠉⠓", "⠼７_わりうり"},
         {"digit comma before fewer digits is わ", "⠼⠉⠄⠓ ⠐⠧⠣", "⠼３わり ひ゛き"},
         {"decimal point before no digit is っ", "⠼⠁⠂⠞", "⠼１っと"},
         {"currency by its reading", "⠼⠃⠄⠙⠚⠚⠤⠋⠴ ⠼⠁⠑⠐⠞⠙", "⠼２，４００_えん ⠼１５と゛る"},
         {"letters right after a number", "⠼⠑⠚⠚⠰⠍⠇", "⠼５００⠰ｍｌ"},
-        {"percent after a number, kana directly after it", "⠼⠉⠚⠰⠏⠊⠭", "⠼３０%おふ"},
+        {"percent after a number, kana directly after it", "⠼⠉⠚⠰⠏⠊⠭", "⠼３０%おふ", "30%おふ"},
         // Letters.
         {"capitals of a run", "⠰⠠⠠⠝⠓⠅", "⠰⠠⠠ＮＨＫ"},
         {"capitals signed per group", "⠰⠠⠠⠞⠉⠏⠌⠠⠠⠊⠏ ⠰⠠⠠⠁⠃⠌⠉", "⠰⠠⠠ＴＣＰ/⠠⠠ＩＰ ⠰⠠⠠ＡＢ/ｃ"},
@@ -179,16 +160,17 @@ TEST(KanaReader, ReadsBackTheSignsTheComposerWrites)
         {"parentheses around letters", "⠶⠰⠠⠠⠧⠊⠏⠶", "（⠰⠠⠠ＶＩＰ）"},
         {"punctuation right after letters", "⠰⠠⠠⠧⠊⠏⠖ ⠰⠁⠰ ⠁", "⠰⠠⠠ＶＩＰ！ ⠰ａ、 あ"},
         // Foreign phrases and computer text.
-        {"foreign phrase", "⠦⠠⠛⠕⠕⠙ ⠠⠍⠕⠗⠝⠊⠝⠛⠴ ⠐⠟⠹", "⠦⠠Ｇｏｏｄ ⠠Ｍｏｒｎｉｎｇ⠴ て゛す"},
+        {"foreign phrase", "⠦⠠⠛⠕⠕⠙ ⠠⠍⠕⠗⠝⠊⠝⠛⠴ ⠐⠟⠹", "⠦⠠Ｇｏｏｄ ⠠Ｍｏｒｎｉｎｇ⠴ て゛す", "Good Morning です"},
         {"number inside a foreign phrase", "⠦⠠⠗⠕⠥⠞⠑ ⠼⠋⠋ ⠠⠉⠁⠋⠑⠴", "⠦⠠Ｒｏｕｔｅ ⠼６６ ⠠Ｃａｆｅ⠴"},
         {"punctuation inside a foreign phrase", "⠦⠠⠉⠕⠲⠂ ⠠⠇⠞⠙⠲ ⠠⠓⠊⠦⠖⠴", "⠦⠠Ｃｏ., ⠠Ｌｔｄ. ⠠Ｈｉ?!⠴"},
         {"email", "⠠⠦⠎⠁⠞⠕⠲⠅⠪⠍⠁⠊⠇⠲⠑⠭⠁⠍⠏⠇⠑⠲⠚⠏⠠⠴",
-         "⠠⠦ｓａｔｏ.ｋ@ｍａｉｌ.ｅｘａｍｐｌｅ.ｊｐ⠠⠴"},
+         "⠠⠦ｓａｔｏ.ｋ@ｍａｉｌ.ｅｘａｍｐｌｅ.ｊｐ⠠⠴", "sato.k@mail.example.jp"},
         {"digits and letters after them in computer text", "⠠⠦⠊⠝⠋⠕⠪⠎⠓⠕⠏⠼⠃⠙⠲⠰⠚⠏⠠⠴",
          "⠠⠦ｉｎｆｏ@ｓｈｏｐ⠼２４.⠰ｊｐ⠠⠴"},
         {"URL", "⠠⠦⠓⠞⠞⠏⠎⠐⠂⠌⠌⠞⠑⠎⠎⠗⠁⠲⠚⠏⠌⠟⠐⠦⠊⠙⠒⠒⠼⠛⠠⠴ ⠁",
          "⠠⠦ｈｔｔｐｓ://ｔｅｓｓｒａ.ｊｐ/ｑ?ｉｄ=⠼７⠠⠴ あ"},
         {"capitals and underline in computer text", "⠠⠦⠠⠁⠐⠤⠠⠠⠃⠉⠰⠙⠠⠴", "⠠⠦⠠Ａ_⠠⠠ＢＣ⠰ｄ⠠⠴"},
+        {"underline in an email", "⠠⠦⠎⠁⠞⠕⠐⠤⠅⠪⠍⠁⠊⠇⠲⠚⠏⠠⠴", "⠠⠦ｓａｔｏ_ｋ@ｍａｉｌ.ｊｐ⠠⠴", "sato_k@mail.jp"},
         // Punctuation.
         {"full stop and comma", "⠁⠿⠲  ⠩⠾⠓⠰ ⠥⠛", "あめ。  くもり、 はれ"},
         {"question mark ending a sentence and inside one", "⠮⠴⠞⠉⠢  ⠜⠡⠂⠕ ⠅⠐⠹⠢ ⠞", "ほんとう？  よかった なす゛？ と"},
@@ -196,12 +178,12 @@ TEST(KanaReader, ReadsBackTheSignsTheComposerWrites)
         {"punctuation before a closing bracket", "⠶⠅⠐⠻⠢⠶ ⠤⠥⠃⠲⠤ ⠤⠌⠂⠕⠖⠤", "（なせ゛？） 「はい。」 「やった！」"},
         {"two marks in a row", "⠁⠢⠖ ⠁", "あ？！ あ"},
         // Enclosures.
-        {"第1カギ", "⠤⠷⠻⠤", "「みせ」"},
+        {"第1カギ", "⠤⠷⠻⠤", "「みせ」", "「みせ」"},
         {"二重カギ", "⠰⠤⠬⠣⠤⠆", "『ゆき』"},
         {"第2カッコ", "⠐⠶⠻⠒⠙⠶⠂", "【せーる】"},
         {"brackets nested", "⠶⠐⠶⠁⠶⠂⠶", "（【あ】）"},
         // Other signs.
-        {"arrow after a word", "⠐⠟⠐⠩⠗ ⠒⠒⠕", "て゛く゛ち →"},
+        {"arrow after a word", "⠐⠟⠐⠩⠗ ⠒⠒⠕", "て゛く゛ち →", "でぐち →"},
         {"left and both-way arrows", "⠪⠒⠒ ⠁ ⠪⠒⠒⠕ ⠃", "← あ ↔ い"},
         {"long vowels are no arrow", "⠪⠒⠧⠒ ⠁⠒⠒", "こーひー あーー"},
         {"dash between words", "⠁ ⠒⠒ ⠃", "あ ― い"},
@@ -217,10 +199,14 @@ TEST(KanaReader, ReadsBackTheSignsTheComposerWrites)
         {"address numbers", "⠼⠁⠤⠼⠛⠤⠼⠉", "⠼１-⠼７-⠼３"},
         // Shapes.
         {"every shape", "⠠⠵⠂⠠⠵⠆⠠⠵⠲⠠⠳⠂⠠⠳⠆⠠⠱⠂⠠⠱⠆⠰⠱⠂⠰⠱⠆⠰⠮⠂⠰⠮⠆⠨⠧⠂⠨⠧⠆⠰⠡⠂",
-         "○●◎□■△▲▽▼☆★◇◆×"},
+         "○●◎□■△▲▽▼☆★◇◆×", "○●◎□■△▲▽▼☆★◇◆×"},
         {"shape before kana", "⠠⠵⠆ ⠐⠟⠴⠐⠫⠴", "● て゛んけ゛ん"},
     };
-    for (const auto& row : rows) EXPECT_EQ(ReadPatterns(row.cells), row.reading) << row.name;
+    for (const auto& row : rows) {
+        const std::string reading = ReadPatterns(row.cells);
+        EXPECT_EQ(reading, row.reading) << row.name;
+        if (row.plain) { EXPECT_EQ(PlainReading(reading), row.plain) << row.name; }
+    }
 }
 
 TEST(KanaReader, BracketsAndSignsCarryAcrossLinesNotLabels)
@@ -228,7 +214,7 @@ TEST(KanaReader, BracketsAndSignsCarryAcrossLinesNotLabels)
     KanaReader reader;
     reader.ResetForLabel();
     const auto line = [&reader](std::string_view patterns, int cells) {
-        return ReadLabelLine(reader, Cells(patterns), cells);
+        return ReadLabelLine(reader, CellsOfPatterns(patterns), cells);
     };
     EXPECT_EQ(line("⠤⠁ ", 3), "「あ");
     EXPECT_EQ(line("⠃⠤ ", 3), "い」");
@@ -239,6 +225,25 @@ TEST(KanaReader, BracketsAndSignsCarryAcrossLinesNotLabels)
     EXPECT_EQ(line("⠕", 1), "た");
     reader.ResetForLabel();
     EXPECT_EQ(line("⠃⠤ ", 3), "い「");
+}
+
+TEST(PlainReading, WritesTheNotationAsPlainJapanese)
+{
+    const struct { const char* name; const char* reading; const char* plain; } rows[] = {
+        {"voiced kana", "か゛そ゛く やまた゛", "がぞく やまだ"},
+        {"semi-voiced kana", "は°ん ほ°すと", "ぱん ぽすと"},
+        {"voiced u", "う゛ぁいおりん", "ゔぁいおりん"},
+        {"voiced katakana", "カ゛ス ハ°ン", "ガス パン"},
+        {"a mark after a kana that takes none stays", "あ゛ま°", "あ゛ま°"},
+        {"a mark at the start stays", "゛か", "゛か"},
+        {"numbers lose the numeral sign", "⠼０３（⠼１２３４）", "03（1234）"},
+        {"letters lose the letter and capital signs", "⠰⠠Ｈａｎａｋｏ ⠰⠠⠠ＪＲ", "Hanako JR"},
+        {"the connecting sign goes", "⠼５_えん", "5えん"},
+        {"other braille patterns stay", "⠿⠁ ⠀", "⠿⠁ ⠀"},
+        {"line ends and headers stay", "[1]\nし゛\n\n", "[1]\nじ\n\n"},
+        {"an invalid byte becomes a replacement character", "か\xFF", "か\uFFFD"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(PlainReading(row.reading), row.plain) << row.name;
 }
 
 TEST(BrailleUnicode, CellsMapToTheirDots)

@@ -5,6 +5,7 @@
 #include "document/BseFile.h"
 #include "format/FormatString.h"
 #include "format/Presets.h"
+#include "support/A4Sheet.h"
 #include "support/TempDir.h"
 #include "support/DocumentSetUp.h"
 
@@ -22,15 +23,7 @@ struct CliRun { int exitCode; std::string out, err; };
 // The sheet of the embosser's worked example: one A4 label, LP22, lines ABC and DE.
 inline AppState A4Document()
 {
-    AppState state;
-    Set(state).selectedPresetKey = std::string(preset::kDefaultKey);
-    ParseFormatString(preset::kDefaultFormat, Set(state).format);
-    Set(state).sameDataForAllLabels = true;
-    Set(state).cellsPerLine = 38;
-    Set(state).linesPerPage = 28;
-    Set(state).headerCount = 1;
-    Set(state).lines = {"", "ABC", "DE"};
-    return state;
+    return A4State({"", "ABC", "DE"});
 }
 
 // Per-label data on a catalogue layout.

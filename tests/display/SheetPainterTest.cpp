@@ -46,11 +46,6 @@ Painted Paint(AppState& state, int clientWidth = 600, QSize size = {700, 700})
     return painted;
 }
 
-QRgb At(const Painted& p, int x, int y)
-{
-    return p.image.pixel(x, y);
-}
-
 // How many pixels of `colour` lie in the box from (x, y), w by h.
 int Count(const QImage& image, QRect box, QRgb colour)
 {
@@ -106,7 +101,7 @@ TEST(SheetPainter, A4SheetAtTheSmallestStepLiesWhereTheLayoutPutsIt)
         {200, 30, kBlack}, {200, 614, kBlack}, {200, 615, kShadow}, {200, 616, kGrey},
         {507, 31, kGrey}, {507, 32, kShadow}, {112, 200, dash}, {480, 58, dash}, {112, 585, dash},
     };
-    for (const auto& pixel : pixels) EXPECT_EQ(At(p, pixel.x, pixel.y), pixel.colour) << pixel.x << ',' << pixel.y;
+    for (const auto& pixel : pixels) EXPECT_EQ(p.image.pixel(pixel.x, pixel.y), pixel.colour) << pixel.x << ',' << pixel.y;
     EXPECT_EQ(Count(p.image, QRect(113, 59, 392, 526), dash), 0);  // nothing inside the area
     EXPECT_EQ(Count(p.image, QRect(507, 0, 193, 700), dash), 0);   // no right segment
 }
@@ -121,7 +116,7 @@ TEST(SheetPainter, GridStickingOutWidensAndLengthensTheScrollArea)
     const Painted p = Paint(state, 600, {800, 800});
     // 240 mm wide: 472 pixels from the origin 93, plus 70; 320 mm high: 629 from 30, plus 50.
     EXPECT_EQ(*p.drawing.scrollSize, (ScrollSize{93 + 472 + 70, 30 + 629 + 50}));
-    EXPECT_EQ(At(p, 93 + 472, 300), kBlack);  // the second column's right edge, off the sheet
+    EXPECT_EQ(p.image.pixel(93 + 472, 300), kBlack);  // the second column's right edge, off the sheet
 }
 
 // The cell box at cell `i` of the first line of the A4 label at the smallest step.
@@ -264,10 +259,10 @@ TEST(SheetPainter, LabelViewGridLinesNeverLieOnTheLabelsEdges)
     const int y0 = p.drawing.origin.y;
     const ZoomStep step{0.508, 10, 90, 2};
     // Vertical lines at 5, 10 and 15 mm; 20 mm is the right edge, outlined in black.
-    for (int mm : {5, 10, 15}) EXPECT_EQ(At(p, x0 + Px(mm, step), y0 + 3), grid) << mm;
-    EXPECT_EQ(At(p, x0 + Px(20, step), y0 + 3), kBlack);
-    EXPECT_EQ(At(p, x0 + 3, y0 + Px(5, step)), grid);
-    EXPECT_EQ(At(p, x0 + 3, y0 + Px(10, step)), kBlack);
+    for (int mm : {5, 10, 15}) EXPECT_EQ(p.image.pixel(x0 + Px(mm, step), y0 + 3), grid) << mm;
+    EXPECT_EQ(p.image.pixel(x0 + Px(20, step), y0 + 3), kBlack);
+    EXPECT_EQ(p.image.pixel(x0 + 3, y0 + Px(5, step)), grid);
+    EXPECT_EQ(p.image.pixel(x0 + 3, y0 + Px(10, step)), kBlack);
 }
 
 TEST(ViewPicture, ADamagedFormatsHugePictureIsRefusedNotAllocated)

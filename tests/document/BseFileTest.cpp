@@ -3,6 +3,7 @@
 #include "document/DocumentCommands.h"
 #include "format/FormatString.h"
 #include "format/Presets.h"
+#include "platform/TextCodec.h"
 #include "support/TempDir.h"
 #include "support/DocumentSetUp.h"
 
@@ -126,6 +127,50 @@ TEST(WriteBseFile, AFailedSaveLeavesTheOldFileAndTheModifiedFlag)
     }
     EXPECT_TRUE(state.document.modified());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+}
+
+TEST(DocumentCommands, NewGivesAnEmptyA4Document)
+{
+    AppState state;
+    EXPECT_EQ(SaveDocumentAs(state, "a.BSE"), std::string(kNoDocumentMessage));  // the rest of saving: the window's tests
+    Set(state).lines = {"x"};
+    test::Touch(state);
+    Set(state).sameDataForAllLabels = false;
+    NewDocument(state);
+    EXPECT_TRUE(state.document.lines().empty());
+    // The list entry's padding stays in the selected key.
+    EXPECT_EQ(std::tuple(state.document.selectedPresetKey(), state.document.formatString(), state.zoom, state.document.filePath()),
+              std::tuple(std::string(preset::kDefaultKey) + std::string(32, ' '), preset::kDefaultFormat, "Zoom_0", "NoName.BSE"));
+    EXPECT_EQ(state.document.cellsPerLine() * 100 + state.document.linesPerPage(), 3828);
+    EXPECT_TRUE(state.document.fileOpen() && state.document.sameDataForAllLabels() && !state.document.modified());
+}
+
+TEST(DocumentCommands, OpenTakesTheDocumentItsFormatAndDataMode)
+{
+    test::TempDir dir;
+    const std::string key = Utf8ToCp932("マルチラベル@名刺(1) 10面 ｾﾝﾀｰ 0㎜");
+    for (const char mode : {'0', '1'}) {
+        std::string image = Header("00011606", key);
+        image.replace(bse::kFormatOffset, 50, std::string("21002970050201400000011000000910055000600040LP22") + mode + '0');
+        WriteBytes(dir.File("cards.bse"), image + "\r\nABC\r\n\x1A");
+
+        AppState state;
+        test::Touch(state);
+        ASSERT_EQ(OpenDocument(state, dir.File("cards.bse")), std::nullopt);
+        EXPECT_EQ(state.document.lines(), (std::vector<std::string>{"", "ABC"}));
+        EXPECT_EQ(std::tuple(state.document.selectedPresetKey(), state.document.format().x1, state.document.cellsPerLine(),
+                             state.document.sameDataForAllLabels(), state.document.fileExtension()),
+                  std::tuple(key, 14.0, 16, mode == '0', "bse"));
+        EXPECT_TRUE(state.document.fileOpen() && !state.document.modified());
+    }
+
+    AppState state;
+    NewDocument(state);
+    const std::string gone = dir.File("gone.BSE");
+    EXPECT_EQ(OpenDocument(state, gone), gone + "\n\n" + std::string(kOpenFailedMessage));
+    EXPECT_EQ(state.document.filePath(), gone);  // an empty default document under the chosen name
+    EXPECT_EQ(state.document.formatPresetKey(), preset::kDefaultKey);
+    EXPECT_TRUE(state.document.fileOpen());
 }
 
 }  // namespace

@@ -28,11 +28,9 @@ TEST(LabelEdit, MarksRefusalsByLineAndStoresNothingItCannotHold)
     const LabelEdit edit(state, 0);
     const std::vector<std::string> texts{"あ", "漢字", "い", "う"};
     const LabelComposition composed = edit.Compose(texts);
-    ASSERT_EQ(composed.refusals.size(), 3u);
-    EXPECT_EQ(composed.refusals[0].line, 1);
-    EXPECT_EQ(composed.refusals[0].refusal.column, 1);
-    EXPECT_EQ(composed.refusals[1].refusal.column, 2);
-    EXPECT_EQ(composed.refusals[2].line, 3) << "beyond the page's last line";
+    ASSERT_EQ(composed.refusals.size(), 3u);  // the third beyond the page's last line
+    EXPECT_EQ(std::tuple(composed.refusals[0].line, composed.refusals[0].refusal.column, composed.refusals[1].refusal.column,
+                         composed.refusals[2].line), std::tuple(1, 1, 2, 3));
     EXPECT_FALSE(edit.Store(state, composed.cells));
     EXPECT_EQ(state.document.lines(), (std::vector<std::string>{"", "A"}));
 }

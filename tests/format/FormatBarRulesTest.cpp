@@ -119,14 +119,12 @@ TEST(FormatBarRules, FixedPitchesAreExactAndAgreeWhereverTheyAreUsed)
         EXPECT_EQ(FixedPitchText(row.pitch), row.text);
         ApplyFieldText(state, FormatField::LinePitch, FixedPitchText(row.pitch));
         ApplyFixedPitch(state, row.pitch);
-        EXPECT_EQ(state.format.linePitch, row.exact);
-        EXPECT_EQ(state.format.lineCode, row.code);
+        EXPECT_EQ(std::tuple(state.format.linePitch, state.format.lineCode), std::tuple(row.exact, row.code));
 
         SheetFormat saved;
         ParseFormatString(BuildFormatString(state.format, true), saved);
-        EXPECT_EQ(saved.lineCode, row.code);
-        EXPECT_EQ(LengthText(saved.linePitch), row.text);
-        EXPECT_EQ(LengthText(row.exact), row.text);
+        EXPECT_EQ(std::tuple(saved.lineCode, LengthText(saved.linePitch), LengthText(row.exact)),
+                  std::tuple(row.code, row.text, row.text));
         EXPECT_EQ("LP" + std::string(LinePitchOf(row.pitch).buttonText), row.code);
         EXPECT_TRUE(PrintNoticeApplies(mode::kZen10, row.code));
     }

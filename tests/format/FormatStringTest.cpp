@@ -20,16 +20,10 @@ TEST(ParseFormatString, ReadsBothFormsAndCatalogueRows)
 {
     const SheetFormat preset = Parsed(
         "210.0_297.0_ 5_ 2_ 14.0_  0.0_ 11.0_  0.0__ 91.0_ 55.0_  6.0_  4.0_LP22_00");
-    EXPECT_EQ(preset.columns, 2);
-    EXPECT_DOUBLE_EQ(preset.y1, 11.0);
-    EXPECT_DOUBLE_EQ(preset.y3, 4.0);
-    EXPECT_EQ(preset.linePitch, 102 * 0.1);
+    EXPECT_EQ(std::tuple(preset.columns, preset.y1, preset.y3, preset.linePitch), std::tuple(2, 11.0, 4.0, 102 * 0.1));
 
     const SheetFormat stored = Parsed("21002970060201500100020001000850035000600040007510");
-    EXPECT_DOUBLE_EQ(stored.labelWidth, 85.0);
-    EXPECT_TRUE(stored.lineCode.empty());
-    EXPECT_DOUBLE_EQ(stored.linePitch, 7.5);
-    EXPECT_EQ(stored.formatDataMode, 1);
+    EXPECT_EQ(std::tuple(stored.labelWidth, stored.lineCode, stored.linePitch, stored.formatDataMode), std::tuple(85.0, "", 7.5, 1));
 }
 
 TEST(ParseFormatString, GivesEachLineCodeItsRoundedPitch)

@@ -114,14 +114,9 @@ void ExpectStreams(const std::vector<Row>& rows)
     }
 }
 
-TEST(JobEncoder, Streams)
-{
-    ExpectStreams(TodaysRows());
-}
-
-// Start label 1 and pages that fit the sheet: today's stream, also when blank pages follow. A
-// start label that is no label of the sheet counts as 1.
-TEST(JobEncoder, StartAtLabelOneKeepsTodaysStreams)
+// Each stream from label 1, also when blank pages follow; a start label that is no label of the
+// sheet counts as 1.
+TEST(JobEncoder, StreamsFromLabelOne)
 {
     for (const auto& [startLabel, blankPages] : {std::pair{1, 0}, {1, 9}, {0, 0}, {5, 9}}) {
         std::vector<Row> rows = TodaysRows();

@@ -1,9 +1,12 @@
 #include "settings/SettingsRecord.h"
 
+#include "platform/SettingsLocation.h"
 #include "settings/StartUp.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace tessra {
 namespace {
@@ -34,9 +37,8 @@ TEST(SettingsRecord, StartUpUsesDefaultsAndCreatesAnEmptyRecord)
     EXPECT_EQ(state.leftMarginText + state.topMarginText + state.bottomMarginText +
                   state.horizontalCorrectionText + state.verticalCorrectionText,
               "10.015.015.00.00.0");
-    EXPECT_DOUBLE_EQ(state.topMargin, 15.0);
-    EXPECT_EQ(state.printerName, "kept");
-    EXPECT_EQ(state.displayMode + state.viewMode + state.zoom, "BrailleSheetZoom_1");
+    EXPECT_EQ(std::tuple(state.topMargin, state.printerName, state.displayMode + state.viewMode + state.zoom),
+              std::tuple(15.0, "kept", "BrailleSheetZoom_1"));
     EXPECT_TRUE(state.document.sameDataForAllLabels() && !state.document.fileOpen() && !state.thickPaper);
 }
 
@@ -50,13 +52,9 @@ TEST(SettingsRecord, DecodesSlots)
     record.replace(848, 3, "abc");
     AppState state;
     ApplySettingsRecord(record.substr(0, 900), state);  // a short record reads as zero-padded
-    EXPECT_EQ(state.printerName, "ZEN10");
-    EXPECT_DOUBLE_EQ(state.leftMargin, 9.5);
-    EXPECT_EQ(state.topMarginText, "123");
-    EXPECT_EQ(state.bottomMarginText, std::string(16, 'x'));
-    EXPECT_EQ(state.horizontalCorrectionText, "abc");
-    EXPECT_DOUBLE_EQ(state.horizontalCorrection, 0.0);
-    EXPECT_EQ(state.verticalCorrectionText, "0.0");
+    EXPECT_EQ(std::tuple(state.printerName, state.leftMargin, state.topMarginText, state.bottomMarginText,
+                         state.horizontalCorrectionText, state.horizontalCorrection, state.verticalCorrectionText),
+              std::tuple("ZEN10", 9.5, "123", std::string(16, 'x'), "abc", 0.0, "0.0"));
 }
 
 TEST(SettingsRecord, EachRewriteFillsItsSlotsAndKeepsTheRestOfTheFile)
@@ -71,10 +69,8 @@ TEST(SettingsRecord, EachRewriteFillsItsSlotsAndKeepsTheRestOfTheFile)
     ASSERT_TRUE(SavePrintPosition(state));
     const std::string margins = ReadBytes(state.settingsPath);
     // Every byte outside each region is fuzz_settings_record's invariant; here the file as a whole.
-    EXPECT_EQ(margins.size(), kSettingsRecordSize);
-    EXPECT_EQ(margins.substr(0, 768), before.substr(0, 768));
-    EXPECT_EQ(margins.substr(768, 16), "10.0\r\n" + std::string(10, '\0'));
-    EXPECT_EQ(margins.substr(816, 32), std::string(32, '\0'));
+    EXPECT_EQ(std::tuple(margins.size(), margins.substr(0, 768), margins.substr(768, 16), margins.substr(816, 32)),
+              std::tuple(kSettingsRecordSize, before.substr(0, 768), "10.0\r\n" + std::string(10, '\0'), std::string(32, '\0')));
 
     state.printerName = std::string(300, 'N');
     state.printerPort = "LPT1";
@@ -102,6 +98,24 @@ TEST(SettingsRecord, ARewriteNeedsARecordAndNeverLeavesAPartialOne)
         test::FileSizeLimit fullDisk(100);
         EXPECT_FALSE(SavePrinterSelection(state));  // the old record stays: see WriteBseFile's test
     }
+}
+
+TEST(SettingsLocation, BesideAWritableCopyElsePerUserAndNeverInAnInstalledBinDirectory)
+{
+    test::TempDir dir;
+    const std::string copy = dir.Path().string();
+    const std::string perUser = dir.File("config/tessra/Tessra.ini");
+    ::setenv("XDG_CONFIG_HOME", dir.File("config").c_str(), 1);
+    EXPECT_EQ(SettingsPathFor(copy, {"/usr/bin"}), dir.File("Tessra.ini"));
+    EXPECT_EQ(SettingsPathFor(copy, {"/usr/bin", copy.c_str()}), perUser);
+    EXPECT_EQ(SettingsPathFor(copy + "/missing", {}), perUser);
+    EXPECT_EQ(SettingsPathFor("", {}), perUser);
+
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::unsetenv("XDG_CONFIG_HOME");
+    ::setenv("HOME", copy.c_str(), 1);
+    EXPECT_EQ(SettingsPathFor("", {}), dir.File(".config/tessra/Tessra.ini"));
+    ::setenv("HOME", home.c_str(), 1);
 }
 
 }  // namespace

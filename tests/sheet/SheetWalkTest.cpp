@@ -1,6 +1,5 @@
 #include "sheet/SheetWalk.h"
 
-#include "document/DocumentCommands.h"
 #include "support/A4Sheet.h"
 #include "support/DocumentSetUp.h"
 

@@ -259,7 +259,7 @@ TEST_F(LabelEditorTest, ANewDocumentTypedAndSavedIsWhatComposeWrites)
     EXPECT_EQ(Reading(2), "[3]\n");
     Trigger(kRedo);
     EXPECT_TRUE(state.document.modified());
-    const QString saved = QString::fromStdString(dir.File("typed.BSE"));
+    const QString saved = InDir("typed.BSE");
     dialogs.files.push_back(saved);
     Trigger(kSaveAs);
     ASSERT_FALSE(state.document.modified());
@@ -273,21 +273,12 @@ TEST_F(LabelEditorTest, ANewDocumentTypedAndSavedIsWhatComposeWrites)
     EXPECT_TRUE(reading.starts_with("[1]\nさとう\n")) << reading;
     EXPECT_NE(reading.find("[2]\nしお\n"), std::string::npos);
     EXPECT_NE(reading.find("[3]\nこしょう\n"), std::string::npos);
-    const QString text = QString::fromStdString(dir.File("typed.txt"));
-    QFile file(text);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("さとう\n---\nしお\n---\nこしょう\n");
-    file.close();
-    const QString composed = QString::fromStdString(dir.File("composed.BSE"));
-    run({"compose", text, "--output", composed, "--format", test::kCardsKey});
+    test::WriteBytes(dir.File("typed.txt"), "さとう\n---\nしお\n---\nこしょう\n");
+    const QString composed = InDir("composed.BSE");
+    run({"compose", InDir("typed.txt"), "--output", composed, "--format", test::kCardsKey});
     EXPECT_EQ(run({"read", composed}), reading);
-    const QString typedStream = QString::fromStdString(dir.File("typed.prn"));
-    const QString composedStream = QString::fromStdString(dir.File("composed.prn"));
-    run({"emboss", saved, "--output", typedStream, "--model", "ZEN10"});
-    run({"emboss", composed, "--output", composedStream, "--model", "ZEN10"});
-    QFile a(typedStream), b(composedStream);
-    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-    EXPECT_EQ(a.readAll(), b.readAll());
+    EXPECT_EQ(run({"emboss", saved, "--output", "-", "--model", "ZEN10"}),
+              run({"emboss", composed, "--output", "-", "--model", "ZEN10"}));
 }
 
 // A file with cells the composer never writes, one line edited: every other byte stays.
@@ -296,7 +287,7 @@ TEST_F(LabelEditorTest, EditingOneLineOfALoadedFileKeepsEveryOtherByte)
     ComposeCards("あ\n---\nい\n");
     Set(state).lines[1] = "#A-,\x01q";  // a lower-case cell and a byte outside the cell code
     Set(state).lines[2] = "AAA";
-    const QString path = QString::fromStdString(dir.File("odd.BSE"));
+    const QString path = InDir("odd.BSE");
     state.document.Rename(path.toStdString(), state.document.fileExtension());
     ASSERT_EQ(WriteBseFile(state.document), std::nullopt);
     QFile original(path);
@@ -444,7 +435,7 @@ TEST_F(LabelEditorTest, PrintAndSaveAskOnceWhileReadingsAreUnchecked)
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("読みを確かめていない行が 2 行あります。このまま印刷しますか？")});
     EXPECT_FALSE(printDialog) << "No cancels the print";
 
-    const QString path = QString::fromStdString(dir.File("names.BSE"));
+    const QString path = InDir("names.BSE");
     dialogs.messages.clear();
     dialogs.answers = {MessageAnswer::Yes};
     dialogs.files = {path};

@@ -1,8 +1,7 @@
 #include "app/CMainFrame.h"
 #include "app/CTessraApp.h"
-#include "cli/CommandLine.h"
 #include "display/CTessraView.h"
-#include "sheet/SheetReading.h"
+#include "document/BrailleFiles.h"
 #include "document/BseFile.h"
 #include "document/DocumentCommands.h"
 #include "sheet/SheetWalk.h"
@@ -12,21 +11,23 @@
 #include "ui/MainWindowFixture.h"
 #include "support/DocumentSetUp.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QDockWidget>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QTest>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 namespace tessra {
 namespace {
@@ -64,8 +65,20 @@ TEST_F(MainFrameTest, StartsWithoutADocument)
     EXPECT_TRUE(frame.FormatBarDock().isHidden());
     Trigger(kSave);
     Trigger(kSaveAs);
-    EXPECT_EQ(dialogs.messages, QStringList(2, QString::fromUtf8(kNoDocumentMessage.data())));
+    Trigger(kExport);
+    EXPECT_EQ(dialogs.messages, QStringList(3, QString::fromUtf8(kNoDocumentMessage.data())));
     EXPECT_TRUE(dialogs.fileRequests.isEmpty());
+}
+
+TEST(ToolkitTranslation, StandardButtonsSpeakJapanese)
+{
+    ASSERT_TRUE(LoadToolkitTranslations(*QCoreApplication::instance()));
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    box.show();
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text().toStdString(), "はい(&Y)");
+    EXPECT_EQ(box.button(QMessageBox::No)->text().toStdString(), "いいえ(&N)");
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text().toStdString(), "キャンセル");
 }
 
 TEST_F(MainFrameTest, EditCommandsNeedADocumentAndEveryButtonIsNamedAndFocusable)
@@ -158,7 +171,7 @@ TEST_F(MainFrameTest, SaveAndSaveAsKeepTheTitleRules)
     EXPECT_EQ(frame.windowTitle(), kNoNameTitle);
     test::Touch(state);
     Trigger(kSave);  // a new document goes to NoName.BSE in the current directory, no dialog
-    EXPECT_TRUE(QFile::exists(InDir("NoName.BSE")));
+    EXPECT_EQ(std::filesystem::file_size(dir.File("NoName.BSE")), 515u);
     EXPECT_TRUE(dialogs.fileRequests.isEmpty());
     EXPECT_FALSE(state.document.modified());
     EXPECT_EQ(frame.windowTitle(), kNoNameTitle);
@@ -170,6 +183,8 @@ TEST_F(MainFrameTest, SaveAndSaveAsKeepTheTitleRules)
     } rows[] = {
         {"b.BSE", TitleFor(InDir("b.BSE")), nullptr},
         {"c.txt", TitleFor(InDir("b.BSE")), kBadExtensionMessage.data()},
+        {"c.Bse", TitleFor(InDir("b.BSE")), kBadExtensionMessage.data()},
+        {"c", TitleFor(InDir("b.BSE")), kBadExtensionMessage.data()},
         {"missing/d.bse", TitleFor(InDir("missing/d.bse")), kSaveFailedMessage.data()},
     };
     for (const auto& row : rows) {
@@ -179,6 +194,7 @@ TEST_F(MainFrameTest, SaveAndSaveAsKeepTheTitleRules)
         EXPECT_EQ(frame.windowTitle(), row.title) << row.file;
         EXPECT_EQ(dialogs.messages, row.message ? QStringList{QString::fromUtf8(row.message)} : QStringList())
             << row.file;
+        EXPECT_EQ(QFile::exists(InDir(row.file)), !row.message) << row.file;
     }
     EXPECT_EQ(dialogs.fileRequests.back().defaultSuffix, QStringLiteral("BSE"));
     EXPECT_EQ(dialogs.fileRequests.back().initialName, InDir("b.BSE"));
@@ -205,6 +221,36 @@ TEST_F(MainFrameTest, ANameThatIsNotUtf8IsOpenedAndSavedAsItsOwnBytes)
     EXPECT_EQ(PathBytes(PathOnDisk(ShownPath(name))), name);
     test::WriteBytes(dir.File("\x84\x65\x83\x58\x83\x67.BSE"), "");
     EXPECT_EQ(PathOnDisk(ShownPath(name)), ShownPath(name));
+}
+
+TEST_F(MainFrameTest, OpenReadsABrfUnnamedAndSaveAsksForABseName)
+{
+    test::WriteBytes(dir.File("in.brf"), "AB\r\n\f");
+    dialogs.files = {InDir("in.brf"), InDir("kept.BSE")};
+    Trigger(kOpen);
+    for (const char* pattern : {"*.BSE", "*.brf", "*.pef", "*.txt"})
+        EXPECT_TRUE(dialogs.fileRequests.front().filter.contains(QLatin1String(pattern))) << pattern;
+    EXPECT_EQ(state.document.filePath(), "");
+    Trigger(kSave);
+    EXPECT_EQ(dialogs.fileRequests.back().defaultSuffix, QStringLiteral("BSE"));
+    EXPECT_EQ(test::ReadBytes(dir.File("kept.BSE")).substr(kBseHeaderSize), "  \r\nAB\r\n\x1A");
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(MainFrameTest, ExportWritesTheChosenKindAndLeavesTheDocumentAsItWas)
+{
+    EXPECT_TRUE(frame.menuBar()->actions().first()->menu()->actions().contains(frame.Actions().Action(kExport)));
+    Trigger(kNew);
+    Set(state).lines = {"", "AB"};
+    test::Touch(state);
+    dialogs.files = {InDir("out.pef"), InDir("out.doc")};
+    Trigger(kExport);
+    Trigger(kExport);
+    EXPECT_EQ(dialogs.fileRequests.front().initialName, QStringLiteral("NoName.brf"));
+    EXPECT_NE(test::ReadBytes(dir.File("out.pef")).find("<row>⠁⠃</row>"), std::string::npos);
+    EXPECT_EQ(dialogs.messages, QStringList(QString::fromUtf8(kExportExtensionMessage.data())));
+    EXPECT_EQ(state.document.filePath(), std::string(kNewDocumentPath));
+    EXPECT_TRUE(state.document.modified());
 }
 
 TEST_F(MainFrameTest, ViewCommandsRepaintBeforeTheyReturn)
@@ -264,25 +310,6 @@ TEST_F(MainFrameTest, SheetCommandsTurnTheSheetShownAndTheStatusBarNamesIt)
     EXPECT_EQ(shown(), "シート 2 / 3 < >");
     Trigger(kNew);
     EXPECT_EQ(std::tuple(state.shownSheet, shown()), std::tuple(0, "シート 1 / 1"));
-}
-
-TEST_F(MainFrameTest, DoubleClickSwitchesToTheLabelOnlyInsideALabel)
-{
-    Trigger(kNew);
-    CTessraView& view = frame.View();
-    const ScreenPoint origin = view.Origin();
-    const struct {
-        QPoint point;
-        const char* viewMode;
-    } rows[] = {
-        {{origin.x, origin.y + 10}, "Sheet"},      // the label's first pixel column
-        {{origin.x + 413, origin.y + 10}, "Sheet"},  // just past its width
-        {{origin.x + 1, origin.y + 1}, "Label"},
-    };
-    for (const auto& row : rows) {
-        QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, row.point);
-        EXPECT_EQ(state.viewMode, row.viewMode) << row.point.x();
-    }
 }
 
 TEST_F(MainFrameTest, AFormatEditedInTheBarIsSavedReopenedAndCheckedAsTheViewDrawsIt)

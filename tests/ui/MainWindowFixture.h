@@ -2,10 +2,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CTessraApp.h"
-#include "cli/CommandLine.h"
 #include "display/CTessraView.h"
-#include "display/LabelEditor.h"
-#include "document/BseFile.h"
 #include "document/ComposeDocument.h"
 #include "format/Presets.h"
 #include "platform/TextCodec.h"

@@ -31,6 +31,7 @@ protected:
         state.printerName = device;
         state.printerModel = mode::kZen10R;
         state.thickPaper = state.frontEject = true;
+        state.zoom = mode::kZoom1;  // so that a refusal's zooming out shows
         EXPECT_TRUE(CreateSettingsFile(state.settingsPath));
         test::WriteBytes(device, "");  // a device is there before the job
     }
@@ -113,7 +114,6 @@ TEST_F(PrintDialogTest, EveryRefusalShowsItsMessageAndSendsNothing)
     };
     for (const auto& row : rows) {
         state = base;
-        state.zoom = mode::kZoom1;
         const auto dialog = Open();
         row.change(state, *dialog);
         dialogs.messages.clear();
