@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace tessra {
@@ -31,84 +32,54 @@ protected:
         document.AddObserver(&listener);
     }
 
-    unsigned Last() const { return listener.heard.empty() ? 0u : listener.heard.back(); }
-
     Document document;
     Listener listener;
 };
 
-TEST_F(DocumentTest, EditedLinesAreModifiedUntilTheyAreAsSavedAgain)
+// One document taken through a session: each step leaves the flag by its own rule and tells the
+// observers once what it changed, or nothing when nothing did.
+TEST_F(DocumentTest, EachChangeSetsTheFlagByItsRuleAndTellsWhatChanged)
 {
-    document.SetLines({"", "ABD"}, 38, 28);
-    EXPECT_TRUE(document.modified());
-    EXPECT_EQ(Last(), kLinesChanged | kModifiedChanged);
-
-    document.SetLines({"", "ABC"}, 38, 28);  // the letter typed and taken back
-    EXPECT_FALSE(document.modified());
-    EXPECT_EQ(Last(), kLinesChanged | kModifiedChanged);
-
-    const std::size_t told = listener.heard.size();
-    document.SetLines({"", "ABC"}, 38, 28);
-    EXPECT_EQ(listener.heard.size(), told) << "no change, nothing told";
-}
-
-TEST_F(DocumentTest, EachFormatOriginTreatsTheFlagByItsOwnRule)
-{
-    FormatChoice wider = document.choice();
+    using Origin = Document::FormatOrigin;
+    const FormatChoice opened = TwoLines().choice;
+    FormatChoice wider = opened, rebuilt = opened;
     wider.format.labelWidth = 100;
-
-    document.SetFormat(wider, Document::FormatOrigin::Preset);
-    EXPECT_FALSE(document.modified()) << "the bar re-reading its lists changes no flag";
-    EXPECT_EQ(Last(), kFormatChanged);
-
-    document.SetFormat(wider, Document::FormatOrigin::User);
-    EXPECT_TRUE(document.modified()) << "a user's change counts, even to the same value";
-    EXPECT_EQ(Last(), kModifiedChanged);
-
-    document.SetFormat(TwoLines().choice, Document::FormatOrigin::History);
-    EXPECT_FALSE(document.modified()) << "undone back to the saved format";
-    document.SetFormat(wider, Document::FormatOrigin::History);
-    EXPECT_TRUE(document.modified()) << "redone";
-    document.SetFormat(TwoLines().choice, Document::FormatOrigin::Preset);
-    EXPECT_TRUE(document.modified()) << "a modified document stays modified";
-}
-
-TEST_F(DocumentTest, SavingMakesTheNewContentTheOneToComeBackTo)
-{
-    document.SetLines({"", "X"}, 38, 28);
-    document.Rename("b.BSE", "BSE");
-    EXPECT_EQ(Last(), kPathChanged);
-    EXPECT_TRUE(document.modified()) << "a name alone saves nothing";
-
-    FormatChoice stored = document.choice();
-    stored.formatString = "rebuilt";
-    document.Saved("b.BSE", "BSE", stored);
-    EXPECT_FALSE(document.modified());
-    EXPECT_EQ(Last(), kPathChanged | kFormatChanged | kModifiedChanged);
-    EXPECT_EQ(document.formatString(), "rebuilt");
-
-    document.SetLines({"", "ABC"}, 38, 28);
-    EXPECT_TRUE(document.modified()) << "the lines as opened are no longer the saved ones";
-    document.SetLines({"", "X"}, 38, 28);
-    EXPECT_FALSE(document.modified());
-}
-
-TEST_F(DocumentTest, ReadingMarksChangeNothingThatIsSaved)
-{
-    document.SetUncheckedReadings({{1, {"山", "ABC"}}});
-    EXPECT_FALSE(document.modified());
-    EXPECT_EQ(Last(), kReadingsChanged);
-    ASSERT_EQ(document.uncheckedReadings().size(), 1u);
-
-    document.Replace(TwoLines(), "c.BSE", "BSE", Document::Start::Modified);  // composed anew
-    EXPECT_TRUE(document.uncheckedReadings().empty());
-    EXPECT_TRUE(document.modified());
-    EXPECT_EQ(Last(), kEverything);
-
-    document.Close();
-    EXPECT_FALSE(document.fileOpen());
-    EXPECT_FALSE(document.modified());
-    EXPECT_TRUE(document.lines().empty());
+    rebuilt.formatString = "rebuilt";
+    Document& d = document;
+    const struct {
+        const char* step;
+        std::function<void()> change;
+        bool modified;
+        unsigned told;  // 0: nobody is told
+    } steps[] = {
+        {"a letter typed", [&] { d.SetLines({"", "ABD"}, 38, 28); }, true, kLinesChanged | kModifiedChanged},
+        {"and taken back", [&] { d.SetLines({"", "ABC"}, 38, 28); }, false, kLinesChanged | kModifiedChanged},
+        {"the same lines again", [&] { d.SetLines({"", "ABC"}, 38, 28); }, false, 0},
+        {"the bar re-reading its lists", [&] { d.SetFormat(wider, Origin::Preset); }, false, kFormatChanged},
+        {"a user's change, even to the same value", [&] { d.SetFormat(wider, Origin::User); }, true, kModifiedChanged},
+        {"undone to the saved format", [&] { d.SetFormat(opened, Origin::History); }, false, kFormatChanged | kModifiedChanged},
+        {"redone", [&] { d.SetFormat(wider, Origin::History); }, true, kFormatChanged | kModifiedChanged},
+        {"a modified document re-read by the bar", [&] { d.SetFormat(opened, Origin::Preset); }, true, kFormatChanged},
+        {"lines edited", [&] { d.SetLines({"", "X"}, 38, 28); }, true, kLinesChanged},
+        {"a name alone saves nothing", [&] { d.Rename("b.BSE", "BSE"); }, true, kPathChanged},
+        {"saved", [&] { d.Saved("b.BSE", "BSE", rebuilt); EXPECT_EQ(d.formatString(), "rebuilt"); }, false,
+         kPathChanged | kFormatChanged | kModifiedChanged},
+        {"the lines as opened are no longer the saved ones", [&] { d.SetLines({"", "ABC"}, 38, 28); }, true,
+         kLinesChanged | kModifiedChanged},
+        {"back to the lines saved", [&] { d.SetLines({"", "X"}, 38, 28); }, false, kLinesChanged | kModifiedChanged},
+        {"reading marks", [&] { d.SetUncheckedReadings({{1, {"山", "X"}}}); EXPECT_EQ(d.uncheckedReadings().size(), 1u); },
+         false, kReadingsChanged},
+        {"composed anew, the marks gone",
+         [&] { d.Replace(TwoLines(), "c.BSE", "BSE", Document::Start::Modified); EXPECT_TRUE(d.uncheckedReadings().empty()); },
+         true, kEverything},
+        {"closed", [&] { d.Close(); EXPECT_TRUE(!d.fileOpen() && d.lines().empty()); }, false, kEverything},
+    };
+    for (const auto& s : steps) {
+        listener.heard.clear();
+        s.change();
+        EXPECT_EQ(d.modified(), s.modified) << s.step;
+        EXPECT_EQ(listener.heard, s.told ? std::vector<unsigned>{s.told} : std::vector<unsigned>{}) << s.step;
+    }
 }
 
 TEST_F(DocumentTest, ObserversComeAndGoSafely)
